@@ -1,0 +1,183 @@
+#include "FileSystem.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUuid>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+FileError errorFromErrno(int err)
+{
+    switch (err) {
+    case 0:
+        return FileError::None;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FileError::AccessDenied;
+    case ENOENT:
+    case ENOTDIR:
+        return FileError::NotFound;
+    case EEXIST:
+        return FileError::AlreadyExists;
+    default:
+        return FileError::Other;
+    }
+}
+
+FileResult fromErrno(int err)
+{
+    FileResult result;
+    result.error = errorFromErrno(err);
+    if (!result.ok())
+        result.detail = QString::fromLocal8Bit(std::strerror(err));
+    return result;
+}
+
+QByteArray encoded(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+} // namespace
+
+FileResult LocalFileSystem::readAll(const QString& path, QByteArray& contents)
+{
+    contents.clear();
+    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fromErrno(errno);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {FileError::Other, file.errorString()};
+    }
+    if (QFileInfo(path).isDir())
+        return {FileError::Other, QStringLiteral("is a folder")};
+    contents = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {FileError::Other, file.errorString()};
+    return {};
+}
+
+FileResult LocalFileSystem::writeWhole(const QString& path, const QByteArray& contents)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir() && !info.isWritable())
+        return {FileError::AccessDenied, QStringLiteral("the file is read-only")};
+    if (info.exists() && info.isDir())
+        return {FileError::Other, QStringLiteral("is a folder")};
+    // Probe the folder first so that a denied folder reports as such; the
+    // temporary file of QSaveFile hides errno.
+    const QString folder = info.absolutePath();
+    if (::access(encoded(folder).constData(), W_OK) != 0)
+        return fromErrno(errno);
+
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        const FileResult r = fromErrno(errno);
+        return r.ok() ? FileResult{FileError::Other, file.errorString()} : r;
+    }
+    if (file.write(contents) != contents.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return {FileError::Other, why};
+    }
+    if (!file.commit())
+        return {FileError::Other, file.errorString()};
+    return {};
+}
+
+FileResult LocalFileSystem::createExclusive(const QString& path, const QByteArray& contents)
+{
+    const int fd = ::open(encoded(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return fromErrno(errno);
+    qsizetype done = 0;
+    while (done < contents.size()) {
+        const ssize_t n = ::write(fd, contents.constData() + done, size_t(contents.size() - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const FileResult r = fromErrno(errno);
+            ::close(fd);
+            ::unlink(encoded(path).constData());
+            return r;
+        }
+        done += n;
+    }
+    if (::close(fd) != 0)
+        return fromErrno(errno);
+    return {};
+}
+
+FileResult LocalFileSystem::remove(const QString& path)
+{
+    if (::unlink(encoded(path).constData()) != 0)
+        return fromErrno(errno);
+    return {};
+}
+
+FileResult LocalFileSystem::makeFolder(const QString& path)
+{
+    if (::mkdir(encoded(path).constData(), 0755) != 0)
+        return fromErrno(errno);
+    return {};
+}
+
+FileResult LocalFileSystem::rename(const QString& from, const QString& to)
+{
+    if (::rename(encoded(from).constData(), encoded(to).constData()) != 0)
+        return fromErrno(errno);
+    return {};
+}
+
+bool LocalFileSystem::exists(const QString& path)
+{
+    return QFileInfo::exists(path);
+}
+
+bool LocalFileSystem::isFolder(const QString& path)
+{
+    return QFileInfo(path).isDir();
+}
+
+FileResult probeFolderWritable(FileSystem& files, const QString& folder)
+{
+    const QString name = QStringLiteral("mytemp-%1.foo").arg(QUuid::createUuid().toString(QUuid::Id128));
+    const QString probe = joinPath(folder, name);
+    FileResult created = files.createExclusive(probe, QByteArray());
+    if (!created.ok())
+        return created;
+    return files.remove(probe);
+}
+
+QString folderOf(const QString& path)
+{
+    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+    return at < 0 ? QString() : path.left(at);
+}
+
+QString fileNameOf(const QString& path)
+{
+    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+    return at < 0 ? path : path.mid(at + 1);
+}
+
+QString joinPath(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty())
+        return name;
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Why a file operation failed. The program's messages depend on the kind:
+// access denied gets one text, every other failure another.
+enum class FileError { None, AccessDenied, NotFound, AlreadyExists, Other };
+
+struct FileResult {
+    FileError error = FileError::None;
+    QString detail;
+
+    bool ok() const { return error == FileError::None; }
+    static FileResult success() { return {}; }
+};
+
+// Every read and write of the program goes through this layer, so that
+// failures arrive as kinds and tests can inject them (tests run as root,
+// where permissions deny nothing).
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    virtual FileResult readAll(const QString& path, QByteArray& contents) = 0;
+    // Writes the whole file through a temporary file renamed over the target,
+    // so a failure leaves the previous file as it was.
+    virtual FileResult writeWhole(const QString& path, const QByteArray& contents) = 0;
+    // Creates a new file that must not exist yet.
+    virtual FileResult createExclusive(const QString& path, const QByteArray& contents) = 0;
+    virtual FileResult remove(const QString& path) = 0;
+    virtual FileResult makeFolder(const QString& path) = 0;
+    virtual FileResult rename(const QString& from, const QString& to) = 0;
+    virtual bool exists(const QString& path) = 0;
+    virtual bool isFolder(const QString& path) = 0;
+};
+
+// The real file system.
+class LocalFileSystem : public FileSystem {
+public:
+    FileResult readAll(const QString& path, QByteArray& contents) override;
+    FileResult writeWhole(const QString& path, const QByteArray& contents) override;
+    FileResult createExclusive(const QString& path, const QByteArray& contents) override;
+    FileResult remove(const QString& path) override;
+    FileResult makeFolder(const QString& path) override;
+    FileResult rename(const QString& from, const QString& to) override;
+    bool exists(const QString& path) override;
+    bool isFolder(const QString& path) override;
+};
+
+// Proves a folder writable: creates a file of a unique name in it
+// exclusively and deletes it again. Never touches an existing file.
+FileResult probeFolderWritable(FileSystem& files, const QString& folder);
+
+// "a/b/c.txt" -> "a/b": the path up to its last separator.
+QString folderOf(const QString& path);
+// "a/b/c.txt" -> "c.txt".
+QString fileNameOf(const QString& path);
+// Joins a folder and a file name with one separator.
+QString joinPath(const QString& folder, const QString& name);

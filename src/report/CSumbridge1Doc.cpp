@@ -1,0 +1,132 @@
+#include "CSumbridge1Doc.h"
+
+#include "AppContext.h"
+#include "Archive.h"
+#include "FileSystem.h"
+#include "Report.h"
+#include "UserInterface.h"
+
+namespace {
+
+const QString kCautionTail = QStringLiteral(
+    ", an error occurred on loading the data.\r\n\r\nProceed with caution.\r\n\r\nTorvek recommends you check the "
+    "Payer and Supplier Details and run the Check All function from the Payee List before Generating any files.");
+
+QString loadFailureMessage(const QString& signature)
+{
+    if (signature == kReportSignature)
+        return QStringLiteral("Although this is an Quillastrand Release 1 file") + kCautionTail;
+    if (signature == kOldReportSignature)
+        return QStringLiteral("Although this is an Quillastrand Release 1 or an Ledgerwright Release 4 file")
+            + kCautionTail;
+    return QStringLiteral(
+        "An unknown error occurred on loading the data from this file.\r\n\r\nProceed with caution.\r\n\r\nTorvek "
+        "recommends you check the Payer and Supplier Details and run the Check All function from the Payee List "
+        "before Generating any files.");
+}
+
+// Bytes of an average record, for reserving the output once.
+constexpr qsizetype kBytesPerPayeeEstimate = 41 * 12 + 30 * 4;
+
+} // namespace
+
+void CSumbridge1Doc::Serialize(ArchiveWriter& archive, const Report& report)
+{
+    archive.writeText(kReportSignature);
+    visitReportHead(report, archive);
+    archive.writeInt(qint32(report.payees.size()));
+    for (const auto& [id, card] : report.payees)
+        visitCardMembers(card, archive);
+    visitReportTail(report, archive);
+}
+
+void CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInterface& ui)
+{
+    report.openState = 0;
+    QString signature;
+    try {
+        signature = archive.readText();
+    } catch (const ArchiveError&) {
+        signature.clear();
+    }
+    if (signature != kReportSignature && signature != kOldReportSignature) {
+        ui.message(QStringLiteral("Wrong Format, cannot open this file."));
+        report.openState = 1;
+        return;
+    }
+
+    bool failed = false;
+    try {
+        visitReportHead(report, archive);
+        const qint32 count = archive.readInt();
+        // A negative count reads records until the file ends.
+        for (qint64 i = 0; count < 0 || i < count; ++i) {
+            CCards card;
+            visitCardMembers(card, archive);
+            report.payees[card.payeeId] = std::move(card);
+        }
+        visitReportTail(report, archive);
+    } catch (const ArchiveError&) {
+        failed = true;
+    } catch (const std::bad_alloc&) {
+        failed = true;
+    }
+
+    if (report.reportYear == QLatin1String("2012")) {
+        ui.message(QStringLiteral("Note: This Version supports the 2012 year for INB type payment summaries only."));
+        report.year2012Mode = 1;
+    } else {
+        report.year2012Mode = 0;
+    }
+    if (failed)
+        ui.message(loadFailureMessage(signature));
+}
+
+QByteArray StoreReport(const Report& report)
+{
+    ArchiveWriter archive;
+    archive.reserve(4096 + qsizetype(report.payees.size()) * kBytesPerPayeeEstimate);
+    CSumbridge1Doc::Serialize(archive, report);
+    return archive.take();
+}
+
+void LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui)
+{
+    ArchiveReader archive(bytes);
+    CSumbridge1Doc::Serialize(archive, report, ui);
+}
+
+bool ReadReportFile(AppContext& context, const QString& path)
+{
+    QByteArray bytes;
+    const FileResult read = context.files.readAll(path, bytes);
+    if (!read.ok()) {
+        switch (read.error) {
+        case FileError::AccessDenied:
+            context.ui.message(QStringLiteral("Access to %1 was denied.").arg(path));
+            break;
+        case FileError::NotFound:
+            context.ui.message(QStringLiteral("%1 was not found.").arg(path));
+            break;
+        default:
+            context.ui.message(QStringLiteral("Failed to open document."));
+            break;
+        }
+        return false;
+    }
+    LoadReport(bytes, context.report(), context.ui);
+    return true;
+}
+
+bool WriteReportFile(AppContext& context, const QString& path)
+{
+    const QByteArray bytes = StoreReport(context.report());
+    const FileResult written = context.files.writeWhole(path, bytes);
+    if (written.ok())
+        return true;
+    if (written.error == FileError::AccessDenied)
+        context.ui.message(QStringLiteral("Access to %1 was denied.").arg(path));
+    else
+        context.ui.message(QStringLiteral("Failed to save document."));
+    return false;
+}

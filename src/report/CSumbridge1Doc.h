@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class ArchiveReader;
+class ArchiveWriter;
+class AppContext;
+class UserInterface;
+struct Report;
+
+inline const QString kReportSignature = QStringLiteral("veskq1");
+inline const QString kOldReportSignature = QStringLiteral("lwrightdata4");
+
+// The report document: where the open report lives on disk and whether it
+// has unsaved changes. The report's values themselves are in Report.
+class CSumbridge1Doc {
+public:
+    QString pathName;                        // empty while the report has never been saved
+    QString title = QStringLiteral("Untitled");
+    bool modified = false;
+
+    void SetModifiedFlag(bool value = true) { modified = value; }
+    bool IsModified() const { return modified; }
+
+    // Store direction: the whole report, behind the signature "veskq1".
+    static void Serialize(ArchiveWriter& archive, const Report& report);
+    // Load direction: reads into the report, with the messages of a damaged
+    // or foreign file. A wrong signature sets report.openState to 1.
+    static void Serialize(ArchiveReader& archive, Report& report, UserInterface& ui);
+};
+
+QByteArray StoreReport(const Report& report);
+void LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui);
+
+// Reads a report file into the context's report (which the caller has
+// reset). False, with a message, when the file cannot be read at all.
+bool ReadReportFile(AppContext& context, const QString& path);
+// Writes the context's report whole to path; on failure the previous file
+// stays as it was and the user is told. True when written.
+bool WriteReportFile(AppContext& context, const QString& path);

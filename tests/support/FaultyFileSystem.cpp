@@ -1,0 +1,50 @@
+#include "FaultyFileSystem.h"
+
+FileError FaultyFileSystem::faultFor(Op op, const QString& path) const
+{
+    for (const auto& [key, error] : m_faults) {
+        if (key.first == op && path.startsWith(key.second))
+            return error;
+    }
+    return FileError::None;
+}
+
+#define QLS_INJECT(op, path)                                                                                           \
+    if (const FileError e = faultFor(op, path); e != FileError::None)                                                 \
+        return FileResult{e, QStringLiteral("injected")};
+
+FileResult FaultyFileSystem::readAll(const QString& path, QByteArray& contents)
+{
+    QLS_INJECT(Op::Read, path)
+    return LocalFileSystem::readAll(path, contents);
+}
+
+FileResult FaultyFileSystem::writeWhole(const QString& path, const QByteArray& contents)
+{
+    QLS_INJECT(Op::Write, path)
+    return LocalFileSystem::writeWhole(path, contents);
+}
+
+FileResult FaultyFileSystem::createExclusive(const QString& path, const QByteArray& contents)
+{
+    QLS_INJECT(Op::Create, path)
+    return LocalFileSystem::createExclusive(path, contents);
+}
+
+FileResult FaultyFileSystem::remove(const QString& path)
+{
+    QLS_INJECT(Op::Remove, path)
+    return LocalFileSystem::remove(path);
+}
+
+FileResult FaultyFileSystem::makeFolder(const QString& path)
+{
+    QLS_INJECT(Op::MakeFolder, path)
+    return LocalFileSystem::makeFolder(path);
+}
+
+FileResult FaultyFileSystem::rename(const QString& from, const QString& to)
+{
+    QLS_INJECT(Op::Rename, from)
+    return LocalFileSystem::rename(from, to);
+}

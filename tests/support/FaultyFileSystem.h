@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <QString>
+
+#include <map>
+
+// The real file system, except that chosen operations on chosen paths fail
+// with a chosen kind. Tests run as root, where permissions deny nothing.
+class FaultyFileSystem : public LocalFileSystem {
+public:
+    enum class Op { Read, Write, Create, Remove, MakeFolder, Rename };
+
+    // Every op on a path that starts with prefix fails with error.
+    void fail(Op op, const QString& prefix, FileError error) { m_faults[{op, prefix}] = error; }
+    void clear() { m_faults.clear(); }
+
+    FileResult readAll(const QString& path, QByteArray& contents) override;
+    FileResult writeWhole(const QString& path, const QByteArray& contents) override;
+    FileResult createExclusive(const QString& path, const QByteArray& contents) override;
+    FileResult remove(const QString& path) override;
+    FileResult makeFolder(const QString& path) override;
+    FileResult rename(const QString& from, const QString& to) override;
+
+private:
+    FileError faultFor(Op op, const QString& path) const;
+    std::map<std::pair<Op, QString>, FileError> m_faults;
+};

@@ -1,0 +1,98 @@
+#include "ScriptedUi.h"
+
+#include <gtest/gtest.h>
+
+QStringList ScriptedUi::texts() const
+{
+    QStringList result;
+    for (const Message& m : messages)
+        result << m.text;
+    return result;
+}
+
+void ScriptedUi::onDialog(const QString& dialogClass, std::function<int()> run)
+{
+    m_dialogs.emplace_back(dialogClass, std::move(run));
+}
+
+Answer ScriptedUi::message(const QString& text, MessageButtons buttons, MessageIcon icon)
+{
+    messages.push_back({text, buttons, resolvedIcon(icon, buttons)});
+    if (buttons == MessageButtons::Ok)
+        return Answer::Ok;
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return buttons == MessageButtons::OkCancel ? Answer::Cancel : Answer::No;
+    }
+    const Answer a = m_answers.front();
+    m_answers.pop_front();
+    return a;
+}
+
+std::optional<QString> ScriptedUi::nextFile(const FileDialogRequest& request)
+{
+    fileRequests.push_back(request);
+    if (m_files.empty()) {
+        ADD_FAILURE() << "unscripted file dialog: " << request.title.toStdString();
+        return std::nullopt;
+    }
+    const bool chosen = m_files.front().has_value();
+    const QString path = chosen ? *m_files.front() : QString();
+    m_files.pop_front();
+    if (!chosen)
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> ScriptedUi::openFileName(const FileDialogRequest& request)
+{
+    return nextFile(request);
+}
+
+std::optional<QString> ScriptedUi::saveFileName(const FileDialogRequest& request)
+{
+    return nextFile(request);
+}
+
+std::optional<QString> ScriptedUi::chooseFolder(const QString& title, const QString& initialFolder)
+{
+    Q_UNUSED(initialFolder);
+    folderTitles << title;
+    if (m_folders.empty()) {
+        ADD_FAILURE() << "unscripted folder dialog: " << title.toStdString();
+        return std::nullopt;
+    }
+    const bool chosen = m_folders.front().has_value();
+    const QString folder = chosen ? *m_folders.front() : QString();
+    m_folders.pop_front();
+    if (!chosen)
+        return std::nullopt;
+    return folder;
+}
+
+bool ScriptedUi::openUrl(const QString& url)
+{
+    urlsOpened << url;
+    return true;
+}
+
+int ScriptedUi::runDialog(const QString& dialogClass)
+{
+    dialogsRun << dialogClass;
+    for (auto& [name, run] : m_dialogs) {
+        if (name == dialogClass)
+            return run();
+    }
+    return 0;
+}
+
+void ScriptedUi::beginWaitCursor()
+{
+    ++waitDepth;
+    ++waitCursorsShown;
+}
+
+void ScriptedUi::endWaitCursor()
+{
+    --waitDepth;
+}
