@@ -1,0 +1,6 @@
+#pragma once
+
+class AppContext;
+
+// Opens the help page in the browser; says so when it cannot.
+void OpenHelp(AppContext& context);
