@@ -1,0 +1,8 @@
+#include "PayerListStore.h"
+
+#include "AppContext.h"
+
+void LoadPayerListAndMatchPayer(AppContext& context)
+{
+    Q_UNUSED(context);
+}

@@ -1,0 +1,8 @@
+#include "StartupChecks.h"
+
+#include "AppContext.h"
+
+void RunStartupChecks(AppContext& context)
+{
+    Q_UNUSED(context);
+}
