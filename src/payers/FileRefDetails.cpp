@@ -11,7 +11,10 @@ const QString kFileRefAtoNote = QStringLiteral(
     "information contained in the report. The supplier may find this useful when submitting a large number of "
     "reports to the Tax Office.");
 
-FileRefDetails::FileRefDetails(AppContext& context) : m_context(context) {}
+FileRefDetails::FileRefDetails(AppContext& context)
+    : m_context(context)
+{
+}
 
 void FileRefDetails::OnInitDialog()
 {

@@ -9,7 +9,8 @@ extern const QString kFileRefAtoNote;
 
 // The logic of the supplier file reference dialog: the report's optional
 // file reference, which the lodgement file carries.
-class FileRefDetails {
+class FileRefDetails
+{
 public:
     explicit FileRefDetails(AppContext& context);
 

@@ -15,13 +15,10 @@
 
 std::array<QString*, kSupplierFieldCount> SupplierWorkingFields(Report& r)
 {
-    return {&r.supplierName,           &r.supplierAbn,           &r.supplierAddress1,
-            &r.supplierAddress2,       &r.supplierSuburb,        &r.supplierState,
-            &r.supplierPostcode,       &r.supplierCountry,       &r.supplierPostalAddress1,
-            &r.supplierPostalAddress2, &r.supplierPostalSuburb,  &r.supplierPostalState,
-            &r.supplierPostalPostcode, &r.supplierPostalCountry, &r.supplierContact,
-            &r.supplierPhone,          &r.supplierFax,           &r.supplierEmail,
-            &r.supplierGatewayId};
+    return { &r.supplierName, &r.supplierAbn, &r.supplierAddress1, &r.supplierAddress2, &r.supplierSuburb,
+        &r.supplierState, &r.supplierPostcode, &r.supplierCountry, &r.supplierPostalAddress1, &r.supplierPostalAddress2,
+        &r.supplierPostalSuburb, &r.supplierPostalState, &r.supplierPostalPostcode, &r.supplierPostalCountry,
+        &r.supplierContact, &r.supplierPhone, &r.supplierFax, &r.supplierEmail, &r.supplierGatewayId };
 }
 
 SupplierTexts SupplierWorkingCopy(const Report& report)
@@ -50,21 +47,31 @@ SupplierTexts SupplierCommittedCopy(const Report& report)
 const std::array<QString, kSupplierFieldCount>& SupplierProfileKeys()
 {
     static const std::array<QString, kSupplierFieldCount> keys = {
-        QStringLiteral("Supplier Name"),     QStringLiteral("Supplier ABN"),
-        QStringLiteral("Supplier SLine 1"),  QStringLiteral("Supplier SLine 2"),
-        QStringLiteral("Supplier SSuburb"),  QStringLiteral("Supplier SState"),
-        QStringLiteral("Supplier SPCode"),   QStringLiteral("Supplier SCountry"),
-        QStringLiteral("Supplier PLine 1"),  QStringLiteral("Supplier PLine 2"),
-        QStringLiteral("Supplier PSuburb"),  QStringLiteral("Supplier PState"),
-        QStringLiteral("Supplier PPCode"),   QStringLiteral("Supplier PCountry"),
-        QStringLiteral("Supplier Contact"),  QStringLiteral("Supplier Phone"),
-        QStringLiteral("Supplier Fax"),      QStringLiteral("Supplier Email"),
+        QStringLiteral("Supplier Name"),
+        QStringLiteral("Supplier ABN"),
+        QStringLiteral("Supplier SLine 1"),
+        QStringLiteral("Supplier SLine 2"),
+        QStringLiteral("Supplier SSuburb"),
+        QStringLiteral("Supplier SState"),
+        QStringLiteral("Supplier SPCode"),
+        QStringLiteral("Supplier SCountry"),
+        QStringLiteral("Supplier PLine 1"),
+        QStringLiteral("Supplier PLine 2"),
+        QStringLiteral("Supplier PSuburb"),
+        QStringLiteral("Supplier PState"),
+        QStringLiteral("Supplier PPCode"),
+        QStringLiteral("Supplier PCountry"),
+        QStringLiteral("Supplier Contact"),
+        QStringLiteral("Supplier Phone"),
+        QStringLiteral("Supplier Fax"),
+        QStringLiteral("Supplier Email"),
         QStringLiteral("Supplier Gateway ID"),
     };
     return keys;
 }
 
-namespace {
+namespace
+{
 
 QString unknownError(int ref)
 {
@@ -79,7 +86,10 @@ bool isAustralia(const QString& country)
 
 } // namespace
 
-SupplierDetails::SupplierDetails(AppContext& context) : m_context(context) {}
+SupplierDetails::SupplierDetails(AppContext& context)
+    : m_context(context)
+{
+}
 
 bool SupplierDetails::anyMarker() const
 {
@@ -117,8 +127,7 @@ void SupplierDetails::mark(int field, bool& failed)
 void SupplierDetails::checkAddress(int line1, bool& failed)
 {
     const auto w = SupplierWorkingFields(m_context.report());
-    const int line2 = line1 + 1, suburb = line1 + 2, state = line1 + 3, postcode = line1 + 4,
-              country = line1 + 5;
+    const int line2 = line1 + 1, suburb = line1 + 2, state = line1 + 3, postcode = line1 + 4, country = line1 + 5;
 
     if (w[line1]->isEmpty() || CheckTextChars(*w[line1]) > 0)
         mark(line1, failed);
@@ -211,8 +220,7 @@ SupplierOutcome SupplierDetails::update()
 {
     Report& r = m_context.report();
     if (ValidateSupplierFields(true)) {
-        m_context.ui.message(
-            QStringLiteral("Please correct all fields marked with an 'E' and press Update again."),
+        m_context.ui.message(QStringLiteral("Please correct all fields marked with an 'E' and press Update again."),
             MessageButtons::Ok, MessageIcon::Warning);
         r.editAttempted = 1;
         return SupplierOutcome::StayOpen;
@@ -384,12 +392,24 @@ void SupplierDetails::OnBnClickedLoadFromA01()
 {
     const Report& r = m_context.report();
     const SupplierTexts original = {
-        r.origSupplierName,          r.origSupplierAbn,           r.origSupplierAddress1,
-        r.origSupplierAddress2,      r.origSupplierSuburb,        r.origSupplierState,
-        r.origSupplierPostcode,      r.origSupplierCountry,       r.origSupplierPostalAddress1,
-        r.origSupplierPostalAddress2, r.origSupplierPostalSuburb, r.origSupplierPostalState,
-        r.origSupplierPostalPostcode, r.origSupplierPostalCountry, r.origSupplierContact,
-        r.origSupplierPhone,         r.origSupplierFax,           r.origSupplierEmail,
+        r.origSupplierName,
+        r.origSupplierAbn,
+        r.origSupplierAddress1,
+        r.origSupplierAddress2,
+        r.origSupplierSuburb,
+        r.origSupplierState,
+        r.origSupplierPostcode,
+        r.origSupplierCountry,
+        r.origSupplierPostalAddress1,
+        r.origSupplierPostalAddress2,
+        r.origSupplierPostalSuburb,
+        r.origSupplierPostalState,
+        r.origSupplierPostalPostcode,
+        r.origSupplierPostalCountry,
+        r.origSupplierContact,
+        r.origSupplierPhone,
+        r.origSupplierFax,
+        r.origSupplierEmail,
         controls[kSupplierGatewayId],
     };
     controls = original;

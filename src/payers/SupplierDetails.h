@@ -54,7 +54,8 @@ enum class SupplierOutcome { StayOpen, CloseOk, CloseCancel };
 // The logic of the supplier details dialog. The dialog copies its widgets
 // into `controls` before every button and shows `controls`, `markers` and
 // `loadFromA01Visible` afterwards.
-class SupplierDetails {
+class SupplierDetails
+{
 public:
     explicit SupplierDetails(AppContext& context);
 
@@ -62,7 +63,7 @@ public:
     // its chosen item (empty when none is chosen).
     SupplierTexts controls;
     // The 'E' beside each field; the gateway id never has one.
-    std::array<bool, kSupplierFieldCount> markers{};
+    std::array<bool, kSupplierFieldCount> markers {};
     bool loadFromA01Visible = false;
 
     void OnInitDialog();

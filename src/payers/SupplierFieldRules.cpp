@@ -17,9 +17,15 @@ QString SupplierRemoveBlanks(const QString& text)
 const QStringList& SupplierStates()
 {
     static const QStringList states = {
-        QStringLiteral("ACT"), QStringLiteral("NSW"), QStringLiteral("NT"),
-        QStringLiteral("OTH"), QStringLiteral("QLD"), QStringLiteral("SA"),
-        QStringLiteral("TAS"), QStringLiteral("VIC"), QStringLiteral("WA"),
+        QStringLiteral("ACT"),
+        QStringLiteral("NSW"),
+        QStringLiteral("NT"),
+        QStringLiteral("OTH"),
+        QStringLiteral("QLD"),
+        QStringLiteral("SA"),
+        QStringLiteral("TAS"),
+        QStringLiteral("VIC"),
+        QStringLiteral("WA"),
     };
     return states;
 }

@@ -5,14 +5,16 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-class FileRef : public ::testing::Test {
+class FileRef : public ::testing::Test
+{
 protected:
     ScriptedUi ui;
     FaultyFileSystem files;
-    AppContext context{ui, files};
-    FileRefDetails details{context};
+    AppContext context { ui, files };
+    FileRefDetails details { context };
 };
 
 TEST_F(FileRef, OpeningShowsTheReportsReference)
@@ -30,11 +32,11 @@ struct StoredCase {
 TEST_F(FileRef, OkStoresTheCleanedReferenceAndMarksTheReport)
 {
     const StoredCase cases[] = {
-        {"  a   b  ", "a b"},
-        {"   ", ""},
-        {"", ""},
-        {"Job#12 (A&B)/'x'-\"y\"", "Job#12 (A&B)/'x'-\"y\""},
-        {"a reference longer than sixteen characters", "a reference longer than sixteen characters"},
+        { "  a   b  ", "a b" },
+        { "   ", "" },
+        { "", "" },
+        { "Job#12 (A&B)/'x'-\"y\"", "Job#12 (A&B)/'x'-\"y\"" },
+        { "a reference longer than sixteen characters", "a reference longer than sixteen characters" },
     };
     for (const StoredCase& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -60,15 +62,16 @@ TEST_F(FileRef, OkWithoutAChangeStillMarksTheReport)
 
 TEST_F(FileRef, RefusedCharacterKeepsTheOldReference)
 {
-    for (const char* typed : {"a.b", "ref_1", "50%", "caf\u00e9"}) {
+    for (const char* typed : { "a.b", "ref_1", "50%", "caf\u00e9" }) {
         SCOPED_TRACE(typed);
         ui.messages.clear();
         context.report().fileReference = QStringLiteral("old");
         details.OnInitDialog();
         details.reference = QString::fromUtf8(typed);
         EXPECT_FALSE(details.OnBnClickedOk());
-        EXPECT_EQ(ui.texts(), QStringList{QStringLiteral(
-                                  "The File Ref contains invalid characters, please use alpha numerics only.")});
+        EXPECT_EQ(ui.texts(),
+            QStringList {
+                QStringLiteral("The File Ref contains invalid characters, please use alpha numerics only.") });
         EXPECT_EQ(context.report().fileReference, QStringLiteral("old"));
         EXPECT_FALSE(context.document.IsModified());
         EXPECT_EQ(details.reference, QString::fromUtf8(typed)); // the entry stays for correction

@@ -17,16 +17,17 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-class SupplierDialogs : public ::testing::Test {
+class SupplierDialogs : public ::testing::Test
+{
 protected:
     ScriptedUi ui;
     FaultyFileSystem files;
-    AppContext context{ui, files};
+    AppContext context { ui, files };
 
-    template <class T>
-    static T* child(QWidget& parent, const char* name)
+    template <class T> static T* child(QWidget& parent, const char* name)
     {
         T* widget = parent.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -49,7 +50,7 @@ TEST_F(SupplierDialogs, SupplierOpensEmptyForANewReport)
         EXPECT_TRUE(marker->isHidden());
     EXPECT_EQ(dialog.findChildren<ErrorMarker*>().size(), 18);
     EXPECT_EQ(child<QLineEdit>(dialog, "supplierAbn")->toolTip(),
-              QStringLiteral("Enter Supplier's ABN in this format XX XXX XXX XXX"));
+        QStringLiteral("Enter Supplier's ABN in this format XX XXX XXX XXX"));
     EXPECT_TRUE(child<QPushButton>(dialog, "updateButton")->isDefault());
     EXPECT_EQ(child<MyGroupBox>(dialog, "streetGroup")->title(), QStringLiteral("Supplier Street Address"));
 }
@@ -82,7 +83,7 @@ TEST_F(SupplierDialogs, RefusedUpdateShowsMarkersAndStaysOpen)
     click(dialog, "updateButton");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(ui.texts(),
-              QStringList{QStringLiteral("Please correct all fields marked with an 'E' and press Update again.")});
+        QStringList { QStringLiteral("Please correct all fields marked with an 'E' and press Update again.") });
     EXPECT_FALSE(child<ErrorMarker>(dialog, "supplierNameMarker")->isHidden());
     EXPECT_FALSE(child<ErrorMarker>(dialog, "supplierPostalStateMarker")->isHidden());
     EXPECT_TRUE(child<ErrorMarker>(dialog, "supplierFaxMarker")->isHidden());
@@ -92,10 +93,16 @@ TEST_F(SupplierDialogs, UpdateFromTheWidgetsCommitsAndCloses)
 {
     CSupplier dialog(context);
     const std::pair<const char*, const char*> typed[] = {
-        {"supplierName", "Acme  Payroll"}, {"supplierAbn", "51824753556"}, {"supplierAddress1", "1 Main St"},
-        {"supplierSuburb", "Darwin"},      {"supplierPostcode", "800"},    {"supplierPostalAddress1", "PO Box 1"},
-        {"supplierPostalSuburb", "Darwin"}, {"supplierPostalPostcode", "0801"}, {"supplierContact", "Jo"},
-        {"supplierPhone", "08 8900 0000"},
+        { "supplierName", "Acme  Payroll" },
+        { "supplierAbn", "51824753556" },
+        { "supplierAddress1", "1 Main St" },
+        { "supplierSuburb", "Darwin" },
+        { "supplierPostcode", "800" },
+        { "supplierPostalAddress1", "PO Box 1" },
+        { "supplierPostalSuburb", "Darwin" },
+        { "supplierPostalPostcode", "0801" },
+        { "supplierContact", "Jo" },
+        { "supplierPhone", "08 8900 0000" },
     };
     for (const auto& [name, text] : typed)
         child<QLineEdit>(dialog, name)->setText(QString::fromUtf8(text));
@@ -164,7 +171,7 @@ TEST(SupplierDialogRegistration, BothDialogsRunByClassName)
     FaultyFileSystem files;
     AppContext context(qtUi, files);
     registerSupplierDialogs(qtUi, context);
-    for (const QString& name : {QStringLiteral("CSupplier"), QStringLiteral("CFileRef1")}) {
+    for (const QString& name : { QStringLiteral("CSupplier"), QStringLiteral("CFileRef1") }) {
         QString opened;
         QTimer::singleShot(0, [&opened] {
             if (QWidget* modal = QApplication::activeModalWidget()) {

@@ -6,14 +6,15 @@
 
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 const QString kUpdateAgain = QStringLiteral("Please correct all fields marked with an 'E' and press Update again.");
-const QString kSetAsDefaultAgain =
-    QStringLiteral("Please correct all fields marked with an 'E' and press Set as Default again.");
-const QString kCloseQuestion = QStringLiteral(
-    "Changes to the Supplier have not been Updated for this Report. \r\n\r\n"
-    "Do you want to update the Supplier Details for this Report before closing this screen?");
+const QString kSetAsDefaultAgain
+    = QStringLiteral("Please correct all fields marked with an 'E' and press Set as Default again.");
+const QString kCloseQuestion
+    = QStringLiteral("Changes to the Supplier have not been Updated for this Report. \r\n\r\n"
+                     "Do you want to update the Supplier Details for this Report before closing this screen?");
 const QString kLoadDefaultQuestion = QStringLiteral(
     "Supplier fields on this screen will be replaced with \nthe default Supplier Details stored in the Registry. "
     "\r\n\r\nProceed?");
@@ -22,7 +23,8 @@ const QString kSetAsDefaultQuestion = QStringLiteral(
     "\r\n\r\nProceed?");
 
 // Fails a chosen message the way an unexpected fault would.
-class ThrowingUi : public ScriptedUi {
+class ThrowingUi : public ScriptedUi
+{
 public:
     QString throwOn;
     bool throwPlain = false; // something other than a standard exception
@@ -37,11 +39,12 @@ public:
     }
 };
 
-class SupplierFlows : public ::testing::Test {
+class SupplierFlows : public ::testing::Test
+{
 protected:
     ThrowingUi ui;
     FaultyFileSystem files;
-    AppContext context{ui, files};
+    AppContext context { ui, files };
     Report& report = context.report();
 
     // Opens the dialog's logic on the report as it stands.
@@ -104,7 +107,7 @@ TEST_F(SupplierFlows, RefusedUpdateStaysOpenAndKeepsTheCommittedCopy)
     EXPECT_EQ(ui.messages[0].text, kUpdateAgain);
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(report.editAttempted, 1);
-    EXPECT_EQ(markedFields(details), std::vector<int>{kSupplierPhone});
+    EXPECT_EQ(markedFields(details), std::vector<int> { kSupplierPhone });
     EXPECT_EQ(SupplierCommittedCopy(report), validSupplierStored());
     EXPECT_EQ(report.supplierName, QStringLiteral("New Name")); // the working copy keeps the cleaned values
     EXPECT_FALSE(context.document.IsModified());
@@ -119,7 +122,7 @@ TEST_F(SupplierFlows, CloseAnsweredNoLeavesTheReportExactlyAsBefore)
     details.controls[kSupplierEmail] = QStringLiteral("x@y.z");
     ui.answer(Answer::No);
     EXPECT_EQ(details.OnBnClickedClose(), SupplierOutcome::CloseCancel);
-    EXPECT_EQ(ui.texts(), QStringList{kCloseQuestion});
+    EXPECT_EQ(ui.texts(), QStringList { kCloseQuestion });
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_TRUE(report == before);
     EXPECT_FALSE(context.document.IsModified());
@@ -133,7 +136,7 @@ TEST_F(SupplierFlows, TrailingBlankCountsAsAChangeAndCancelStaysOpen)
     details.controls[kSupplierSuburb] += u' ';
     ui.answer(Answer::Cancel);
     EXPECT_EQ(details.OnBnClickedClose(), SupplierOutcome::StayOpen);
-    EXPECT_EQ(ui.texts(), QStringList{kCloseQuestion});
+    EXPECT_EQ(ui.texts(), QStringList { kCloseQuestion });
     EXPECT_TRUE(report == before);
     EXPECT_EQ(details.controls[kSupplierSuburb], QStringLiteral("Melbourne "));
 }
@@ -167,8 +170,8 @@ TEST_F(SupplierFlows, FailedUpdateThenCloseYesStaysOpenThenNoRestores)
 
     ui.answer(Answer::Yes);
     EXPECT_EQ(details.OnBnClickedClose(), SupplierOutcome::StayOpen);
-    EXPECT_EQ(ui.texts(), (QStringList{kUpdateAgain, kCloseQuestion, kUpdateAgain}));
-    EXPECT_EQ(markedFields(details), std::vector<int>{kSupplierPostcode});
+    EXPECT_EQ(ui.texts(), (QStringList { kUpdateAgain, kCloseQuestion, kUpdateAgain }));
+    EXPECT_EQ(markedFields(details), std::vector<int> { kSupplierPostcode });
     EXPECT_EQ(SupplierCommittedCopy(report), validSupplierStored());
 
     ui.answer(Answer::No);
@@ -185,8 +188,8 @@ TEST_F(SupplierFlows, UnexpectedFailureInUpdateChangesNeitherCopy)
         bool plain;
         const char* message;
     };
-    for (const Case c : {Case{false, "An unknown error has occurred - Ref #1022."},
-                         Case{true, "An unknown error has occurred - Ref #1023."}}) {
+    for (const Case c : { Case { false, "An unknown error has occurred - Ref #1022." },
+             Case { true, "An unknown error has occurred - Ref #1023." } }) {
         SCOPED_TRACE(c.message);
         ui.messages.clear();
         commitSupplier(report, validSupplierStored());
@@ -200,7 +203,7 @@ TEST_F(SupplierFlows, UnexpectedFailureInUpdateChangesNeitherCopy)
         ui.throwPlain = c.plain;
 
         EXPECT_EQ(details.OnBnClickedUpdate(), SupplierOutcome::StayOpen);
-        EXPECT_EQ(ui.texts(), QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(ui.texts(), QStringList { QString::fromLatin1(c.message) });
         EXPECT_TRUE(report == before);
         EXPECT_FALSE(context.document.IsModified());
         EXPECT_EQ(details.controls, typed);
@@ -215,11 +218,12 @@ TEST_F(SupplierFlows, UnexpectedFailureInCloseKeepsOnlyTheCommittedCopy)
     details.controls[kSupplierName] = QStringLiteral("Unconfirmed");
     ui.throwOn = kCloseQuestion;
     EXPECT_EQ(details.OnBnClickedClose(), SupplierOutcome::CloseCancel);
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("An unknown error has occurred - Ref #1024.")});
+    EXPECT_EQ(ui.texts(), QStringList { QStringLiteral("An unknown error has occurred - Ref #1024.") });
     EXPECT_EQ(SupplierWorkingCopy(report), validSupplierStored());
 }
 
-class SupplierDefaults : public SupplierFlows {
+class SupplierDefaults : public SupplierFlows
+{
 protected:
     TestProfile profileDir;
 
@@ -259,13 +263,13 @@ TEST_F(SupplierDefaults, SetAsDefaultWritesTheCleanedValuesAndLoadDefaultReadsTh
     details.controls[kSupplierContact] = QStringLiteral(" Jo   Smith ");
     ui.answer(Answer::Yes);
     details.OnBnClickedSetAsDefault();
-    EXPECT_EQ(ui.texts(), QStringList{kSetAsDefaultQuestion});
+    EXPECT_EQ(ui.texts(), QStringList { kSetAsDefaultQuestion });
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNoCancel);
     const SupplierTexts expected = validSupplierStored();
     for (int i = 0; i < kSupplierFieldCount; ++i)
         EXPECT_EQ(stored(i), expected[i]) << i;
     // The committed copy, its flag and the document are not touched.
-    EXPECT_TRUE(SupplierCommittedCopy(report) == SupplierTexts{});
+    EXPECT_TRUE(SupplierCommittedCopy(report) == SupplierTexts {});
     EXPECT_TRUE(report.supplierFieldsSaved[19].isEmpty());
     EXPECT_FALSE(context.document.IsModified());
 
@@ -275,11 +279,11 @@ TEST_F(SupplierDefaults, SetAsDefaultWritesTheCleanedValuesAndLoadDefaultReadsTh
     SupplierDetails other = open();
     ui.answer(Answer::Yes);
     other.OnBnClickedLoadDefault();
-    EXPECT_EQ(ui.texts(), QStringList{kLoadDefaultQuestion});
+    EXPECT_EQ(ui.texts(), QStringList { kLoadDefaultQuestion });
     EXPECT_EQ(SupplierWorkingCopy(report), expected);
     EXPECT_EQ(other.controls[kSupplierAbn], QStringLiteral("51 824 753 556"));
     EXPECT_TRUE(context.document.IsModified());
-    EXPECT_TRUE(SupplierCommittedCopy(report) == SupplierTexts{});
+    EXPECT_TRUE(SupplierCommittedCopy(report) == SupplierTexts {});
 }
 
 TEST_F(SupplierDefaults, SetAsDefaultRefusesAWithholdingPayerNumber)
@@ -288,9 +292,9 @@ TEST_F(SupplierDefaults, SetAsDefaultRefusesAWithholdingPayerNumber)
     details.controls = validSupplierControls();
     details.controls[kSupplierAbn] = QStringLiteral("00 123 456 782");
     details.OnBnClickedSetAsDefault();
-    EXPECT_EQ(ui.texts(), QStringList{kSetAsDefaultAgain});
+    EXPECT_EQ(ui.texts(), QStringList { kSetAsDefaultAgain });
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(markedFields(details), std::vector<int>{kSupplierAbn});
+    EXPECT_EQ(markedFields(details), std::vector<int> { kSupplierAbn });
     EXPECT_EQ(report.editAttempted, 0);
     EXPECT_FALSE(anyKeyStored());
 
@@ -302,7 +306,7 @@ TEST_F(SupplierDefaults, SetAsDefaultRefusesAWithholdingPayerNumber)
 
 TEST_F(SupplierDefaults, SetAsDefaultAnsweredNoWritesNothingButKeepsTheCleanedFields)
 {
-    for (const Answer a : {Answer::No, Answer::Cancel}) {
+    for (const Answer a : { Answer::No, Answer::Cancel }) {
         SupplierDetails details = open();
         details.controls = validSupplierControls();
         details.controls[kSupplierName] = QStringLiteral("  Acme  ");
@@ -320,8 +324,8 @@ TEST_F(SupplierDefaults, LoadDefaultWithNothingStoredEmptiesEveryField)
     SupplierDetails details = open();
     ui.answer(Answer::Yes);
     details.OnBnClickedLoadDefault();
-    EXPECT_TRUE(SupplierWorkingCopy(report) == SupplierTexts{});
-    EXPECT_TRUE(details.controls == SupplierTexts{});
+    EXPECT_TRUE(SupplierWorkingCopy(report) == SupplierTexts {});
+    EXPECT_TRUE(details.controls == SupplierTexts {});
     EXPECT_TRUE(context.document.IsModified());
     EXPECT_EQ(SupplierCommittedCopy(report), validSupplierStored());
 }
@@ -329,7 +333,7 @@ TEST_F(SupplierDefaults, LoadDefaultWithNothingStoredEmptiesEveryField)
 TEST_F(SupplierDefaults, LoadDefaultAnsweredOtherwiseChangesNothing)
 {
     commitSupplier(report, validSupplierStored());
-    for (const Answer a : {Answer::No, Answer::Cancel}) {
+    for (const Answer a : { Answer::No, Answer::Cancel }) {
         const Report before = report;
         SupplierDetails details = open();
         ui.answer(a);
@@ -359,7 +363,8 @@ TEST_F(SupplierDefaults, LoadDefaultTakesStoredValuesAsTheyAre)
     EXPECT_TRUE(markedFields(details).empty()); // no check runs here
 }
 
-class SupplierCopies : public SupplierFlows {
+class SupplierCopies : public SupplierFlows
+{
 protected:
     void givePayer()
     {
@@ -385,7 +390,7 @@ TEST_F(SupplierCopies, SameAsPayerWithoutAPayerOnlySaysSo)
     SupplierDetails details = open();
     details.controls = validSupplierControls();
     details.OnBnClickedSameAsPayer();
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Please first select a Payer for this Report.")});
+    EXPECT_EQ(ui.texts(), QStringList { QStringLiteral("Please first select a Payer for this Report.") });
     EXPECT_EQ(details.controls, validSupplierControls());
 }
 
@@ -397,13 +402,28 @@ TEST_F(SupplierCopies, SameAsPayerFillsTheControlsOnly)
     SupplierDetails details = open();
     details.controls[kSupplierGatewayId] = QStringLiteral("typed");
     details.OnBnClickedSameAsPayer();
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral(
-                              "You will need to update Street Address and Email, as these are not stored for the Payer.")});
+    EXPECT_EQ(ui.texts(),
+        QStringList { QStringLiteral(
+            "You will need to update Street Address and Email, as these are not stored for the Payer.") });
     const SupplierTexts expected = {
-        QStringLiteral("Payer Pty Ltd"), QStringLiteral("51 824 753 556"), QString(), QString(), QString(),
-        QString(), QString(), QString(), QStringLiteral("PO Box 7"), QStringLiteral("Rear"),
-        QStringLiteral("Hobart"), QStringLiteral("TAS"), QStringLiteral("7000"), QString(),
-        QStringLiteral("Pat Payer"), QStringLiteral("03 6200 0000"), QStringLiteral("03 6200 0001"), QString(),
+        QStringLiteral("Payer Pty Ltd"),
+        QStringLiteral("51 824 753 556"),
+        QString(),
+        QString(),
+        QString(),
+        QString(),
+        QString(),
+        QString(),
+        QStringLiteral("PO Box 7"),
+        QStringLiteral("Rear"),
+        QStringLiteral("Hobart"),
+        QStringLiteral("TAS"),
+        QStringLiteral("7000"),
+        QString(),
+        QStringLiteral("Pat Payer"),
+        QStringLiteral("03 6200 0000"),
+        QStringLiteral("03 6200 0001"),
+        QString(),
         QStringLiteral("typed"),
     };
     EXPECT_EQ(details.controls, expected);
@@ -413,7 +433,7 @@ TEST_F(SupplierCopies, SameAsPayerFillsTheControlsOnly)
     // Update judges the copy: the payer has no street address.
     EXPECT_EQ(details.OnBnClickedUpdate(), SupplierOutcome::StayOpen);
     EXPECT_EQ(markedFields(details),
-              (std::vector<int>{kSupplierAddress1, kSupplierSuburb, kSupplierState, kSupplierPostcode}));
+        (std::vector<int> { kSupplierAddress1, kSupplierSuburb, kSupplierState, kSupplierPostcode }));
 }
 
 TEST_F(SupplierCopies, LoadFromOriginalFileTakesTheImportedHeaderDetails)

@@ -11,15 +11,24 @@
 inline SupplierTexts validSupplierControls()
 {
     return {
-        QStringLiteral("Acme Payroll Services"), QStringLiteral("51 824 753 556"),
-        QStringLiteral("1 Main Street"),         QString(),
-        QStringLiteral("Melbourne"),             QStringLiteral("VIC"),
-        QStringLiteral("3000"),                  QString(),
-        QStringLiteral("PO Box 12"),             QString(),
-        QStringLiteral("Melbourne"),             QStringLiteral("VIC"),
-        QStringLiteral("3001"),                  QString(),
-        QStringLiteral("Jo Smith"),              QStringLiteral("03 9999 1234"),
-        QString(),                               QStringLiteral("jo@acme.com.au"),
+        QStringLiteral("Acme Payroll Services"),
+        QStringLiteral("51 824 753 556"),
+        QStringLiteral("1 Main Street"),
+        QString(),
+        QStringLiteral("Melbourne"),
+        QStringLiteral("VIC"),
+        QStringLiteral("3000"),
+        QString(),
+        QStringLiteral("PO Box 12"),
+        QString(),
+        QStringLiteral("Melbourne"),
+        QStringLiteral("VIC"),
+        QStringLiteral("3001"),
+        QString(),
+        QStringLiteral("Jo Smith"),
+        QStringLiteral("03 9999 1234"),
+        QString(),
+        QStringLiteral("jo@acme.com.au"),
         QStringLiteral("GW-1"),
     };
 }

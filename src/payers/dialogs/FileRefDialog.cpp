@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CFileRef1::CFileRef1(AppContext& context, QWidget* parent) : QDialog(parent), m_details(context)
+CFileRef1::CFileRef1(AppContext& context, QWidget* parent)
+    : QDialog(parent)
+    , m_details(context)
 {
     setWindowTitle(QStringLiteral("Quillastrand - Supplier File Reference"));
     setApplicationIcon(this);
@@ -39,11 +41,9 @@ CFileRef1::CFileRef1(AppContext& context, QWidget* parent) : QDialog(parent), m_
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
 
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter an optional File Reference for this Report"),
-                                       m_reference);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter an optional File Reference for this Report"), m_reference);
     CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to open online help in browser window"), help);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog without saving any changes"),
-                                       cancel);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog without saving any changes"), cancel);
     CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog and save any changes"), ok);
 
     auto* row = new QHBoxLayout;

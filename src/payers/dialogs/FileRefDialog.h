@@ -8,7 +8,8 @@ class AppContext;
 class QLineEdit;
 
 // "Quillastrand - Supplier File Reference": step 5 of the main form.
-class CFileRef1 : public QDialog {
+class CFileRef1 : public QDialog
+{
     Q_OBJECT
 public:
     explicit CFileRef1(AppContext& context, QWidget* parent = nullptr);

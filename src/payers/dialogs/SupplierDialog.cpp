@@ -13,14 +13,29 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const char* const kFieldNames[kSupplierFieldCount] = {
-    "supplierName",           "supplierAbn",           "supplierAddress1",       "supplierAddress2",
-    "supplierSuburb",         "supplierState",         "supplierPostcode",       "supplierCountry",
-    "supplierPostalAddress1", "supplierPostalAddress2", "supplierPostalSuburb", "supplierPostalState",
-    "supplierPostalPostcode", "supplierPostalCountry", "supplierContact",        "supplierPhone",
-    "supplierFax",            "supplierEmail",         "supplierGatewayId",
+    "supplierName",
+    "supplierAbn",
+    "supplierAddress1",
+    "supplierAddress2",
+    "supplierSuburb",
+    "supplierState",
+    "supplierPostcode",
+    "supplierCountry",
+    "supplierPostalAddress1",
+    "supplierPostalAddress2",
+    "supplierPostalSuburb",
+    "supplierPostalState",
+    "supplierPostalPostcode",
+    "supplierPostalCountry",
+    "supplierContact",
+    "supplierPhone",
+    "supplierFax",
+    "supplierEmail",
+    "supplierGatewayId",
 };
 
 bool isState(int field)
@@ -64,7 +79,9 @@ QFont tahoma(int points)
 } // namespace
 
 CSupplier::CSupplier(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_details(context)
+    : QDialog(parent)
+    , m_context(context)
+    , m_details(context)
 {
     setWindowTitle(QStringLiteral("Quillastrand - Supplier Details"));
     setApplicationIcon(this);
@@ -109,8 +126,8 @@ void CSupplier::buildLayout()
             m_postalState = stateList(this);
         else
             m_edits[i] = new QLineEdit(this);
-        QWidget* field = isState(i) ? static_cast<QWidget*>(i == kSupplierState ? m_streetState : m_postalState)
-                                    : m_edits[i];
+        QWidget* field
+            = isState(i) ? static_cast<QWidget*>(i == kSupplierState ? m_streetState : m_postalState) : m_edits[i];
         field->setObjectName(QString::fromLatin1(kFieldNames[i]));
         if (i != kSupplierGatewayId) {
             m_markers[i] = new ErrorMarker(this);
@@ -161,16 +178,16 @@ void CSupplier::buildLayout()
 
     // label | field | marker, one row per field; a second pair of columns
     // takes the state and postcode beside suburb and country.
-    const auto addRow = [this](QGridLayout* grid, int row, const QString& label, int field, int column = 0,
-                               int span = 1) {
-        QWidget* widget = field == kSupplierState         ? static_cast<QWidget*>(m_streetState)
-                          : field == kSupplierPostalState ? static_cast<QWidget*>(m_postalState)
-                                                          : m_edits[field];
-        grid->addWidget(rightLabel(label, this), row, column);
-        grid->addWidget(widget, row, column + 1, 1, span);
-        if (m_markers[field])
-            grid->addWidget(m_markers[field], row, column + 1 + span);
-    };
+    const auto addRow
+        = [this](QGridLayout* grid, int row, const QString& label, int field, int column = 0, int span = 1) {
+              QWidget* widget = field == kSupplierState ? static_cast<QWidget*>(m_streetState)
+                  : field == kSupplierPostalState       ? static_cast<QWidget*>(m_postalState)
+                                                        : m_edits[field];
+              grid->addWidget(rightLabel(label, this), row, column);
+              grid->addWidget(widget, row, column + 1, 1, span);
+              if (m_markers[field])
+                  grid->addWidget(m_markers[field], row, column + 1 + span);
+          };
 
     auto* identity = new QGridLayout;
     addRow(identity, 0, QStringLiteral("Name:"), kSupplierName);
@@ -192,8 +209,8 @@ void CSupplier::buildLayout()
         return group;
     };
     MyGroupBox* street = addressGroup(QStringLiteral("Supplier Street Address"), "streetGroup", kSupplierAddress1);
-    MyGroupBox* postal =
-        addressGroup(QStringLiteral("Supplier Postal Address"), "postalGroup", kSupplierPostalAddress1);
+    MyGroupBox* postal
+        = addressGroup(QStringLiteral("Supplier Postal Address"), "postalGroup", kSupplierPostalAddress1);
 
     auto* other = new MyGroupBox(QStringLiteral("Supplier - Other Information"), this);
     other->setObjectName(QStringLiteral("otherGroup"));
@@ -223,15 +240,15 @@ void CSupplier::buildLayout()
 
     // The order the user tabs through: the top buttons, the fields, then the
     // bottom buttons.
-    QList<QWidget*> order = {m_loadDefault, m_sameAsPayer, m_loadFromA01, m_edits[kSupplierName],
-                             m_edits[kSupplierAbn]};
-    for (int line1 : {int(kSupplierAddress1), int(kSupplierPostalAddress1)}) {
+    QList<QWidget*> order
+        = { m_loadDefault, m_sameAsPayer, m_loadFromA01, m_edits[kSupplierName], m_edits[kSupplierAbn] };
+    for (int line1 : { int(kSupplierAddress1), int(kSupplierPostalAddress1) }) {
         order << m_edits[line1] << m_edits[line1 + 1] << m_edits[line1 + 2]
               << (line1 == kSupplierAddress1 ? m_streetState : m_postalState) << m_edits[line1 + 5]
               << m_edits[line1 + 4];
     }
-    order << m_edits[kSupplierContact] << m_edits[kSupplierPhone] << m_edits[kSupplierFax]
-          << m_edits[kSupplierEmail] << m_setAsDefault << m_help << m_close << m_update;
+    order << m_edits[kSupplierContact] << m_edits[kSupplierPhone] << m_edits[kSupplierFax] << m_edits[kSupplierEmail]
+          << m_setAsDefault << m_help << m_close << m_update;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -265,8 +282,7 @@ void CSupplier::addTooltips()
         m_edits[kSupplierPhone]);
     tip("Enter Supplier's fax number in this format XX XXXX XXXX", m_edits[kSupplierFax]);
     tip("Enter Supplier's email address", m_edits[kSupplierEmail]);
-    tip("Enter Supplier's registered Tax Office Corporate Gateway User Id, if registered",
-        m_edits[kSupplierGatewayId]);
+    tip("Enter Supplier's registered Tax Office Corporate Gateway User Id, if registered", m_edits[kSupplierGatewayId]);
     tip("Click to view online help", m_help);
     tip("Click to close this screen without saving changes.", m_close);
     tip("Click to update Supplier Details in this report and close this window", m_update);

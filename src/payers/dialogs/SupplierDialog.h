@@ -14,7 +14,8 @@ class QPushButton;
 
 // "Quillastrand - Supplier Details": step 4 of the main form. The buttons'
 // logic is SupplierDetails; this class only moves texts and markers.
-class CSupplier : public QDialog {
+class CSupplier : public QDialog
+{
     Q_OBJECT
 public:
     explicit CSupplier(AppContext& context, QWidget* parent = nullptr);
@@ -35,10 +36,10 @@ private:
     AppContext& m_context;
     SupplierDetails m_details;
     // One widget per field: an edit, or a state list for the two states.
-    std::array<QLineEdit*, kSupplierFieldCount> m_edits{};
+    std::array<QLineEdit*, kSupplierFieldCount> m_edits {};
     QComboBox* m_streetState = nullptr;
     QComboBox* m_postalState = nullptr;
-    std::array<ErrorMarker*, kSupplierFieldCount> m_markers{};
+    std::array<ErrorMarker*, kSupplierFieldCount> m_markers {};
     QPushButton* m_loadDefault = nullptr;
     QPushButton* m_sameAsPayer = nullptr;
     QPushButton* m_loadFromA01 = nullptr;
