@@ -200,6 +200,9 @@ TEST_F(VersionCheckTest, AFailedCheckKeepsTheLastReply)
 TEST_F(VersionCheckTest, NoInternetShowsOneMessageAndMakesNoRequest)
 {
     context.webBase = QStringLiteral("http://version-check.invalid");
+    EXPECT_EQ(CheckForUpdate(context, options), UpdateCheckResult::NoInternet);
+    EXPECT_EQ(ui.texts(), QStringList{kNoInternet});
+    ui.messages.clear();
     OnCheckForUpdate(context, options);
     EXPECT_EQ(ui.texts(), QStringList{kNoInternet});
     EXPECT_EQ(context.report().noInternet, 1);
