@@ -30,6 +30,19 @@ QString shownText(const QString& text)
     return shown;
 }
 
+// The largest pixel size up to `pixels` at which the text fits the label:
+// the requested family may fall back to a wider one.
+QFont fittedFont(QFont font, int pixels, const QLabel* label)
+{
+    for (int size = qMax(1, pixels); size > 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width())
+            return font;
+    }
+    font.setPixelSize(qMin(pixels, 6));
+    return font;
+}
+
 void paintBlue(QLineEdit* edit)
 {
     QPalette palette = edit->palette();
@@ -49,6 +62,10 @@ CSumbridge1View::CSumbridge1View(AppContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("mainForm"));
     setFixedSize(formSize());
+    // The dialog units above are those of an 8-point dialog font.
+    QFont formFont(QStringLiteral("Tahoma"));
+    formFont.setPixelSize(11);
+    setFont(formFont);
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("formFrame"));
@@ -157,6 +174,9 @@ QLabel* CSumbridge1View::label(const char* objectName, const QString& text, int 
     l->setObjectName(QString::fromLatin1(objectName));
     l->setGeometry(dialogRect(x, y, w, h));
     l->setTextFormat(Qt::PlainText);
+    // A fallback font may be wider than the one the layout was made for.
+    if (!text.isEmpty())
+        l->resize(qMax(l->width(), l->sizeHint().width()), l->height());
     return l;
 }
 
@@ -232,9 +252,9 @@ void CSumbridge1View::refreshView()
     // the pixel heights are scaled already, so they are not scaled again.
     QFont title(QStringLiteral("Tahoma"));
     title.setBold(true);
-    title.setPixelSize(qMax(1, s.fontHeight24 * 96 / qMax(1, dotsPerInch())));
-    m_title->setFont(title);
-    m_subtitle->setFont(title);
+    const int titlePixels = s.fontHeight24 * 96 / qMax(1, dotsPerInch());
+    m_title->setFont(fittedFont(title, titlePixels, m_title));
+    m_subtitle->setFont(fittedFont(title, titlePixels, m_subtitle));
     QFont bold(QStringLiteral("Tahoma"));
     bold.setBold(true);
     bold.setPixelSize(qMax(1, s.fontHeight14 * 96 / qMax(1, dotsPerInch())));
