@@ -185,7 +185,7 @@ TEST_F(ReportCommands, OpenCancelledChangesNothing)
 
 TEST_F(ReportCommands, OpenOfAForeignFileLeavesAnEmptyUntitledReport)
 {
-    writeBytes(QStringLiteral("foreign.vkrd"), QByteArray("PK\x03\x04 not a report", 20));
+    writeBytes(QStringLiteral("foreign.vkrd"), QByteArrayLiteral("PK\x03\x04 not a report"));
     context.report().payerName = QStringLiteral("Before");
     ui.answerFile(path(QStringLiteral("foreign.vkrd")));
     app.OnFileOpen();
