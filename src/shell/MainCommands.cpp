@@ -1,5 +1,6 @@
 #include "MainCommands.h"
 
+#include "AboutDlgLogic.h"
 #include "AppContext.h"
 #include "HelpActions.h"
 #include "UserInterface.h"
@@ -76,6 +77,20 @@ void MainCommands::OnBnClickedClose()
 }
 
 void MainCommands::OnAppAbout() { step(QStringLiteral("CAboutDlg"), false); }
-void MainCommands::OnCheckForUpdate() { step(MainCommandNames::kCheckForUpdate, false); }
-void MainCommands::OnDownloadUpdate() { step(MainCommandNames::kDownloadUpdate, false); }
-void MainCommands::OnVisitWebsite() { step(MainCommandNames::kVisitWebsite, false); }
+void MainCommands::OnCheckForUpdate()
+{
+    ::OnCheckForUpdate(m_context);
+    m_host.refreshView();
+}
+
+void MainCommands::OnDownloadUpdate()
+{
+    ::OnDownloadUpdate(m_context);
+    m_host.refreshView();
+}
+
+void MainCommands::OnVisitWebsite()
+{
+    ::OnVisitWebsite(m_context);
+    m_host.refreshView();
+}

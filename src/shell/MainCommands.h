@@ -24,9 +24,6 @@ inline const QString kSetYearFirst = QStringLiteral("You must set a Year for thi
 namespace MainCommandNames {
 inline const QString kLoadA01 = QStringLiteral("OnBnClickedLoadA01");
 inline const QString kFixA01LineBreaks = QStringLiteral("OnFixA01LineBreaks");
-inline const QString kCheckForUpdate = QStringLiteral("OnBnClickedCheckForUpdate");
-inline const QString kDownloadUpdate = QStringLiteral("OnBnClickedDownloadUpdate");
-inline const QString kVisitWebsite = QStringLiteral("OnBnClickedVisitWebsite");
 } // namespace MainCommandNames
 
 // The main form's step buttons and the main window's commands: each shows
