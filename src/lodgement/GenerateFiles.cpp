@@ -1,0 +1,151 @@
+#include "GenerateFiles.h"
+
+#include "AppContext.h"
+#include "FieldHelpers.h"
+#include "FileSystem.h"
+#include "LodgementWriter.h"
+#include "PdfServices.h"
+#include "UserInterface.h"
+
+#include <exception>
+
+GenerateFiles::GenerateFiles(AppContext& context, PdfServices& pdf, Clock clock)
+    : m_context(context), m_pdf(pdf), m_clock(std::move(clock))
+{
+}
+
+bool GenerateFiles::paymentSummariesEnabled() const
+{
+    return m_context.report().a01FileOnly != 1;
+}
+
+void GenerateFiles::OnBnClickedAtoMediaForm()
+{
+    m_pdf.atoMediaForm(m_context);
+}
+
+void GenerateFiles::OnBnClickedPaymentSummaries()
+{
+    m_pdf.paymentSummaries(m_context);
+}
+
+void GenerateFiles::OnBnClickedVeskA01File()
+{
+    try {
+        buildAndSave();
+    } catch (const std::exception&) {
+        m_context.ui.message(
+            QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1004."));
+    }
+}
+
+void GenerateFiles::buildAndSave()
+{
+    Report& report = m_context.report();
+    UserInterface& ui = m_context.ui;
+    report.fileGenerated = 0;
+
+    if (report.payerNotInList == 2) {
+        ui.message(kPayerNotInListMessage, MessageButtons::Ok, MessageIcon::None);
+        return;
+    }
+
+    const QString generatedAt = m_clock().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    LodgementBuild build = BuildLodgement(report);
+    switch (build.outcome) {
+    case LodgementBuild::Outcome::Stopped2012:
+        ui.message(kYear2012Message);
+        report.summaryText.clear();
+        return;
+    case LodgementBuild::Outcome::Refused:
+        // Nothing malformed is offered for saving: the user corrects the field first.
+        ui.message(build.refusal);
+        return;
+    case LodgementBuild::Outcome::Built:
+        break;
+    }
+
+    const qsizetype length = build.fileText.size();
+    if (length % kRecordLength != 0) {
+        ui.message(QStringLiteral("There is a problem with the size of this file.\nPlease send a copy to the Vendor "
+                                  "so the cause can be determined."));
+        return;
+    }
+
+    ui.message(QStringLiteral("Summary of File: \r\n\r\nTotal Payees Count = ") + QString::number(build.payeeRecords)
+                   + QStringLiteral("\r\n\r\nDerived Total Count = ")
+                   + QString::number(double(length) / double(kRecordLength), 'f', 6)
+                   + QStringLiteral("\r\n\r\nThe Derived Total Count is the size of the \nfile divided by 628. This "
+                                    "should be exactly \n6 more than the Total Payees Count."),
+               MessageButtons::Ok, MessageIcon::Information);
+
+    FileDialogRequest request;
+    request.defaultExtension = QStringLiteral("*.A01");
+    request.defaultName = QStringLiteral("VESK") + report.reportYear;
+    request.filter = QStringLiteral(
+        "VESK Files (*.A01)|*.A01|VESK Files (*.A02)|*.A02|VESK Files (*.A03)|*.A03|All Files (*.*)|*.*||");
+    request.initialFolder = m_context.prefs.lodgementFolder();
+    request.overwritePrompt = true;
+    const std::optional<QString> path = ui.saveFileName(request);
+    if (!path)
+        return;
+
+    report.summaryText = SummaryHeading(*path, generatedAt) + build.summaryBody;
+
+    FileResult written;
+    {
+        WaitCursor wait(ui);
+        // The file is ASCII, so its UTF-8 form is these very bytes.
+        written = m_context.files.writeWhole(*path, build.fileText);
+    }
+    if (!written.ok()) {
+        ui.message(written.error == FileError::AccessDenied ? kSorry1WriteMessage
+                                                            : QStringLiteral("File was not saved - Ref #222."));
+        return;
+    }
+    report.fileGenerated = 1;
+    ui.message(QStringLiteral("VESK.A01 file saved."));
+}
+
+void GenerateFiles::OnBnClickedSummary()
+{
+    try {
+        saveSummary();
+    } catch (const std::exception&) {
+        m_context.ui.message(
+            QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1005."));
+    }
+}
+
+void GenerateFiles::saveSummary()
+{
+    Report& report = m_context.report();
+    UserInterface& ui = m_context.ui;
+    if (report.summaryText.isEmpty() || report.fileGenerated == 0) {
+        ui.message(QStringLiteral("No Summary to Print. \n\nPlease generate the VESK.A01 file first."));
+        return;
+    }
+
+    FileDialogRequest request;
+    request.defaultExtension = QStringLiteral("*.txt");
+    request.defaultName = QStringLiteral("VESK_Summary");
+    request.filter = QStringLiteral("VESK Summary Files (*.txt)|*.txt|All Files (*.*)|*.*||");
+    request.initialFolder = m_context.prefs.lodgementFolder();
+    request.overwritePrompt = true;
+    const std::optional<QString> path = ui.saveFileName(request);
+    if (!path)
+        return;
+
+    FileResult written;
+    {
+        WaitCursor wait(ui);
+        written = m_context.files.writeWhole(*path, UTF16toUTF8(report.summaryText));
+    }
+    if (!written.ok()) {
+        ui.message(written.error == FileError::AccessDenied
+                       ? kSorry1WriteMessage
+                       : QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1005a."));
+        return;
+    }
+    ui.message(QStringLiteral("Summary file saved."));
+}

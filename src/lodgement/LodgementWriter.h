@@ -1,0 +1,82 @@
+#pragma once
+
+#include "LodgementLayouts.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// Why a field cannot go into the file as it stands. The file is ASCII with
+// records of exactly 628 bytes; a value that would break either is refused
+// rather than written.
+enum class FieldFault {
+    None,
+    Character, // a character outside printable ASCII
+    Length,    // a value that must be written whole does not have the field's width
+    Amount,    // an amount outside 0 to 99,999,999
+    Postcode,  // a postcode outside 0 to 9999
+};
+
+struct FieldProblem {
+    FieldFault fault = FieldFault::None;
+    QString value;  // the stored value at fault
+    QChar character; // the refused character (Character)
+};
+
+// What a record is built from: the report, for a payee record the payee, for
+// the file total the number of payee records written.
+struct RecordSource {
+    const Report& report;
+    const CCards* payee = nullptr;
+    qint64 payeeRecords = 0;
+};
+
+struct RecordProblem {
+    const FieldLayout* field = nullptr;
+    FieldProblem problem;
+};
+
+// Writes one field's width characters to out.
+FieldProblem writeField(const FieldLayout& field, const RecordSource& source, char* out);
+// Writes one whole record (628 characters) to out; the first field that
+// cannot be written, if any.
+std::optional<RecordProblem> writeRecord(RecordLayout layout, const RecordSource& source, char* out);
+// One record as text; refused fields are left blank.
+QByteArray buildRecord(RecordLayout layout, const RecordSource& source);
+
+// The TFN as the file carries it: nine digits, or nine zeros for anything
+// that is not one to nine digits (and for the refused "987654321").
+QString lodgementTfn(const QString& tfn);
+
+// The count and the two sums of one payee type; 64-bit so a large payroll
+// cannot overflow them.
+struct TypeTotals {
+    qint64 count = 0;
+    qint64 amount = 0;
+    qint64 tax = 0;
+};
+
+// One run of the lodgement build: the file, the body of its summary and the
+// counters, or the reason it stopped.
+struct LodgementBuild {
+    enum class Outcome { Built, Stopped2012, Refused };
+    Outcome outcome = Outcome::Built;
+    QByteArray fileText; // the joined records, ASCII
+    QString summaryBody; // the summary without its heading
+    qint64 payeeRecords = 0;
+    std::array<TypeTotals, 7> totals{}; // by PayeeType
+    QString refusal;                    // the message when refused
+};
+
+// Builds the header records, the payee records grouped by type in ascending
+// payee ID, the file total and the summary body. Changes nothing in the report.
+LodgementBuild BuildLodgement(const Report& report);
+
+// The summary's heading before the body: the chosen path and the generation time.
+QString SummaryHeading(const QString& path, const QString& generatedAt);
+
+inline const QString kYear2012Message = QStringLiteral(
+    "Note: This Version supports the 2012 year for INB type payment summaries only. Contact Torvek for more "
+    "information. This process has been cancelled");

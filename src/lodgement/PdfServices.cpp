@@ -1,0 +1,17 @@
+#include "PdfServices.h"
+
+void PdfServices::atoMediaForm(AppContext& context)
+{
+    (void)context;
+}
+
+void PdfServices::paymentSummaries(AppContext& context)
+{
+    (void)context;
+}
+
+PdfServices& noPdfServices()
+{
+    static PdfServices none;
+    return none;
+}

@@ -1,0 +1,356 @@
+#include "AppContext.h"
+#include "FaultyFileSystem.h"
+#include "GenerateFiles.h"
+#include "LodgementTestData.h"
+#include "LodgementWriter.h"
+#include "PdfServices.h"
+#include "ScriptedUi.h"
+#include "TestProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const QString kCountBox2018 = QStringLiteral(
+    "Summary of File: \r\n\r\nTotal Payees Count = 8\r\n\r\nDerived Total Count = 14.000000\r\n\r\nThe Derived "
+    "Total Count is the size of the \nfile divided by 628. This should be exactly \n6 more than the Total Payees "
+    "Count.");
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class GenerateFilesTest : public ::testing::Test {
+protected:
+    GenerateFilesTest() : context(ui, files)
+    {
+        context.prefs.defaultFolder = dir.path();
+        context.prefs.pathSavedD01Files = dir.path() + QStringLiteral("/lodge");
+        QDir(dir.path()).mkpath(QStringLiteral("lodge"));
+        context.report() = everyTypeReport(2018);
+    }
+
+    GenerateFiles logic()
+    {
+        return GenerateFiles(context, noPdfServices(), [] { return QDateTime(QDate(2018, 7, 5), QTime(14, 30)); });
+    }
+
+    QString path(const QString& name) const { return dir.path() + QStringLiteral("/lodge/") + name; }
+
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    FaultyFileSystem files;
+    AppContext context;
+};
+
+// ---- The lodgement build ----
+
+TEST_F(GenerateFilesTest, SavesTheFileAndSummaryAfterTheCountBox)
+{
+    const QString target = path(QStringLiteral("VESK2018.A01"));
+    ui.answerFile(target);
+    logic().OnBnClickedVeskA01File();
+
+    ASSERT_EQ(ui.texts(), (QStringList{kCountBox2018, QStringLiteral("VESK.A01 file saved.")}));
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ui.messages[1].buttons, MessageButtons::Ok);
+    EXPECT_EQ(fileBytes(target), recordsFixture(readFixture(QLS_TEST_DATA_DIR, QStringLiteral("every_type_2018.A01"))));
+    EXPECT_EQ(context.report().fileGenerated, 1);
+    EXPECT_GE(ui.waitCursorsShown, 1);
+    EXPECT_EQ(ui.waitDepth, 0);
+
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    const FileDialogRequest& request = ui.fileRequests[0];
+    EXPECT_EQ(request.defaultName, QStringLiteral("VESK2018"));
+    EXPECT_EQ(request.defaultExtension, QStringLiteral("*.A01"));
+    EXPECT_EQ(request.initialFolder, context.prefs.pathSavedD01Files);
+    EXPECT_EQ(request.filter,
+              QStringLiteral(
+                  "VESK Files (*.A01)|*.A01|VESK Files (*.A02)|*.A02|VESK Files (*.A03)|*.A03|All Files (*.*)|*.*||"));
+    EXPECT_TRUE(request.overwritePrompt);
+}
+
+TEST_F(GenerateFilesTest, SummaryOfEveryTypeIsExactlyTheFixture)
+{
+    const QString target = path(QStringLiteral("VESK2018.A01"));
+    ui.answerFile(target);
+    logic().OnBnClickedVeskA01File();
+    QString expected = QString::fromUtf8(readFixture(QLS_TEST_DATA_DIR, QStringLiteral("every_type_2018_summary.txt")));
+    expected.replace(QStringLiteral("OUTPUT"), target);
+    EXPECT_EQ(context.report().summaryText.toStdString(), expected.toStdString());
+    EXPECT_FALSE(context.report().summaryText.endsWith(QStringLiteral("\r\n")));
+}
+
+TEST_F(GenerateFilesTest, EmptyFolderPreferenceOffersTheDefaultFolder)
+{
+    context.prefs.pathSavedD01Files.clear();
+    ui.answerFile(std::nullopt);
+    logic().OnBnClickedVeskA01File();
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_EQ(ui.fileRequests[0].initialFolder, dir.path());
+}
+
+TEST_F(GenerateFilesTest, PayerMissingFromThePayerListStopsBeforeAnything)
+{
+    context.report().payerNotInList = 2;
+    context.report().fileGenerated = 1;
+    logic().OnBnClickedVeskA01File();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, kPayerNotInListMessage);
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
+    EXPECT_TRUE(ui.fileRequests.empty());
+    EXPECT_EQ(context.report().fileGenerated, 0);
+}
+
+TEST_F(GenerateFilesTest, CancelledSaveWritesNothingAndKeepsThePreviousSummary)
+{
+    context.report().summaryText = QStringLiteral("earlier summary");
+    ui.answerFile(std::nullopt);
+    logic().OnBnClickedVeskA01File();
+    EXPECT_EQ(ui.texts(), QStringList{kCountBox2018});
+    EXPECT_EQ(context.report().summaryText, QStringLiteral("earlier summary"));
+    EXPECT_EQ(context.report().fileGenerated, 0);
+    EXPECT_TRUE(QDir(dir.path() + QStringLiteral("/lodge")).isEmpty());
+}
+
+TEST_F(GenerateFilesTest, SecondBuildWithoutSaveClearsTheGeneratedFlag)
+{
+    ui.answerFile(path(QStringLiteral("first.A01")));
+    ui.answerFile(std::nullopt);
+    GenerateFiles generate = logic();
+    generate.OnBnClickedVeskA01File();
+    EXPECT_EQ(context.report().fileGenerated, 1);
+    generate.OnBnClickedVeskA01File();
+    EXPECT_EQ(context.report().fileGenerated, 0);
+}
+
+TEST_F(GenerateFilesTest, Year2012ModeStopsAtTheFirstTypeItCannotWrite)
+{
+    struct Case {
+        const char* type;
+        bool stops;
+    };
+    for (const Case& c : {Case{"INB", false}, {"FEI", false}, {"PEN", false}, {"ETP", true}, {"BUS", true},
+                          {"SLS", true}, {"DAS", true}}) {
+        SCOPED_TRACE(c.type);
+        ScriptedUi localUi;
+        AppContext local(localUi, files);
+        local.prefs.defaultFolder = dir.path();
+        Report report = headerOnlyReport(2012);
+        report.year2012Mode = 1;
+        report.summaryText = QStringLiteral("earlier summary");
+        report.payees[1] = plainPayee(1, QStringLiteral("INB"));
+        report.payees[2] = plainPayee(2, QString::fromLatin1(c.type));
+        local.report() = report;
+        localUi.answerFile(std::nullopt);
+        GenerateFiles(local, noPdfServices()).OnBnClickedVeskA01File();
+        if (c.stops) {
+            EXPECT_EQ(localUi.texts(), QStringList{kYear2012Message});
+            EXPECT_TRUE(localUi.fileRequests.empty());
+            EXPECT_TRUE(local.report().summaryText.isEmpty());
+        } else {
+            EXPECT_EQ(localUi.fileRequests.size(), 1u);
+            EXPECT_EQ(local.report().summaryText, QStringLiteral("earlier summary"));
+        }
+        EXPECT_EQ(local.report().fileGenerated, 0);
+    }
+}
+
+TEST_F(GenerateFilesTest, FailedSaveSaysWhyAndLeavesTheFlagDown)
+{
+    struct Case {
+        FileError error;
+        QString message;
+    };
+    for (const Case& c : {Case{FileError::AccessDenied, kSorry1WriteMessage},
+                          Case{FileError::Other, QStringLiteral("File was not saved - Ref #222.")}}) {
+        files.clear();
+        files.fail(FaultyFileSystem::Op::Write, path(QString()), c.error);
+        ui.messages.clear();
+        ui.answerFile(path(QStringLiteral("VESK2018.A01")));
+        logic().OnBnClickedVeskA01File();
+        ASSERT_EQ(ui.messages.size(), 2u);
+        EXPECT_EQ(ui.messages[1].text, c.message);
+        EXPECT_EQ(context.report().fileGenerated, 0);
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("VESK2018.A01"))));
+        EXPECT_EQ(ui.waitDepth, 0);
+    }
+}
+
+// ---- Values the file cannot carry are refused before the save dialog ----
+
+TEST_F(GenerateFilesTest, ValuesTheFileCannotCarryAreRefusedNamingPayeeAndField)
+{
+    struct Case {
+        const char* what;
+        std::function<void(Report&)> spoil;
+        QString names;
+    };
+    const Case cases[] = {
+        {"accented surname", [](Report& r) { r.payees[9].surname = QStringLiteral("M\u00fcller"); },
+         QStringLiteral("Payee ID 9 (INB), field \"surname\": the character \"\u00fc\"")},
+        {"tab in address", [](Report& r) { r.payees[2].addLine1 = QStringLiteral("1\tMain St"); },
+         QStringLiteral("Payee ID 2 (FEI), field \"address line 1\": a control character")},
+        {"negative tax", [](Report& r) { r.payees[3].taxWithheld = -5; },
+         QStringLiteral("Payee ID 3 (ETP), field \"tax withheld\": the amount -5 is outside 0 to 99,999,999.")},
+        {"amount too large", [](Report& r) { r.payees[4].gross = 100000000; },
+         QStringLiteral("Payee ID 4 (PEN), field \"taxable component, taxed element\": the amount 100000000")},
+        {"postcode of five digits", [](Report& r) { r.payees[6].pCode = 12345; },
+         QStringLiteral("Payee ID 6 (DAS), field \"postcode\": the postcode 12345 does not fit four digits.")},
+        {"negative postcode", [](Report& r) { r.payees[8].pCode = -1; },
+         QStringLiteral("Payee ID 8 (SLS), field \"postcode\"")},
+        {"two-digit year", [](Report& r) { r.payees[9].dobYear = QStringLiteral("80"); },
+         QStringLiteral("Payee ID 9 (INB), field \"date of birth\": the date \"010280\"")},
+        {"empty amend indicator", [](Report& r) { r.payees[5].origAmended.clear(); },
+         QStringLiteral("Payee ID 5 (BUS), field \"amend indicator\"")},
+        {"short payee ABN", [](Report& r) { r.payees[1].abn = QStringLiteral("1234"); },
+         QStringLiteral("Payee ID 1 (BUS), field \"payee ABN\": \"1234\" does not have the 11 characters")},
+        {"accented supplier name", [](Report& r) { r.supplierName = QStringLiteral("Caf\u00e9 Pty Ltd"); },
+         QStringLiteral("Supplier details, field \"supplier name\"")},
+        {"short payer ABN", [](Report& r) { r.payerAbn = QStringLiteral("5300408561"); },
+         QStringLiteral("Payer details, field \"payer ABN or WPN\"")},
+        {"no report year", [](Report& r) { r.reportYear.clear(); },
+         QStringLiteral("Supplier details, field \"report end date\"")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.messages.clear();
+        context.report() = everyTypeReport(2018);
+        context.report().summaryText = QStringLiteral("earlier summary");
+        c.spoil(context.report());
+        logic().OnBnClickedVeskA01File();
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_TRUE(ui.messages[0].text.contains(c.names)) << ui.messages[0].text.toStdString();
+        EXPECT_TRUE(ui.messages[0].text.startsWith(QStringLiteral("The VESK.A01 file has not been created.")));
+        EXPECT_TRUE(ui.fileRequests.empty());
+        EXPECT_EQ(context.report().fileGenerated, 0);
+        EXPECT_EQ(context.report().summaryText, QStringLiteral("earlier summary"));
+    }
+}
+
+TEST_F(GenerateFilesTest, OnlyCharactersThatReachTheFileAreChecked)
+{
+    // Cut at 30, the accented letter never reaches the file.
+    context.report().payees[9].surname = QString(30, u'A') + QStringLiteral("\u00e9");
+    context.report().payees[9].gross = 99999999;
+    context.report().payees[9].pCode = 0;
+    ui.answerFile(std::nullopt);
+    logic().OnBnClickedVeskA01File();
+    EXPECT_EQ(ui.texts(), QStringList{kCountBox2018});
+}
+
+// ---- The summary ----
+
+TEST(LodgementSummary, ReportWithoutPayeesShowsOnlyTheSeparatorAndZeros)
+{
+    const LodgementBuild build = BuildLodgement(headerOnlyReport(2018));
+    const QString& s = build.summaryBody;
+    EXPECT_TRUE(s.contains(QStringLiteral("Payee Details.\r\n_____")));
+    EXPECT_TRUE(s.contains(QStringLiteral("\r\nNo. of Records (Payees + 6) =  \t6\r\n")));
+    EXPECT_TRUE(s.endsWith(QStringLiteral("\r\n\r\nNumber of DAS Payees = \t0\r\nDAS Taxable - Taxed = \t0\r\nDAS Tax "
+                                          "= \t0\r\n\r\nTotal Number of Payees = \t0\r\nTotal Gross and Taxable = "
+                                          "\t0\r\nTotal Tax = \t0")));
+}
+
+TEST(LodgementSummary, SumsDoNotOverflowOnALargePayroll)
+{
+    Report report = headerOnlyReport(2018);
+    for (qint32 id = 1; id <= 30; ++id) {
+        CCards payee = plainPayee(id, QStringLiteral("INB"));
+        payee.gross = 99999999;
+        payee.taxWithheld = 99999999;
+        report.payees[id] = payee;
+    }
+    const LodgementBuild build = BuildLodgement(report);
+    ASSERT_EQ(build.outcome, LodgementBuild::Outcome::Built);
+    EXPECT_TRUE(build.summaryBody.contains(QStringLiteral("\r\nINB Gross = \t2999999970\r\nINB Tax = \t2999999970")));
+    EXPECT_TRUE(build.summaryBody.contains(QStringLiteral("\r\nTotal Gross and Taxable = \t2999999970")));
+    EXPECT_TRUE(build.summaryBody.endsWith(QStringLiteral("\r\nTotal Tax = \t2999999970")));
+}
+
+class SummarySaveTest : public GenerateFilesTest {};
+
+TEST_F(SummarySaveTest, RefusedBeforeABuildEvenWithAStoredSummary)
+{
+    context.report().summaryText = QStringLiteral("from an earlier run");
+    logic().OnBnClickedSummary();
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("No Summary to Print. \n\nPlease generate the VESK.A01 file first.")});
+    EXPECT_TRUE(ui.fileRequests.empty());
+}
+
+TEST_F(SummarySaveTest, SavedAsUtf8AfterABuild)
+{
+    context.report().supplierContact = QStringLiteral("Jane Citizen"); // ASCII only in the file
+    ui.answerFile(path(QStringLiteral("VESK2018.A01")));
+    ui.answerFile(path(QStringLiteral("VESK_Summary.txt")));
+    GenerateFiles generate = logic();
+    generate.OnBnClickedVeskA01File();
+    generate.OnBnClickedSummary();
+
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("Summary file saved."));
+    ASSERT_EQ(ui.fileRequests.size(), 2u);
+    EXPECT_EQ(ui.fileRequests[1].defaultName, QStringLiteral("VESK_Summary"));
+    EXPECT_EQ(ui.fileRequests[1].defaultExtension, QStringLiteral("*.txt"));
+    EXPECT_EQ(ui.fileRequests[1].filter, QStringLiteral("VESK Summary Files (*.txt)|*.txt|All Files (*.*)|*.*||"));
+    EXPECT_EQ(ui.fileRequests[1].initialFolder, context.prefs.pathSavedD01Files);
+    const QByteArray saved = fileBytes(path(QStringLiteral("VESK_Summary.txt")));
+    EXPECT_EQ(saved, context.report().summaryText.toUtf8());
+    EXPECT_TRUE(saved.startsWith("Contents of VESK.A01 File.\r\n"));
+}
+
+TEST_F(SummarySaveTest, CancelledOrFailedSave)
+{
+    ui.answerFile(path(QStringLiteral("VESK2018.A01")));
+    GenerateFiles generate = logic();
+    generate.OnBnClickedVeskA01File();
+    const qsizetype before = ui.messages.size();
+
+    ui.answerFile(std::nullopt);
+    generate.OnBnClickedSummary();
+    EXPECT_EQ(ui.messages.size(), size_t(before));
+
+    files.fail(FaultyFileSystem::Op::Write, path(QStringLiteral("VESK_Summary")), FileError::AccessDenied);
+    ui.answerFile(path(QStringLiteral("VESK_Summary.txt")));
+    generate.OnBnClickedSummary();
+    EXPECT_EQ(ui.texts().last(), kSorry1WriteMessage);
+
+    files.fail(FaultyFileSystem::Op::Write, path(QStringLiteral("VESK_Summary")), FileError::Other);
+    ui.answerFile(path(QStringLiteral("VESK_Summary.txt")));
+    generate.OnBnClickedSummary();
+    EXPECT_EQ(ui.texts().last(),
+              QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1005a."));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("VESK_Summary.txt"))));
+}
+
+// ---- The PDF buttons ----
+
+struct RecordingPdf : PdfServices {
+    QStringList calls;
+    void atoMediaForm(AppContext&) override { calls << QStringLiteral("media"); }
+    void paymentSummaries(AppContext&) override { calls << QStringLiteral("summaries"); }
+};
+
+TEST_F(GenerateFilesTest, PdfButtonsCallTheirServicesAndSummariesFollowTheA01OnlyFlag)
+{
+    RecordingPdf pdf;
+    GenerateFiles generate(context, pdf);
+    generate.OnBnClickedAtoMediaForm();
+    generate.OnBnClickedPaymentSummaries();
+    EXPECT_EQ(pdf.calls, (QStringList{QStringLiteral("media"), QStringLiteral("summaries")}));
+    EXPECT_TRUE(generate.paymentSummariesEnabled());
+    context.report().a01FileOnly = 1;
+    EXPECT_FALSE(generate.paymentSummariesEnabled());
+    // Until the PDF work lands the default does nothing at all.
+    GenerateFiles(context, noPdfServices()).OnBnClickedAtoMediaForm();
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+} // namespace
