@@ -1,8 +1,31 @@
 #include "StartupChecks.h"
 
 #include "AppContext.h"
+#include "UserInterface.h"
+#include "VersionCheck.h"
+
+namespace {
+
+const QString kFirstRunOffer = QStringLiteral(
+    "To save you having to repeat entering Payer Details, Quillastrand saves this data in a permanent file. "
+    "\n\nQuillastrand will create the PayerList file in a default location only you can access.\n\nAlternatively "
+    "you can specify a different location, especially if using a shared PayerList file. \n\nSelect Preferences under "
+    "the File menu and choose a suitable location, or Save the default \nprovided to prevent this pop-up at restart.  "
+    "\n\nYou can also specify default folders for other file types. \n\nDo you want to open the Preferences screen "
+    "now?");
+
+} // namespace
 
 void RunStartupChecks(AppContext& context)
 {
-    Q_UNUSED(context);
+    if (context.prefs.checkUpdates == QStringLiteral("2")) {
+        WaitCursor wait(context.ui);
+        CheckForUpdate(context);
+    } else {
+        GetProductVersion(context);
+    }
+    if (context.prefs.prefsSet == QStringLiteral("0")) {
+        if (context.ui.message(kFirstRunOffer, MessageButtons::YesNoCancel) == Answer::Yes)
+            context.ui.runDialog(QStringLiteral("CSettings"));
+    }
 }

@@ -12,6 +12,11 @@ struct CharCase {
     int expected;
 };
 
+void PrintTo(const CharCase& c, std::ostream* os)
+{
+    *os << '"' << QString::fromUtf16(c.text).toStdString() << '"';
+}
+
 class CharCheckTest : public ::testing::TestWithParam<CharCase> {};
 
 TEST_P(CharCheckTest, FirstRefusedPosition)
@@ -52,6 +57,11 @@ struct AbnCase {
     bool message;
 };
 
+void PrintTo(const AbnCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
+
 class CheckAbnTest : public ::testing::TestWithParam<AbnCase> {};
 
 TEST_P(CheckAbnTest, ValidatesDigitsAndCheckSum)
@@ -86,6 +96,11 @@ struct TfnCase {
     const char* text;
     bool valid;
 };
+
+void PrintTo(const TfnCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class CheckTfnTest : public ::testing::TestWithParam<TfnCase> {};
 

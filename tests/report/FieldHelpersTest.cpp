@@ -9,6 +9,11 @@ struct IntCase {
     qint32 expected;
 };
 
+void PrintTo(const IntCase& c, std::ostream* os)
+{
+    *os << '"' << QString::fromUtf16(c.text).toStdString() << '"';
+}
+
 class StringToIntTest : public ::testing::TestWithParam<IntCase> {};
 
 TEST_P(StringToIntTest, ConvertsLikeStrtolWithSentinel)

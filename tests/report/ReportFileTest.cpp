@@ -139,6 +139,11 @@ struct LengthCase {
     QByteArray prefix;
 };
 
+void PrintTo(const LengthCase& c, std::ostream* os)
+{
+    *os << c.length << " units";
+}
+
 class TextLengthForm : public ::testing::TestWithParam<LengthCase> {};
 
 TEST_P(TextLengthForm, PrefixFollowsLength)

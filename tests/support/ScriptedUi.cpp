@@ -29,19 +29,29 @@ Answer ScriptedUi::message(const QString& text, MessageButtons buttons, MessageI
     return a;
 }
 
+namespace {
+
+// Takes the next scripted choice; an unscripted dialog fails the test.
+std::optional<QString> takeNext(std::deque<std::optional<QString>>& script, const QString& what)
+{
+    if (script.empty()) {
+        ADD_FAILURE() << "unscripted dialog: " << what.toStdString();
+        return std::nullopt;
+    }
+    const bool chosen = script.front().has_value();
+    const QString value = chosen ? *script.front() : QString();
+    script.pop_front();
+    if (!chosen)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
 std::optional<QString> ScriptedUi::nextFile(const FileDialogRequest& request)
 {
     fileRequests.push_back(request);
-    if (m_files.empty()) {
-        ADD_FAILURE() << "unscripted file dialog: " << request.title.toStdString();
-        return std::nullopt;
-    }
-    const bool chosen = m_files.front().has_value();
-    const QString path = chosen ? *m_files.front() : QString();
-    m_files.pop_front();
-    if (!chosen)
-        return std::nullopt;
-    return path;
+    return takeNext(m_files, request.title);
 }
 
 std::optional<QString> ScriptedUi::openFileName(const FileDialogRequest& request)
@@ -58,16 +68,7 @@ std::optional<QString> ScriptedUi::chooseFolder(const QString& title, const QStr
 {
     Q_UNUSED(initialFolder);
     folderTitles << title;
-    if (m_folders.empty()) {
-        ADD_FAILURE() << "unscripted folder dialog: " << title.toStdString();
-        return std::nullopt;
-    }
-    const bool chosen = m_folders.front().has_value();
-    const QString folder = chosen ? *m_folders.front() : QString();
-    m_folders.pop_front();
-    if (!chosen)
-        return std::nullopt;
-    return folder;
+    return takeNext(m_folders, title);
 }
 
 bool ScriptedUi::openUrl(const QString& url)

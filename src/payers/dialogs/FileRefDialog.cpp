@@ -1,0 +1,76 @@
+#include "FileRefDialog.h"
+
+#include "AppContext.h"
+#include "DialogKit.h"
+
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CFileRef1::CFileRef1(AppContext& context, QWidget* parent)
+    : QDialog(parent)
+    , m_details(context)
+{
+    setWindowTitle(QStringLiteral("Quillastrand - Supplier File Reference"));
+    setApplicationIcon(this);
+
+    auto* heading = new QLabel(QStringLiteral("Enter an optional File Reference for this Report"), this);
+    heading->setObjectName(QStringLiteral("headingLabel"));
+    heading->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(14);
+    heading->setFont(font);
+
+    auto* note = new QLabel(kFileRefAtoNote, this);
+    note->setObjectName(QStringLiteral("noteLabel"));
+    note->setWordWrap(true);
+
+    auto* label = new QLabel(QStringLiteral("Supplier's File Ref:"), this);
+    m_reference = new QLineEdit(this);
+    m_reference->setObjectName(QStringLiteral("fileReference"));
+    label->setBuddy(m_reference);
+
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("helpButton"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter an optional File Reference for this Report"), m_reference);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to open online help in browser window"), help);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog without saving any changes"), cancel);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog and save any changes"), ok);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_reference, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(help);
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(note);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+
+    m_details.OnInitDialog();
+    m_reference->setText(m_details.reference);
+
+    installHelp(this, help, context);
+    connect(ok, &QPushButton::clicked, this, &CFileRef1::OnBnClickedOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CFileRef1::OnBnClickedOk()
+{
+    m_details.reference = m_reference->text();
+    if (m_details.OnBnClickedOk())
+        accept();
+}

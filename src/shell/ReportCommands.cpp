@@ -1,0 +1,213 @@
+#include "ReportCommands.h"
+
+#include "AppContext.h"
+#include "FileSystem.h"
+#include "PayerListStore.h"
+#include "RecentFileList.h"
+#include "Report.h"
+#include "UserInterface.h"
+
+#include <QFileInfo>
+
+#include <stdexcept>
+
+CSumbridge1App::CSumbridge1App(AppContext& context, std::function<void()> refreshView)
+    : m_context(context), m_refreshView(std::move(refreshView))
+{
+}
+
+void CSumbridge1App::refresh()
+{
+    if (m_refreshView)
+        m_refreshView();
+}
+
+QStringList CSumbridge1App::recentFiles() const
+{
+    return ReadRecentFiles();
+}
+
+bool CSumbridge1App::savePrompt()
+{
+    if (!m_context.document.IsModified())
+        return true;
+    switch (m_context.ui.message(kSaveBeforeOpeningPrompt, MessageButtons::YesNoCancel)) {
+    case Answer::Yes:
+        // Only a report that was really written may be replaced.
+        return OnFileSave();
+    case Answer::No:
+        m_context.document.SetModifiedFlag(false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CSumbridge1App::makeUntitled(const QString& title)
+{
+    ResetReportGlobals(m_context.report());
+    m_context.currentPayee = CCards();
+    m_context.document.pathName.clear();
+    m_context.document.title = title;
+    m_context.document.SetModifiedFlag(false);
+}
+
+bool CSumbridge1App::readInto(const QString& path)
+{
+    ResetReportGlobals(m_context.report());
+    m_context.currentPayee = CCards();
+    // An empty file is not read at all: it leaves the reset report.
+    QByteArray bytes;
+    if (m_context.files.readAll(path, bytes).ok() && bytes.isEmpty())
+        return true;
+    return ReadReportFile(m_context, path);
+}
+
+void CSumbridge1App::OnFileNew()
+{
+    WaitCursor wait(m_context.ui);
+    if (m_windowExists && !savePrompt())
+        return;
+    makeUntitled(QStringLiteral("Untitled"));
+    refresh();
+}
+
+void CSumbridge1App::OnFileOpen()
+{
+    if (!savePrompt())
+        return;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open");
+    request.initialFolder = m_context.prefs.reportsFolder();
+    request.defaultExtension = QStringLiteral("vkrd");
+    request.filter = kOpenFilter;
+    request.overwritePrompt = false;
+    const std::optional<QString> chosen = m_context.ui.openFileName(request);
+    if (!chosen) {
+        refresh();
+        return;
+    }
+
+    WaitCursor wait(m_context.ui);
+    try {
+        // The report keeps no path name, so a later Save asks for one and
+        // can never write over the file that was opened.
+        makeUntitled(QFileInfo(*chosen).completeBaseName());
+        if (!readInto(*chosen))
+            makeUntitled(QStringLiteral("untitled"));
+        LoadPayerListAndMatchPayer(m_context);
+        if (m_context.report().openState == 1) {
+            m_context.report().openState = 0;
+            makeUntitled(QStringLiteral("untitled"));
+        }
+    } catch (...) {
+        m_context.ui.message(QStringLiteral("error on file open"));
+    }
+    m_context.document.SetModifiedFlag(false);
+    refresh();
+}
+
+void CSumbridge1App::OnOpenRecentFile(int index)
+{
+    const QStringList recent = ReadRecentFiles();
+    if (index < 0 || index >= recent.size())
+        throw std::invalid_argument("recent file entry out of range");
+    const QString path = recent.at(index);
+    if (!savePrompt())
+        return;
+
+    WaitCursor wait(m_context.ui);
+    const bool alreadyOpen = !m_context.document.pathName.isEmpty() && path == m_context.document.pathName;
+    if (!alreadyOpen) {
+        if (readInto(path)) {
+            m_context.document.pathName = path;
+            m_context.document.title = fileNameOf(path);
+            m_context.document.SetModifiedFlag(false);
+            AddRecentFile(path);
+        } else {
+            // Nothing under a path the user did not save.
+            RemoveRecentFile(path);
+            makeUntitled(QStringLiteral("untitled"));
+        }
+    }
+    LoadPayerListAndMatchPayer(m_context);
+    if (m_context.report().openState == 1) {
+        m_context.report().openState = 0;
+        makeUntitled(QStringLiteral("untitled"));
+    }
+    refresh();
+}
+
+bool CSumbridge1App::saveTo(const QString& path)
+{
+    WaitCursor wait(m_context.ui);
+    if (!WriteReportFile(m_context, path))
+        return false;
+    m_context.document.pathName = path;
+    m_context.document.title = fileNameOf(path);
+    m_context.document.SetModifiedFlag(false);
+    AddRecentFile(path);
+    return true;
+}
+
+bool CSumbridge1App::saveToChosenFile(const QString& proposedName)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save As");
+    request.initialFolder = m_context.prefs.reportsFolder();
+    request.defaultName = proposedName;
+    request.defaultExtension = QStringLiteral("vkrd");
+    request.filter = kSaveFilter;
+    request.overwritePrompt = true;
+    const std::optional<QString> chosen = m_context.ui.saveFileName(request);
+    if (!chosen)
+        return false;
+    return saveTo(*chosen);
+}
+
+bool CSumbridge1App::OnFileSave()
+{
+    const bool saved = m_context.document.pathName.isEmpty() ? saveToChosenFile(QString())
+                                                              : saveTo(m_context.document.pathName);
+    refresh();
+    return saved;
+}
+
+bool CSumbridge1App::OnFileSaveAs()
+{
+    const QString& path = m_context.document.pathName;
+    const bool saved = saveToChosenFile(path.isEmpty() ? QString() : fileNameOf(path));
+    refresh();
+    return saved;
+}
+
+bool CSumbridge1App::OpenCommandLineFile(const QString& path)
+{
+    if (!readInto(path))
+        return false;
+    if (m_context.report().openState == 1) {
+        makeUntitled(QStringLiteral("Untitled"));
+        return false;
+    }
+    m_context.document.pathName = path;
+    m_context.document.title = fileNameOf(path);
+    m_context.document.SetModifiedFlag(false);
+    AddRecentFile(path);
+    LoadPayerListAndMatchPayer(m_context);
+    return true;
+}
+
+bool CSumbridge1App::CanCloseFrame()
+{
+    if (!m_context.document.IsModified())
+        return true;
+    const QString question = QStringLiteral("Save changes to %1?").arg(m_context.document.title);
+    switch (m_context.ui.message(question, MessageButtons::YesNoCancel, MessageIcon::Warning)) {
+    case Answer::Yes:
+        return OnFileSave();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}

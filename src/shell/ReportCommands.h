@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class AppContext;
+
+inline const QString kSaveBeforeOpeningPrompt =
+    QStringLiteral("Changes have not been saved. Do you want save this Report before opening a new Report?");
+inline const QString kOpenFilter = QStringLiteral("Quillastrand Files: (*.vkrd)|*.vkrd||");
+inline const QString kSaveFilter = QStringLiteral("Quillastrand Files (*.vkrd)|*.vkrd|");
+
+// The File menu's report commands: New, Open, Open Recent, Save, Save As,
+// and the save question when the main window closes. Each ends by
+// refreshing the main form through the callback.
+class CSumbridge1App {
+public:
+    CSumbridge1App(AppContext& context, std::function<void()> refreshView);
+
+    // New asks its question only once the main window exists.
+    void setMainWindowExists(bool exists) { m_windowExists = exists; }
+
+    void OnFileNew();
+    void OnFileOpen();
+    // True when the report was written.
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    // Entry `index` (from 0) of the recent-file list; std::invalid_argument
+    // for an entry outside it.
+    void OnOpenRecentFile(int index);
+    // A report named on the command line; false (after its message) when it
+    // cannot be opened.
+    bool OpenCommandLineFile(const QString& path);
+    // Closing the window: true when it may close (saved, or not wanted).
+    bool CanCloseFrame();
+
+    QStringList recentFiles() const;
+
+private:
+    // The question before a report is replaced; true to go on.
+    bool savePrompt();
+    bool saveToChosenFile(const QString& proposedName);
+    bool saveTo(const QString& path);
+    // Resets and reads path into the report; false when the file could not
+    // be read at all.
+    bool readInto(const QString& path);
+    void makeUntitled(const QString& title);
+    void refresh();
+
+    AppContext& m_context;
+    std::function<void()> m_refreshView;
+    bool m_windowExists = true;
+};

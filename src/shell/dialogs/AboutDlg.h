@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDialog>
+
+class AppContext;
+
+// The About box: product, version, the specifications it complies with,
+// credits, and the version check and web pages.
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(AppContext& context, QWidget* parent = nullptr);
+};

@@ -1,0 +1,85 @@
+#include "CSummary.h"
+
+#include "DialogKit.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The outline of the process: the seven steps as a row of boxes.
+QPixmap outlinePicture()
+{
+    const QStringList steps = {QStringLiteral("1. Payer"),       QStringLiteral("2. Year"),
+                               QStringLiteral("3. Payees"),      QStringLiteral("4. Supplier"),
+                               QStringLiteral("5. Ref No."),     QStringLiteral("6. Data Review"),
+                               QStringLiteral("7. Generate Files")};
+    const QStringList notes = {
+        QStringLiteral("Choose the Payer from the Payer List, or add one"),
+        QStringLiteral("Choose the Year ended 30 June"),
+        QStringLiteral("Add, import or edit the Payees; Check All"),
+        QStringLiteral("Enter the Supplier details"),
+        QStringLiteral("Optional Supplier File Reference"),
+        QStringLiteral("Review and correct any Payee marked Error"),
+        QStringLiteral("VESK.A01 file, summary, Payment Summaries and media form")};
+    QPixmap pixmap(700, 60 + 64 * steps.size());
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont title(QStringLiteral("Tahoma"));
+    title.setBold(true);
+    title.setPixelSize(20);
+    p.setFont(title);
+    p.setPen(kCaptionBlue);
+    p.drawText(QRect(0, 10, pixmap.width(), 30), Qt::AlignCenter, QStringLiteral("Outline of the Quillastrand process"));
+    QFont text(QStringLiteral("Tahoma"));
+    text.setPixelSize(14);
+    for (int i = 0; i < steps.size(); ++i) {
+        const QRect box(40, 55 + 64 * i, 200, 44);
+        p.setPen(QPen(Qt::black, 1.5));
+        p.setBrush(QColor(230, 236, 250));
+        p.drawRoundedRect(box, 6, 6);
+        p.setFont(title);
+        p.setPen(Qt::black);
+        p.drawText(box, Qt::AlignCenter, steps.at(i));
+        p.setFont(text);
+        p.drawText(QRect(260, box.top(), 420, box.height()), Qt::AlignVCenter | Qt::AlignLeft, notes.at(i));
+        if (i + 1 < steps.size())
+            p.drawLine(box.center().x(), box.bottom() + 1, box.center().x(), box.bottom() + 19);
+    }
+    return pixmap;
+}
+
+} // namespace
+
+CSummary::CSummary(AppContext& context, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("CSummary"));
+    setWindowTitle(QStringLiteral("Quillastrand - Outline of Process"));
+    setApplicationIcon(this);
+    auto* layout = new QVBoxLayout(this);
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("outlinePicture"));
+    picture->setPixmap(outlinePicture());
+    picture->setAlignment(Qt::AlignCenter);
+    layout->addWidget(picture);
+    auto* buttons = new QHBoxLayout;
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("helpButton"));
+    help->setAutoDefault(false);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    buttons->addWidget(help);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to open online help in browser window"), help);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog"), ok);
+    installHelp(this, help, context);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

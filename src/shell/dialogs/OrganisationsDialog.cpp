@@ -1,0 +1,6 @@
+#include "OrganisationsDialog.h"
+
+COrganisations1::COrganisations1(AppContext& context, QWidget* parent)
+    : NameListDialog(context, NameList::Organisations, parent)
+{
+}

@@ -1,0 +1,66 @@
+#include "PayeeIds.h"
+#include "Report.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void store(Report& r, qint32 id)
+{
+    r.payees[id].payeeId = id;
+}
+
+TEST(PayeeIds, FormsProposeOneAboveTheHighest)
+{
+    Report r;
+    EXPECT_EQ(ProposedPayeeId(r), 1);
+    NotePayeeIdStored(r, 40);
+    NotePayeeIdStored(r, 12); // a lower ID leaves the highest alone
+    EXPECT_EQ(r.highestPayeeId, 40);
+    EXPECT_EQ(ProposedPayeeId(r), 41);
+}
+
+TEST(PayeeIds, ImportedIdKeepsItsOwnUnlessTaken)
+{
+    Report r;
+    store(r, 5);
+    r.highestPayeeId = 5;
+
+    EXPECT_EQ(AssignImportedPayeeId(r, 3), 3); // free, below the highest
+    EXPECT_EQ(r.highestPayeeId, 5);
+    EXPECT_EQ(AssignImportedPayeeId(r, 9), 9); // free, raises the highest
+    EXPECT_EQ(r.highestPayeeId, 9);
+    EXPECT_EQ(AssignImportedPayeeId(r, 5), 10); // taken: highest + 1
+    EXPECT_EQ(r.highestPayeeId, 10);
+}
+
+TEST(PayeeIds, LoadedPayeesAreNumberedInFileOrder)
+{
+    Report r;
+    r.highestPayeeId = 1;
+    std::vector<qint32> ids;
+    for (int i = 0; i < 3; ++i) {
+        const qint32 id = AssignLoadedPayeeId(r);
+        store(r, id);
+        ids.push_back(id);
+    }
+    EXPECT_EQ(ids, (std::vector<qint32>{1, 2, 3}));
+}
+
+TEST(PayeeIds, NewIdsNeverReplaceAStoredPayee)
+{
+    Report r;
+    store(r, 1);
+    store(r, 2);
+    store(r, 7);
+    r.highestPayeeId = 1;
+    EXPECT_EQ(AssignLoadedPayeeId(r), 3);
+    EXPECT_EQ(r.highestPayeeId, 3);
+
+    // A highest ID below the stored IDs, as an older file may hold.
+    r.highestPayeeId = 6; // below stored ID 7, as an older file may hold
+    EXPECT_EQ(AssignImportedPayeeId(r, 2), 8);
+    EXPECT_EQ(r.highestPayeeId, 8);
+}
+
+} // namespace

@@ -1,0 +1,343 @@
+#include "ReportCommands.h"
+
+#include "AppContext.h"
+#include "CSumbridge1Doc.h"
+#include "FaultyFileSystem.h"
+#include "RecentFileList.h"
+#include "Report.h"
+#include "ScriptedUi.h"
+#include "TestProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+class ReportCommands : public ::testing::Test {
+protected:
+    ReportCommands() : context(ui, files), app(context, [this] { ++refreshes; })
+    {
+        context.prefs.defaultFolder = dir.path();
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // A report file holding one payee and the given payer.
+    QString writeReport(const QString& name, const QString& payer, qint32 payeeId)
+    {
+        Report report;
+        ResetReportGlobals(report);
+        report.payerName = payer;
+        report.reportYear = QStringLiteral("2019");
+        CCards card;
+        card.payeeId = payeeId;
+        card.surname = payer + QStringLiteral(" payee");
+        report.payees[payeeId] = card;
+        writeBytes(name, StoreReport(report));
+        return path(name);
+    }
+
+    void writeBytes(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray bytesOf(const QString& file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // An open, modified report with a path.
+    void openModified(const QString& file)
+    {
+        ASSERT_TRUE(app.OpenCommandLineFile(file));
+        context.report().payerName = QStringLiteral("Changed");
+        context.document.SetModifiedFlag();
+    }
+
+    TestProfile profile;
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    FaultyFileSystem files;
+    AppContext context;
+    CSumbridge1App app;
+    int refreshes = 0;
+};
+
+TEST_F(ReportCommands, NewPromptCancelLeavesEverything)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    openModified(first);
+    ui.answer(Answer::Cancel);
+    app.OnFileNew();
+    ASSERT_EQ(ui.texts(), QStringList{kSaveBeforeOpeningPrompt});
+    EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(context.report().payerName, QStringLiteral("Changed"));
+    EXPECT_TRUE(context.document.IsModified());
+    EXPECT_EQ(context.document.pathName, first);
+}
+
+TEST_F(ReportCommands, NewPromptNoDiscardsWithoutASecondQuestion)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    const QByteArray before = bytesOf(first);
+    openModified(first);
+    ui.answer(Answer::No);
+    app.OnFileNew();
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(context.report().payerName.isEmpty());
+    EXPECT_TRUE(context.report().payees.empty());
+    EXPECT_EQ(context.document.title, QStringLiteral("Untitled"));
+    EXPECT_TRUE(context.document.pathName.isEmpty());
+    EXPECT_FALSE(context.document.IsModified());
+    EXPECT_EQ(bytesOf(first), before);
+    EXPECT_GE(refreshes, 1);
+}
+
+TEST_F(ReportCommands, NewPromptYesSavesThenGoesOn)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    openModified(first);
+    ui.answer(Answer::Yes);
+    app.OnFileNew();
+    EXPECT_TRUE(ui.fileRequests.empty()); // saved under its own path
+    Report saved;
+    LoadReport(bytesOf(first), saved, ui);
+    EXPECT_EQ(saved.payerName, QStringLiteral("Changed"));
+    EXPECT_EQ(context.document.title, QStringLiteral("Untitled"));
+}
+
+TEST_F(ReportCommands, CancelledSaveEndsTheCommandUnchanged)
+{
+    context.report().payerName = QStringLiteral("Unsaved");
+    context.document.SetModifiedFlag();
+    ui.answer(Answer::Yes);
+    ui.answerFile(std::nullopt); // the save dialog is cancelled
+    app.OnFileNew();
+    EXPECT_EQ(context.report().payerName, QStringLiteral("Unsaved"));
+    EXPECT_TRUE(context.document.IsModified());
+}
+
+TEST_F(ReportCommands, FailedSaveEndsTheCommandUnchanged)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    const QString second = writeReport(QStringLiteral("b.vkrd"), QStringLiteral("Beta"), 9);
+    openModified(first);
+    files.fail(FaultyFileSystem::Op::Write, first, FileError::Other);
+    ui.answer(Answer::Yes);
+    ui.answerFile(second); // Open would ask for this, but must never get there
+    app.OnFileOpen();
+    EXPECT_EQ(ui.texts(), (QStringList{kSaveBeforeOpeningPrompt, QStringLiteral("Failed to save document.")}));
+    EXPECT_EQ(context.report().payerName, QStringLiteral("Changed"));
+    EXPECT_EQ(context.document.pathName, first);
+    EXPECT_TRUE(ui.fileRequests.empty());
+}
+
+TEST_F(ReportCommands, OpenThenSaveAsksForAName)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    const QByteArray before = bytesOf(first);
+    ui.answerFile(first);
+    app.OnFileOpen();
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_EQ(ui.fileRequests[0].filter, kOpenFilter);
+    EXPECT_EQ(ui.fileRequests[0].defaultExtension, QStringLiteral("vkrd"));
+    EXPECT_EQ(ui.fileRequests[0].initialFolder, context.prefs.reportsFolder());
+    EXPECT_EQ(context.report().payerName, QStringLiteral("Alpha"));
+    EXPECT_EQ(context.document.title, QStringLiteral("a"));
+    EXPECT_TRUE(context.document.pathName.isEmpty());
+    EXPECT_TRUE(app.recentFiles().isEmpty());
+
+    context.document.SetModifiedFlag();
+    ui.answerFile(std::nullopt);
+    EXPECT_FALSE(app.OnFileSave());
+    ASSERT_EQ(ui.fileRequests.size(), 2u);
+    EXPECT_EQ(ui.fileRequests[1].filter, kSaveFilter);
+    EXPECT_TRUE(ui.fileRequests[1].defaultName.isEmpty());
+    EXPECT_TRUE(ui.fileRequests[1].overwritePrompt);
+    EXPECT_EQ(bytesOf(first), before);
+
+    const QString copy = path(QStringLiteral("copy.vkrd"));
+    ui.answerFile(copy);
+    EXPECT_TRUE(app.OnFileSave());
+    EXPECT_EQ(context.document.pathName, copy);
+    EXPECT_EQ(context.document.title, QStringLiteral("copy.vkrd"));
+    EXPECT_FALSE(context.document.IsModified());
+    EXPECT_EQ(app.recentFiles(), QStringList{copy});
+}
+
+TEST_F(ReportCommands, OpenCancelledChangesNothing)
+{
+    context.report().payerName = QStringLiteral("Kept");
+    ui.answerFile(std::nullopt);
+    app.OnFileOpen();
+    EXPECT_EQ(context.report().payerName, QStringLiteral("Kept"));
+    EXPECT_EQ(refreshes, 1);
+}
+
+TEST_F(ReportCommands, OpenOfAForeignFileLeavesAnEmptyUntitledReport)
+{
+    writeBytes(QStringLiteral("foreign.vkrd"), QByteArrayLiteral("PK\x03\x04 not a report"));
+    context.report().payerName = QStringLiteral("Before");
+    ui.answerFile(path(QStringLiteral("foreign.vkrd")));
+    app.OnFileOpen();
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Wrong Format, cannot open this file.")});
+    EXPECT_TRUE(context.report().payerName.isEmpty());
+    EXPECT_EQ(context.report().openState, 0);
+    EXPECT_EQ(context.document.title, QStringLiteral("untitled"));
+    EXPECT_TRUE(context.document.pathName.isEmpty());
+}
+
+TEST_F(ReportCommands, OpenOfAnUnreadableFileLeavesNoPath)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    const QString broken = writeReport(QStringLiteral("b.vkrd"), QStringLiteral("Beta"), 9);
+    ASSERT_TRUE(app.OpenCommandLineFile(first));
+    files.fail(FaultyFileSystem::Op::Read, broken, FileError::AccessDenied);
+    ui.answerFile(broken);
+    app.OnFileOpen();
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Access to %1 was denied.").arg(broken)});
+    EXPECT_TRUE(context.report().payees.empty());
+    EXPECT_TRUE(context.document.pathName.isEmpty());
+    EXPECT_EQ(context.document.title, QStringLiteral("untitled"));
+}
+
+TEST_F(ReportCommands, OpenOfAnEmptyFileLeavesTheResetReport)
+{
+    writeBytes(QStringLiteral("empty.vkrd"), QByteArray());
+    ui.answerFile(path(QStringLiteral("empty.vkrd")));
+    app.OnFileOpen();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(context.document.title, QStringLiteral("empty"));
+}
+
+TEST_F(ReportCommands, RecentOfTheOpenReportReloadsNothing)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    ASSERT_TRUE(app.OpenCommandLineFile(first));
+    context.report().payerName = QStringLiteral("In memory");
+    app.OnOpenRecentFile(0);
+    EXPECT_EQ(context.report().payerName, QStringLiteral("In memory"));
+    EXPECT_EQ(context.document.pathName, first);
+}
+
+TEST_F(ReportCommands, RecentOfAnotherReportReplacesItWholly)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    const QString second = writeReport(QStringLiteral("b.vkrd"), QStringLiteral("Beta"), 9);
+    ASSERT_TRUE(app.OpenCommandLineFile(second));
+    ASSERT_TRUE(app.OpenCommandLineFile(first));
+    ASSERT_EQ(app.recentFiles(), (QStringList{first, second}));
+    app.OnOpenRecentFile(1);
+    EXPECT_EQ(context.report().payerName, QStringLiteral("Beta"));
+    ASSERT_EQ(context.report().payees.size(), 1u);
+    EXPECT_EQ(context.report().payees.begin()->first, 9);
+    EXPECT_EQ(context.document.pathName, second);
+    EXPECT_EQ(context.document.title, QStringLiteral("b.vkrd"));
+    EXPECT_EQ(app.recentFiles(), (QStringList{second, first}));
+}
+
+TEST_F(ReportCommands, RecentOfAMissingFileDropsItAndLeavesNoPath)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    const QString gone = writeReport(QStringLiteral("gone.vkrd"), QStringLiteral("Gone"), 7);
+    ASSERT_TRUE(app.OpenCommandLineFile(gone));
+    ASSERT_TRUE(app.OpenCommandLineFile(first));
+    const QByteArray before = bytesOf(first);
+    QFile::remove(gone);
+    app.OnOpenRecentFile(1);
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("%1 was not found.").arg(gone)});
+    EXPECT_EQ(app.recentFiles(), QStringList{first});
+    EXPECT_TRUE(context.document.pathName.isEmpty());
+    EXPECT_TRUE(context.report().payees.empty());
+
+    // A later Save asks for a name and leaves the other report alone.
+    ui.answerFile(std::nullopt);
+    app.OnFileSave();
+    EXPECT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_EQ(bytesOf(first), before);
+}
+
+TEST_F(ReportCommands, RecentOfAForeignFileLeavesNoPath)
+{
+    writeBytes(QStringLiteral("foreign.vkrd"), QByteArray("garbage!"));
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    AddRecentFile(path(QStringLiteral("foreign.vkrd")));
+    app.OnOpenRecentFile(0);
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Wrong Format, cannot open this file.")});
+    EXPECT_TRUE(context.document.pathName.isEmpty());
+    EXPECT_EQ(context.document.title, QStringLiteral("untitled"));
+    EXPECT_TRUE(context.report().payerName.isEmpty());
+    Q_UNUSED(first);
+}
+
+TEST_F(ReportCommands, RecentEntryOutsideTheListIsRefused)
+{
+    EXPECT_THROW(app.OnOpenRecentFile(0), std::invalid_argument);
+    AddRecentFile(path(QStringLiteral("x.vkrd")));
+    EXPECT_THROW(app.OnOpenRecentFile(1), std::invalid_argument);
+    EXPECT_THROW(app.OnOpenRecentFile(-1), std::invalid_argument);
+}
+
+TEST_F(ReportCommands, RecentListKeepsFourNewestFirst)
+{
+    for (const char* name : {"1.vkrd", "2.vkrd", "3.vkrd", "4.vkrd", "5.vkrd"})
+        AddRecentFile(path(QString::fromLatin1(name)));
+    AddRecentFile(path(QStringLiteral("3.vkrd")));
+    EXPECT_EQ(ReadRecentFiles(), (QStringList{path("3.vkrd"), path("5.vkrd"), path("4.vkrd"), path("2.vkrd")}));
+}
+
+TEST_F(ReportCommands, SaveAsProposesTheFileName)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    ASSERT_TRUE(app.OpenCommandLineFile(first));
+    ui.answerFile(std::nullopt);
+    EXPECT_FALSE(app.OnFileSaveAs());
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_EQ(ui.fileRequests[0].defaultName, QStringLiteral("a.vkrd"));
+    EXPECT_TRUE(ui.fileRequests[0].overwritePrompt);
+    EXPECT_EQ(context.document.pathName, first);
+}
+
+TEST_F(ReportCommands, CommandLineFile)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    EXPECT_TRUE(app.OpenCommandLineFile(first));
+    EXPECT_EQ(context.document.title, QStringLiteral("a.vkrd"));
+    EXPECT_EQ(context.report().payerName, QStringLiteral("Alpha"));
+
+    EXPECT_FALSE(app.OpenCommandLineFile(path(QStringLiteral("missing.vkrd"))));
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("%1 was not found.").arg(path(QStringLiteral("missing.vkrd"))));
+
+    writeBytes(QStringLiteral("foreign.vkrd"), QByteArray("garbage!"));
+    EXPECT_FALSE(app.OpenCommandLineFile(path(QStringLiteral("foreign.vkrd"))));
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("Wrong Format, cannot open this file."));
+}
+
+TEST_F(ReportCommands, ClosingAskesToSaveAModifiedReport)
+{
+    EXPECT_TRUE(app.CanCloseFrame()); // unmodified: no question
+    context.document.SetModifiedFlag();
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(app.CanCloseFrame());
+    ui.answer(Answer::No);
+    EXPECT_TRUE(app.CanCloseFrame());
+    ui.answer(Answer::Yes);
+    ui.answerFile(std::nullopt);
+    EXPECT_FALSE(app.CanCloseFrame()); // the save was cancelled
+    ui.answer(Answer::Yes);
+    ui.answerFile(path(QStringLiteral("closing.vkrd")));
+    EXPECT_TRUE(app.CanCloseFrame());
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("closing.vkrd"))));
+    EXPECT_EQ(ui.messages.size(), 4u);
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+#include "StartupChecks.h"
+
+#include "AppContext.h"
+#include "FileSystem.h"
+#include "LocalHttpServer.h"
+#include "Preferences.h"
+#include "Profile.h"
+#include "ScriptedUi.h"
+#include "TestProfile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kFirstRunOffer = QStringLiteral(
+    "To save you having to repeat entering Payer Details, Quillastrand saves this data in a permanent file. \n\nQuillastrand will create the PayerList file in a default location only you can access.\n\nAlternatively you can specify a different location, especially if using a shared PayerList file. \n\nSelect Preferences under the File menu and choose a suitable location, or Save the default \nprovided to prevent this pop-up at restart.  \n\nYou can also specify default folders for other file types. \n\nDo you want to open the Preferences screen now?");
+
+class StartupChecksTest : public ::testing::Test {
+protected:
+    StartupChecksTest()
+    {
+        const auto settings = openProfile();
+        context.prefs = ReadPreferences(*settings, QStringLiteral("/documents/Quillastrand"));
+        context.webBase = server.base();
+        ui.onDialog(QStringLiteral("CSettings"), [] { return 1; });
+    }
+
+    TestProfile profile; // fresh: nothing stored
+    LocalHttpServer server{LocalHttpServer::Mode::Reply, "4.0.0.0"};
+    ScriptedUi ui;
+    LocalFileSystem files;
+    AppContext context{ui, files};
+};
+
+TEST_F(StartupChecksTest, AFreshProfileChecksTheVersionAndOffersThePreferences)
+{
+    ui.answer(Answer::Yes);
+    RunStartupChecks(context);
+    EXPECT_EQ(server.requests(), 1);
+    EXPECT_EQ(context.report().productVersion, QStringLiteral("4.0.0.0"));
+    EXPECT_EQ(context.ownVersion, 4000000);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, kFirstRunOffer);
+    EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Question);
+    EXPECT_EQ(ui.dialogsRun, QStringList{QStringLiteral("CSettings")});
+    EXPECT_EQ(ui.waitDepth, 0);
+}
+
+TEST_F(StartupChecksTest, NoOrCancelLeaveTheOfferForNextTime)
+{
+    for (Answer a : {Answer::No, Answer::Cancel}) {
+        ui.answer(a);
+        RunStartupChecks(context);
+        EXPECT_TRUE(ui.dialogsRun.isEmpty());
+        EXPECT_EQ(context.prefs.prefsSet, QStringLiteral("0"));
+    }
+    EXPECT_EQ(ui.texts(), (QStringList{kFirstRunOffer, kFirstRunOffer}));
+}
+
+TEST_F(StartupChecksTest, WithoutCheckUpdatesTwoNoRequestIsMade)
+{
+    context.prefs.prefsSet = QStringLiteral("1");
+    for (const char* value : {"1", "", "3"}) {
+        context.prefs.checkUpdates = QString::fromLatin1(value);
+        context.report().productVersion.clear();
+        RunStartupChecks(context);
+        EXPECT_EQ(context.report().productVersion, QStringLiteral("4.0.0.0")) << value;
+    }
+    EXPECT_EQ(server.requests(), 0);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.dialogsRun.isEmpty());
+}
+
+TEST_F(StartupChecksTest, ANewerVersionIsAnnouncedBeforeTheOffer)
+{
+    LocalHttpServer newer(LocalHttpServer::Mode::Reply, "4.0.1.2");
+    context.webBase = newer.base();
+    ui.answer(Answer::No);
+    RunStartupChecks(context);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_TRUE(ui.messages[0].text.startsWith(QStringLiteral("Version 4.0.1.2 is now available")));
+    EXPECT_EQ(ui.messages[1].text, kFirstRunOffer);
+}
+
+TEST_F(StartupChecksTest, SavedPreferencesAskNothing)
+{
+    context.prefs.prefsSet = QStringLiteral("1");
+    RunStartupChecks(context);
+    EXPECT_EQ(server.requests(), 1);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+} // namespace
