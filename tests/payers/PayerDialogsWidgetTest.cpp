@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include "CSortListCtrl.h"
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "CPayerList.h"
 
 #include "AppContext.h"
+#include "CSortListCtrl.h"
 #include "DialogKit.h"
 #include "UserInterface.h"
 
@@ -9,12 +10,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kKeyRole = Qt::UserRole;
 
 QPushButton* button(const QString& text, const QString& objectName, const QString& tip, QWidget* parent)
 {
@@ -27,7 +25,7 @@ QPushButton* button(const QString& text, const QString& objectName, const QStrin
 
 } // namespace
 
-CPayerList::CPayerList(AppContext& context, QWidget* parent) : QDialog(parent), m_form(context)
+CPayerList::CPayerList(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context), m_form(context)
 {
     // The file is reread each time the dialog opens.
     m_form.load();
@@ -40,18 +38,16 @@ CPayerList::CPayerList(AppContext& context, QWidget* parent) : QDialog(parent), 
     heading->setAlignment(Qt::AlignCenter);
     heading->setFont(QFont(QStringLiteral("Tahoma"), 14));
 
-    m_list = new QTreeWidget(this);
+    m_list = new CSortListCtrl(context, this);
     m_list->setObjectName(QStringLiteral("payerList"));
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setAllColumnsShowFocus(true);
     m_list->setHeaderLabels({QStringLiteral("Key"), QStringLiteral("Ref"), QStringLiteral("Legal Name"),
                              QStringLiteral("Trading Name"), QStringLiteral("ABN")});
     const int widths[] = {130, 80, 230, 230, 100};
     for (int c = 0; c < 5; ++c)
         m_list->setColumnWidth(c, widths[c]);
-    m_list->setSortingEnabled(true);
+    // Grid lines between the cells.
     m_list->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d9d9d9; }"));
+    m_list->LoadColumnInfo(5);
 
     auto* add = button(QStringLiteral("Add"), QStringLiteral("add"),
                        QStringLiteral("Click here to Add a new Payer to the PayerList"), this);
@@ -112,22 +108,16 @@ void CPayerList::RefreshPayerList()
 void CPayerList::showRows()
 {
     m_fillingList = true;
-    m_list->setSortingEnabled(false);
-    m_list->clear();
-    QTreeWidgetItem* ticked = nullptr;
+    m_list->DeleteAllItems();
     for (const PayerListRow& row : m_form.rows()) {
-        auto* item = new QTreeWidgetItem({row.key, row.ref, row.name, row.tradingName, row.abn});
-        item->setData(0, kKeyRole, row.key);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(0, row.checked ? Qt::Checked : Qt::Unchecked);
-        m_list->addTopLevelItem(item);
-        if (row.checked)
-            ticked = item;
+        const int at = m_list->AddItem({row.key, row.ref, row.name, row.tradingName, row.abn});
+        m_list->setChecked(at, row.checked);
     }
-    m_list->setSortingEnabled(true);
-    m_list->sortByColumn(PayerListForm::kSortColumn, Qt::AscendingOrder);
-    if (ticked && m_list->indexOfTopLevelItem(ticked) > 0)
-        m_list->scrollToItem(ticked);
+    m_list->SortColumn(PayerListForm::kSortColumn, true);
+    for (int i = 1; i < m_list->rowCount(); ++i) {
+        if (m_list->isChecked(i))
+            m_list->scrollToItem(m_list->topLevelItem(i));
+    }
     m_list->setEnabled(true);
     m_fillingList = false;
 }
@@ -136,7 +126,7 @@ void CPayerList::OnItemChanged(QTreeWidgetItem* item, int column)
 {
     if (m_fillingList || column != 0)
         return;
-    const QString key = item->data(0, kKeyRole).toString();
+    const QString key = item->text(0);
     const auto& rows = m_form.rows();
     for (int i = 0; i < int(rows.size()); ++i) {
         if (rows[size_t(i)].key == key) {
@@ -149,12 +139,11 @@ void CPayerList::OnItemChanged(QTreeWidgetItem* item, int column)
     }
     // Mirror the single tick the form keeps.
     m_fillingList = true;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* other = m_list->topLevelItem(i);
-        const QString otherKey = other->data(0, kKeyRole).toString();
+    for (int i = 0; i < m_list->rowCount(); ++i) {
+        const QString rowKey = m_list->rowText(i, 0);
         for (const PayerListRow& row : rows) {
-            if (row.key == otherKey)
-                other->setCheckState(0, row.checked ? Qt::Checked : Qt::Unchecked);
+            if (row.key == rowKey)
+                m_list->setChecked(i, row.checked);
         }
     }
     m_fillingList = false;
@@ -186,8 +175,11 @@ void CPayerList::OnBnClickedSelectForReport()
 
 void CPayerList::OnBnClickedClose()
 {
+    WaitCursor wait(m_context.ui);
     m_fillingList = true;
-    m_list->clear();
+    m_list->setUpdatesEnabled(false);
+    m_list->DeleteAllItems();
+    m_list->setUpdatesEnabled(true);
     m_fillingList = false;
     QDialog::reject();
 }

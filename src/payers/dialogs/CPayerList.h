@@ -5,8 +5,9 @@
 #include <QDialog>
 
 class AppContext;
-class QTreeWidget;
+class CSortListCtrl;
 class QTreeWidgetItem;
+
 
 // "Quillastrand - Payer List": keeps the permanent Payer List and chooses
 // the report's payer. One row may be ticked at a time; every action works
@@ -27,14 +28,15 @@ public:
     // Escape and the close box take the way of "Close".
     void reject() override;
 
-    QTreeWidget* list() const { return m_list; }
+    CSortListCtrl* list() const { return m_list; }
 
 private:
     void RefreshPayerList();
     void showRows();
     void OnItemChanged(QTreeWidgetItem* item, int column);
 
+    AppContext& m_context;
     PayerListForm m_form;
-    QTreeWidget* m_list = nullptr;
+    CSortListCtrl* m_list = nullptr;
     bool m_fillingList = false;
 };
