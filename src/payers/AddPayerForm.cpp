@@ -9,12 +9,17 @@
 
 #include <exception>
 
-AddPayerForm::AddPayerForm(AppContext& context, qint64 createdAt) : m_context(context), m_date(createdAt)
+AddPayerForm::AddPayerForm(AppContext& context, qint64 createdAt)
+    : m_context(context)
+    , m_date(createdAt)
 {
     fields.branch = QStringLiteral("001");
 }
 
-AddPayerForm::AddPayerForm(AppContext& context) : AddPayerForm(context, QDateTime::currentSecsSinceEpoch()) {}
+AddPayerForm::AddPayerForm(AppContext& context)
+    : AddPayerForm(context, QDateTime::currentSecsSinceEpoch())
+{
+}
 
 bool AddPayerForm::offersLoadFromOriginal() const
 {

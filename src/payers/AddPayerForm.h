@@ -8,7 +8,8 @@ class AppContext;
 
 // What the Add Payer dialog decides: the fields it shows, the markers, the
 // fill from an imported lodgement file and Save.
-class AddPayerForm {
+class AddPayerForm
+{
 public:
     // createdAt becomes the new entry's date (seconds since 1970 UTC).
     AddPayerForm(AppContext& context, qint64 createdAt);

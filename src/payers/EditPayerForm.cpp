@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
-EditPayerForm::EditPayerForm(AppContext& context) : m_context(context), m_key(context.report().payerJustAddedKey)
+EditPayerForm::EditPayerForm(AppContext& context)
+    : m_context(context)
+    , m_key(context.report().payerJustAddedKey)
 {
     const auto found = context.payers.find(m_key);
     if (found == context.payers.end())
@@ -73,20 +75,12 @@ bool EditPayerForm::save()
         const bool reportUsesIt = m_key == r.payerKey;
         std::vector<std::pair<QString*, QString>> reportPayer;
         if (reportUsesIt) {
-            reportPayer = {{&r.payerName, entry.name},
-                           {&r.payerAbn, entry.abn},
-                           {&r.payerTradingName, entry.tradingName},
-                           {&r.payerBranch, entry.branch},
-                           {&r.payerAddress1, entry.address1},
-                           {&r.payerAddress2, entry.address2},
-                           {&r.payerSuburb, entry.suburb},
-                           {&r.payerState, entry.state},
-                           {&r.payerPostcode, entry.postcode},
-                           {&r.payerCountry, entry.country},
-                           {&r.payerContact, entry.contact},
-                           {&r.payerPhone, entry.phone},
-                           {&r.payerFax, entry.fax},
-                           {&r.payerRef, entry.ref}};
+            reportPayer = { { &r.payerName, entry.name }, { &r.payerAbn, entry.abn },
+                { &r.payerTradingName, entry.tradingName }, { &r.payerBranch, entry.branch },
+                { &r.payerAddress1, entry.address1 }, { &r.payerAddress2, entry.address2 },
+                { &r.payerSuburb, entry.suburb }, { &r.payerState, entry.state }, { &r.payerPostcode, entry.postcode },
+                { &r.payerCountry, entry.country }, { &r.payerContact, entry.contact }, { &r.payerPhone, entry.phone },
+                { &r.payerFax, entry.fax }, { &r.payerRef, entry.ref } };
         }
         auto& stored = m_context.payers[m_key];
         std::swap(stored, entry);

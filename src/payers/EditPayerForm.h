@@ -10,7 +10,8 @@ class AppContext;
 // What the Edit Payer dialog decides: it edits the Payer List entry whose
 // key the Payer List left in the report's payerJustAddedKey. The key never
 // changes, whatever the new ABN/WPN or branch.
-class EditPayerForm {
+class EditPayerForm
+{
 public:
     explicit EditPayerForm(AppContext& context);
 

@@ -35,9 +35,9 @@ bool IsDigits(const QString& text)
 
 const QStringList& StateChoices()
 {
-    static const QStringList states{QStringLiteral("ACT"), QStringLiteral("NSW"), QStringLiteral("NT"),
-                                    QStringLiteral("OTH"), QStringLiteral("QLD"), QStringLiteral("SA"),
-                                    QStringLiteral("TAS"), QStringLiteral("VIC"), QStringLiteral("WA")};
+    static const QStringList states { QStringLiteral("ACT"), QStringLiteral("NSW"), QStringLiteral("NT"),
+        QStringLiteral("OTH"), QStringLiteral("QLD"), QStringLiteral("SA"), QStringLiteral("TAS"),
+        QStringLiteral("VIC"), QStringLiteral("WA") };
     return states;
 }
 

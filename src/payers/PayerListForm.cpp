@@ -8,18 +8,22 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString kSelectOneOnly = QStringLiteral("Please select one Payer only.");
 
 } // namespace
 
-PayerListForm::PayerListForm(AppContext& context) : m_context(context) {}
+PayerListForm::PayerListForm(AppContext& context)
+    : m_context(context)
+{
+}
 
 void PayerListForm::load()
 {
     LoadLivePayerList(m_context,
-                      QStringLiteral("An error has occurred while trying to \nload Payer List data from file  - Ref #1015."));
+        QStringLiteral("An error has occurred while trying to \nload Payer List data from file  - Ref #1015."));
 }
 
 void PayerListForm::showHintOnce()
@@ -36,7 +40,7 @@ void PayerListForm::refresh()
     Report& r = m_context.report();
     m_rows.clear();
     for (const auto& [key, entry] : m_context.payers)
-        m_rows.push_back({key, entry.ref, entry.name, entry.tradingName, AbnDisplayForm(entry.abn), false});
+        m_rows.push_back({ key, entry.ref, entry.name, entry.tradingName, AbnDisplayForm(entry.abn), false });
 
     if (m_rows.size() == 1) {
         m_rows.front().checked = true;

@@ -20,7 +20,8 @@ struct PayerListRow {
 
 // What the Payer List dialog decides: its rows and ticks, and its buttons.
 // Every action works on the one ticked row.
-class PayerListForm {
+class PayerListForm
+{
 public:
     explicit PayerListForm(AppContext& context);
 

@@ -12,7 +12,8 @@
 
 #include <exception>
 
-namespace {
+namespace
+{
 
 const QString kUnableToLoad = QStringLiteral("Unable to load Payer data from file");
 
@@ -79,9 +80,9 @@ bool SaveLivePayerList(AppContext& context)
             const QString tail = QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
                                                 "set under File > Preferences. Open File > Preferences and select a "
                                                 "different location.");
-            context.ui.message((written.error == FileError::AccessDenied ? QStringLiteral("Sorry1")
-                                                                         : QStringLiteral("Sorry3"))
-                               + tail);
+            context.ui.message(
+                (written.error == FileError::AccessDenied ? QStringLiteral("Sorry1") : QStringLiteral("Sorry3"))
+                + tail);
             return false;
         }
         const auto profile = openProfile();
@@ -104,9 +105,8 @@ PayerListLoad LoadLivePayerList(AppContext& context, const QString& standardFail
         return PayerListLoad::NotOpened;
     context.payers.clear();
     try {
-        ReadPayerList(bytes, [&context](const QString& key, CPayers entry) {
-            context.payers.insert_or_assign(key, std::move(entry));
-        });
+        ReadPayerList(bytes,
+            [&context](const QString& key, CPayers entry) { context.payers.insert_or_assign(key, std::move(entry)); });
         return PayerListLoad::Loaded;
     } catch (const ArchiveError&) {
         context.ui.message(kUnableToLoad);
@@ -135,11 +135,11 @@ void ExportPayerList(AppContext& context)
         WaitCursor wait(context.ui);
         const FileResult written = context.files.writeWhole(*chosen, WritePayerList(context.payers));
         if (!written.ok()) {
-            const QString tail =
-                QStringLiteral(" - you do not seem to have write access to this \nfolder, please try a different location.");
-            context.ui.message((written.error == FileError::AccessDenied ? QStringLiteral("Sorry1")
-                                                                         : QStringLiteral("Sorry3"))
-                               + tail);
+            const QString tail = QStringLiteral(
+                " - you do not seem to have write access to this \nfolder, please try a different location.");
+            context.ui.message(
+                (written.error == FileError::AccessDenied ? QStringLiteral("Sorry1") : QStringLiteral("Sorry3"))
+                + tail);
             return;
         }
         context.ui.message(QStringLiteral("Export complete."));
@@ -175,8 +175,7 @@ void ImportPayerList(AppContext& context)
                 context.payers.emplace(key, std::move(entry));
                 return;
             }
-            const QString question =
-                key + u' ' + entry.name
+            const QString question = key + u' ' + entry.name
                 + QStringLiteral("\n\nThis Payer with this ABN/Branch combination already exists in the Payer "
                                  "List.\r\n\r\nDo you want to replace with the imported Payer.");
             if (context.ui.message(question, MessageButtons::YesNoCancel) == Answer::Yes)
@@ -208,8 +207,9 @@ void LoadPayerListAndMatchPayer(AppContext& context)
     if (report.payerKey.isEmpty())
         return;
     report.payerNotInList = 0;
-    if (LoadLivePayerList(context, QStringLiteral("An error has occurred while trying to load Payer List data from "
-                                                  "file."))
+    if (LoadLivePayerList(context,
+            QStringLiteral("An error has occurred while trying to load Payer List data from "
+                           "file."))
         == PayerListLoad::Damaged)
         report.payerNotInList = 2;
 

@@ -16,9 +16,9 @@ QString LivePayerListPath(const AppContext& context);
 bool SaveLivePayerList(AppContext& context);
 
 enum class PayerListLoad {
-    Loaded,    // the Payer List now holds the file's entries
+    Loaded, // the Payer List now holds the file's entries
     NotOpened, // no file (or none readable): the Payer List kept what it held
-    Damaged,   // read in part: the Payer List holds the entries before the damage
+    Damaged, // read in part: the Payer List holds the entries before the damage
 };
 // Empties the Payer List and fills it from LivePayerList.mpl. A damaged
 // file is reported with standardFailureText for a standard failure and

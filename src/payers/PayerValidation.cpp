@@ -14,8 +14,8 @@ PayerMarkers::PayerMarkers(std::initializer_list<PayerField> fields)
 
 QString PayerMarkers::describe() const
 {
-    static const char* const names[] = {"Name",   "TradingName", "Abn",      "Branch",  "Address1", "Address2", "Suburb",
-                                        "Postcode", "State",     "Country", "Contact", "Phone",    "Fax"};
+    static const char* const names[] = { "Name", "TradingName", "Abn", "Branch", "Address1", "Address2", "Suburb",
+        "Postcode", "State", "Country", "Contact", "Phone", "Fax" };
     QStringList shown;
     for (int i = 0; i < int(std::size(names)); ++i) {
         if (has(PayerField(i)))
@@ -24,7 +24,8 @@ QString PayerMarkers::describe() const
     return shown.isEmpty() ? QStringLiteral("none") : shown.join(QStringLiteral(", "));
 }
 
-ValidatePayerFields::ValidatePayerFields(const PayerFields& typed) : m_typed(typed)
+ValidatePayerFields::ValidatePayerFields(const PayerFields& typed)
+    : m_typed(typed)
 {
     m_cleaned.name = CleanField(typed.name);
     m_cleaned.tradingName = CleanField(typed.tradingName);

@@ -28,10 +28,25 @@ struct PayerFields {
 };
 
 // The fields that carry an 'E' marker (Ref has none).
-enum class PayerField { Name, TradingName, Abn, Branch, Address1, Address2, Suburb, Postcode, State, Country, Contact, Phone, Fax };
+enum class PayerField {
+    Name,
+    TradingName,
+    Abn,
+    Branch,
+    Address1,
+    Address2,
+    Suburb,
+    Postcode,
+    State,
+    Country,
+    Contact,
+    Phone,
+    Fax
+};
 
 // Which markers are shown.
-class PayerMarkers {
+class PayerMarkers
+{
 public:
     PayerMarkers() = default;
     PayerMarkers(std::initializer_list<PayerField> fields);
@@ -53,7 +68,8 @@ private:
 // The check of the payer fields that Save runs, in two stages: stage 1
 // (name, trading name, ABN/WPN, branch) and stage 2 (address, contact).
 // Add Payer runs its duplicate-key test between them.
-class ValidatePayerFields {
+class ValidatePayerFields
+{
 public:
     // Hides every marker and cleans what the controls hold.
     explicit ValidatePayerFields(const PayerFields& typed);
@@ -82,5 +98,5 @@ private:
     bool m_wpn = false;
 };
 
-inline const QString kCorrectMarkedFields =
-    QStringLiteral("Please correct all fields marked with an 'E' and press Save again.");
+inline const QString kCorrectMarkedFields
+    = QStringLiteral("Please correct all fields marked with an 'E' and press Save again.");

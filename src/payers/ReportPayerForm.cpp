@@ -8,25 +8,31 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 
 // The report's payer values in the order of the saved copies.
 std::array<QString*, 14> payerValues(Report& r)
 {
-    return {&r.payerName,     &r.payerAbn,      &r.payerTradingName, &r.payerBranch,  &r.payerAddress1,
-            &r.payerAddress2, &r.payerSuburb,   &r.payerState,       &r.payerPostcode, &r.payerCountry,
-            &r.payerContact,  &r.payerPhone,    &r.payerFax,         &r.payerRef};
+    return { &r.payerName, &r.payerAbn, &r.payerTradingName, &r.payerBranch, &r.payerAddress1, &r.payerAddress2,
+        &r.payerSuburb, &r.payerState, &r.payerPostcode, &r.payerCountry, &r.payerContact, &r.payerPhone, &r.payerFax,
+        &r.payerRef };
 }
 
 } // namespace
 
-ReportPayerForm::ReportPayerForm(AppContext& context, qint64 now) : m_context(context), m_now(now)
+ReportPayerForm::ReportPayerForm(AppContext& context, qint64 now)
+    : m_context(context)
+    , m_now(now)
 {
     fill();
     takeSavedCopies();
 }
 
-ReportPayerForm::ReportPayerForm(AppContext& context) : ReportPayerForm(context, QDateTime::currentSecsSinceEpoch()) {}
+ReportPayerForm::ReportPayerForm(AppContext& context)
+    : ReportPayerForm(context, QDateTime::currentSecsSinceEpoch())
+{
+}
 
 void ReportPayerForm::fill()
 {

@@ -9,7 +9,8 @@ class AppContext;
 // What the report's Payer Details dialog decides. It shows the report's
 // payer (a copy of one Payer List entry) read-only; the payer is chosen in
 // the Payer List.
-class ReportPayerForm {
+class ReportPayerForm
+{
 public:
     // now stands for the current time when the report's payer has no date.
     ReportPayerForm(AppContext& context, qint64 now);

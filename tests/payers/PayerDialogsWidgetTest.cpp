@@ -5,16 +5,17 @@
 #include "PayerListFile.h"
 #include "PayerTestKit.h"
 
+#include "CSortListCtrl.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include "CSortListCtrl.h"
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 void type(QWidget& dialog, const char* name, const QString& text)
 {
@@ -73,7 +74,7 @@ TEST(PayerDialogs, AddPayerSavesTheTypedEntry)
     EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("state"))->currentIndex(), -1);
     EXPECT_FALSE(shown(dialog, "abn").isNull());
     EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("abn"))->toolTip(),
-              QStringLiteral("Enter Payer's ABN/WPN in this format XX XXX XXX XXX"));
+        QStringLiteral("Enter Payer's ABN/WPN in this format XX XXX XXX XXX"));
     fillValid(dialog);
     click(dialog, "save");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -93,7 +94,7 @@ TEST(PayerDialogs, AddPayerMarksRefusedFieldsAndStaysOpen)
     type(dialog, "country", QStringLiteral("aus"));
     click(dialog, "save");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(visibleMarkers(dialog), (QStringList{QStringLiteral("countryMarker"), QStringLiteral("phoneMarker")}));
+    EXPECT_EQ(visibleMarkers(dialog), (QStringList { QStringLiteral("countryMarker"), QStringLiteral("phoneMarker") }));
     EXPECT_EQ(shown(dialog, "name"), QStringLiteral("Acme Pty"));
     EXPECT_EQ(shown(dialog, "country"), QStringLiteral("AUS"));
     EXPECT_EQ(shown(dialog, "abn"), QStringLiteral("51 824 753 556"));
@@ -124,7 +125,7 @@ TEST(PayerDialogs, AddPayerOffersTheImportedPayer)
 TEST(PayerDialogs, EditPayerShowsTheEntry)
 {
     PayerWorld w;
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     w.report().payerJustAddedKey = kAcmeKey;
     CEditPayer dialog(w.context);
     dialog.show();
@@ -142,7 +143,7 @@ TEST(PayerDialogs, EditPayerShowsTheEntry)
 TEST(PayerDialogs, PayerListTicksOneRowAtATime)
 {
     PayerWorld w;
-    w.writeLive(WritePayerList({{kAcmeKey, acmeEntry()}, {kWpnKey, wpnEntry()}}));
+    w.writeLive(WritePayerList({ { kAcmeKey, acmeEntry() }, { kWpnKey, wpnEntry() } }));
     w.report().payerKey = kWpnKey;
     CPayerList dialog(w.context);
     dialog.show();
@@ -168,7 +169,7 @@ TEST(PayerDialogs, PayerListTicksOneRowAtATime)
 TEST(PayerDialogs, PayerListRemoveAsksAndRefreshes)
 {
     PayerWorld w;
-    w.writeLive(WritePayerList({{kAcmeKey, acmeEntry()}, {kWpnKey, wpnEntry()}}));
+    w.writeLive(WritePayerList({ { kAcmeKey, acmeEntry() }, { kWpnKey, wpnEntry() } }));
     w.report().payerKey = kWpnKey;
     CPayerList dialog(w.context);
     dialog.show();

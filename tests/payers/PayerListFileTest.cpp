@@ -1,5 +1,5 @@
-#include "Archive.h"
 #include "PayerListFile.h"
+#include "Archive.h"
 #include "PayerListStore.h"
 #include "PayerTestKit.h"
 #include "Profile.h"
@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QByteArray fixture()
 {
@@ -33,7 +34,7 @@ std::vector<std::pair<QString, CPayers>> readAllEntries(const QByteArray& bytes)
 
 QStringList keptAsideFiles(const QString& folder)
 {
-    return QDir(folder).entryList({QStringLiteral("LivePayerList-unreadable-*")}, QDir::Files);
+    return QDir(folder).entryList({ QStringLiteral("LivePayerList-unreadable-*") }, QDir::Files);
 }
 
 // ---- the format ----
@@ -64,11 +65,11 @@ TEST(PayerListFormat, AnEmptyListIsTheCountZero)
 TEST(PayerListFormat, AFileCutShortHandsOverOnlyTheWholeEntriesBeforeTheCut)
 {
     const QByteArray whole = fixture();
-    const qsizetype firstEntryEnds = WritePayerList({{kWpnKey, wpnEntry()}}).size();
+    const qsizetype firstEntryEnds = WritePayerList({ { kWpnKey, wpnEntry() } }).size();
     for (qsizetype length = 0; length < whole.size(); ++length) {
         std::vector<QString> keys;
-        EXPECT_THROW(ReadPayerList(whole.left(length), [&](const QString& key, CPayers) { keys.push_back(key); }),
-                     ArchiveError)
+        EXPECT_THROW(
+            ReadPayerList(whole.left(length), [&](const QString& key, CPayers) { keys.push_back(key); }), ArchiveError)
             << "cut at " << length;
         EXPECT_EQ(keys.size(), length >= firstEntryEnds ? 1u : 0u) << "cut at " << length;
     }
@@ -105,17 +106,17 @@ TEST(SaveLivePayerList, AWriteFailureSaysWhyAndLeavesTheFile)
         FileError error;
         const char* start;
     };
-    for (const Case c : {Case{FileError::AccessDenied, "Sorry1"}, Case{FileError::Other, "Sorry3"}}) {
+    for (const Case c : { Case { FileError::AccessDenied, "Sorry1" }, Case { FileError::Other, "Sorry3" } }) {
         PayerWorld w;
         w.writeLive(fixture());
-        w.context.payers = {{kAcmeKey, acmeEntry()}};
+        w.context.payers = { { kAcmeKey, acmeEntry() } };
         w.files.fail(FaultyFileSystem::Op::Write, w.livePath(), c.error);
         EXPECT_FALSE(SaveLivePayerList(w.context));
         EXPECT_EQ(w.ui.texts(),
-                  QStringList{QString::fromLatin1(c.start)
-                              + QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
-                                               "set under File > Preferences. Open File > Preferences and select a "
-                                               "different location.")});
+            QStringList { QString::fromLatin1(c.start)
+                + QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
+                                 "set under File > Preferences. Open File > Preferences and select a "
+                                 "different location.") });
         EXPECT_EQ(w.liveBytes(), fixture());
         EXPECT_EQ(w.context.prefs.prefsSet1, QStringLiteral("0"));
     }
@@ -130,7 +131,7 @@ TEST(DamagedPayerList, IsReportedAndKeptAsideBeforeTheFirstRewrite)
     w.writeLive(damaged);
 
     EXPECT_EQ(LoadLivePayerList(w.context, QStringLiteral("standard")), PayerListLoad::Damaged);
-    EXPECT_EQ(w.ui.texts(), QStringList{QStringLiteral("Unable to load Payer data from file")});
+    EXPECT_EQ(w.ui.texts(), QStringList { QStringLiteral("Unable to load Payer data from file") });
     ASSERT_EQ(w.context.payers.size(), 1u);
     EXPECT_TRUE(w.context.payers.contains(kWpnKey));
 
@@ -157,7 +158,7 @@ TEST(DamagedPayerList, AFileThatCannotBeReadIsMovedAside)
     w.writeLive(fixture());
     w.files.fail(FaultyFileSystem::Op::Read, w.livePath(), FileError::AccessDenied);
     EXPECT_EQ(LoadLivePayerList(w.context, QStringLiteral("standard")), PayerListLoad::NotOpened);
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     ASSERT_TRUE(SaveLivePayerList(w.context));
     const QStringList aside = keptAsideFiles(w.dir.path());
     ASSERT_EQ(aside.size(), 1);
@@ -171,7 +172,7 @@ TEST(DamagedPayerList, WhenItCannotBeKeptTheFileIsNotRewritten)
     const QByteArray damaged = fixture().left(50);
     w.writeLive(damaged);
     w.files.fail(FaultyFileSystem::Op::Create, w.dir.path(), FileError::Other);
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     EXPECT_FALSE(SaveLivePayerList(w.context));
     EXPECT_EQ(w.liveBytes(), damaged);
     ASSERT_EQ(w.ui.messages.size(), 1u);
@@ -183,10 +184,10 @@ TEST(DamagedPayerList, AForeignFileIsReportedAndKept)
     PayerWorld w;
     const QByteArray foreign("This is a letter, not a Payer List.");
     w.writeLive(foreign);
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     EXPECT_EQ(LoadLivePayerList(w.context, QStringLiteral("standard")), PayerListLoad::Damaged);
-    EXPECT_EQ(w.ui.texts(), QStringList{QStringLiteral("Unable to load Payer data from file")});
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    EXPECT_EQ(w.ui.texts(), QStringList { QStringLiteral("Unable to load Payer data from file") });
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     ASSERT_TRUE(SaveLivePayerList(w.context));
     const QStringList aside = keptAsideFiles(w.dir.path());
     ASSERT_EQ(aside.size(), 1);
@@ -196,7 +197,7 @@ TEST(DamagedPayerList, AForeignFileIsReportedAndKept)
 TEST(LoadLivePayerList, AMissingFileLeavesTheListAsItWas)
 {
     PayerWorld w;
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     EXPECT_EQ(LoadLivePayerList(w.context, QStringLiteral("standard")), PayerListLoad::NotOpened);
     EXPECT_EQ(w.context.payers.size(), 1u);
     EXPECT_TRUE(w.ui.messages.empty());
@@ -205,12 +206,12 @@ TEST(LoadLivePayerList, AMissingFileLeavesTheListAsItWas)
 TEST(LoadLivePayerList, ReplacesTheListAndALaterDuplicateKeyWins)
 {
     PayerWorld w;
-    w.context.payers = {{QStringLiteral("99999999999001"), acmeEntry()}};
+    w.context.payers = { { QStringLiteral("99999999999001"), acmeEntry() } };
     CPayers second = wpnEntry();
     second.name = QStringLiteral("Second");
     ArchiveWriter a;
     a.writeInt(2);
-    for (const CPayers& e : {wpnEntry(), second}) {
+    for (const CPayers& e : { wpnEntry(), second }) {
         a.writeText(kWpnKey);
         visitPayerTexts(e, a);
         a.writeTime(e.date);
@@ -231,7 +232,7 @@ TEST(ExportPayerList, WritesTheListToTheChosenFile)
     w.ui.answerFile(target);
     ExportPayerList(w.context);
     EXPECT_EQ(PayerWorld::read(target), fixture());
-    EXPECT_EQ(w.ui.texts(), QStringList{QStringLiteral("Export complete.")});
+    EXPECT_EQ(w.ui.texts(), QStringList { QStringLiteral("Export complete.") });
     ASSERT_EQ(w.ui.fileRequests.size(), 1u);
     const FileDialogRequest& r = w.ui.fileRequests[0];
     EXPECT_EQ(r.title, QStringLiteral("Save Payer List Export File"));
@@ -258,10 +259,10 @@ TEST(ExportPayerList, CancelWritesNothingAndFailuresSayWhy)
     w.ui.answerFile(target);
     ExportPayerList(w.context);
     EXPECT_EQ(w.ui.texts(),
-              (QStringList{QStringLiteral("Sorry1 - you do not seem to have write access to this \nfolder, please "
-                                          "try a different location."),
-                           QStringLiteral("Sorry3 - you do not seem to have write access to this \nfolder, please "
-                                          "try a different location.")}));
+        (QStringList { QStringLiteral("Sorry1 - you do not seem to have write access to this \nfolder, please "
+                                      "try a different location."),
+            QStringLiteral("Sorry3 - you do not seem to have write access to this \nfolder, please "
+                           "try a different location.") }));
     EXPECT_FALSE(QFile::exists(target));
 }
 
@@ -276,7 +277,7 @@ TEST(ImportPayerList, DuplicatesAnsweredNoThenYesKeepTheFirstAndReplaceTheSecond
     oldWpn.name = QStringLiteral("Old Trust");
     CPayers oldAcme = acmeEntry();
     oldAcme.name = QStringLiteral("Old Acme");
-    w.context.payers = {{kWpnKey, oldWpn}, {kAcmeKey, oldAcme}};
+    w.context.payers = { { kWpnKey, oldWpn }, { kAcmeKey, oldAcme } };
     const QString source = w.path(QStringLiteral("import.mpl"));
     PayerWorld::write(source, fixture());
 
@@ -301,7 +302,7 @@ TEST(ImportPayerList, NewKeysAreAddedWithoutAQuestionAndCancelGoesOn)
     PayerWorld w;
     CPayers oldWpn = wpnEntry();
     oldWpn.name = QStringLiteral("Old Trust");
-    w.context.payers = {{kWpnKey, oldWpn}};
+    w.context.payers = { { kWpnKey, oldWpn } };
     const QString source = w.path(QStringLiteral("import.mpl"));
     PayerWorld::write(source, fixture());
     w.ui.answerFile(source);
@@ -316,11 +317,12 @@ TEST(ImportPayerList, NewKeysAreAddedWithoutAQuestionAndCancelGoesOn)
 TEST(ImportPayerList, AFileThatCannotBeOpenedChangesNothing)
 {
     PayerWorld w;
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     w.ui.answerFile(w.path(QStringLiteral("missing.mpl")));
     ImportPayerList(w.context);
-    EXPECT_EQ(w.ui.texts(), QStringList{QStringLiteral(
-                                "An error has occurred while trying to load \nPayer List data from file - Ref #1016b.")});
+    EXPECT_EQ(w.ui.texts(),
+        QStringList {
+            QStringLiteral("An error has occurred while trying to load \nPayer List data from file - Ref #1016b.") });
     EXPECT_EQ(w.context.payers.size(), 1u);
     EXPECT_FALSE(QFile::exists(w.livePath()));
 }
@@ -328,17 +330,17 @@ TEST(ImportPayerList, AFileThatCannotBeOpenedChangesNothing)
 TEST(ImportPayerList, AFileCutShortKeepsWhatWasTakenButDoesNotRewrite)
 {
     PayerWorld w;
-    w.writeLive(WritePayerList({{kAcmeKey, acmeEntry()}}));
+    w.writeLive(WritePayerList({ { kAcmeKey, acmeEntry() } }));
     const QByteArray before = w.liveBytes();
     const QString source = w.path(QStringLiteral("import.mpl"));
     PayerWorld::write(source, fixture().left(fixture().size() - 3));
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     w.ui.answerFile(source);
     ImportPayerList(w.context);
     EXPECT_EQ(w.ui.texts(),
-              QStringList{QStringLiteral("Unable to load Payer data from file. \n\nYou may not have permission to "
-                                         "Write here. \n\nOpen File > Preferences and select a location for the "
-                                         "Payer List file where you have Write permission - Ref #1019.")});
+        QStringList { QStringLiteral("Unable to load Payer data from file. \n\nYou may not have permission to "
+                                     "Write here. \n\nOpen File > Preferences and select a location for the "
+                                     "Payer List file where you have Write permission - Ref #1019.") });
     EXPECT_TRUE(w.context.payers.contains(kWpnKey));
     EXPECT_EQ(w.liveBytes(), before);
 }
@@ -362,7 +364,7 @@ TEST(LoadPayerListAndMatchPayer, TakesAChangedAbnFromTheList)
     PayerWorld w;
     CPayers changed = acmeEntry();
     changed.abn = QStringLiteral("53004085616");
-    w.writeLive(WritePayerList({{kAcmeKey, changed}}));
+    w.writeLive(WritePayerList({ { kAcmeKey, changed } }));
     w.report().payerKey = kAcmeKey;
     w.report().payerAbn = acmeEntry().abn;
     w.report().payerName = QStringLiteral("kept");
@@ -370,7 +372,8 @@ TEST(LoadPayerListAndMatchPayer, TakesAChangedAbnFromTheList)
     EXPECT_EQ(w.report().payerAbn, QStringLiteral("53004085616"));
     EXPECT_EQ(w.report().payerName, QStringLiteral("kept"));
     EXPECT_EQ(w.report().payerNotInList, 0);
-    EXPECT_EQ(w.ui.texts(), QStringList{QStringLiteral("The Payer's ABN has been changed as per the current Payer List")});
+    EXPECT_EQ(
+        w.ui.texts(), QStringList { QStringLiteral("The Payer's ABN has been changed as per the current Payer List") });
 }
 
 TEST(LoadPayerListAndMatchPayer, APayerMissingFromTheListIsFlagged)
@@ -384,7 +387,7 @@ TEST(LoadPayerListAndMatchPayer, APayerMissingFromTheListIsFlagged)
         w.report().payerKey = QStringLiteral("51824753556002");
         LoadPayerListAndMatchPayer(w.context);
         EXPECT_EQ(w.report().payerNotInList, 2);
-        EXPECT_EQ(w.ui.texts(), QStringList{notInList});
+        EXPECT_EQ(w.ui.texts(), QStringList { notInList });
     }
     {
         // Found, but the file was damaged further on.
@@ -394,7 +397,7 @@ TEST(LoadPayerListAndMatchPayer, APayerMissingFromTheListIsFlagged)
         w.report().payerAbn = wpnEntry().abn;
         LoadPayerListAndMatchPayer(w.context);
         EXPECT_EQ(w.report().payerNotInList, 2);
-        EXPECT_EQ(w.ui.texts(), QStringList{QStringLiteral("Unable to load Payer data from file")});
+        EXPECT_EQ(w.ui.texts(), QStringList { QStringLiteral("Unable to load Payer data from file") });
     }
     {
         PayerWorld w;

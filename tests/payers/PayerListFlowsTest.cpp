@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 using F = PayerField;
 
@@ -69,7 +70,7 @@ TEST(AddPayer, StartsOnBranch001)
 TEST(AddPayer, ADuplicateKeyIsRefusedBeforeTheAddressRules)
 {
     PayerWorld w;
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     w.writeLive(WritePayerList(w.context.payers));
     const QByteArray before = w.liveBytes();
     AddPayerForm form(w.context);
@@ -92,7 +93,7 @@ TEST(AddPayer, ADuplicateKeyIsRefusedBeforeTheAddressRules)
 TEST(AddPayer, TheSameAbnWithAnotherBranchIsANewEntry)
 {
     PayerWorld w;
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     AddPayerForm form(w.context);
     form.fields = validPayerFields();
     form.fields.branch = QStringLiteral("002");
@@ -122,7 +123,7 @@ TEST(AddPayer, FieldErrorsKeepTheDialogOpenWithTheCleanedValues)
     form.fields.address1.clear();
     form.fields.country = QStringLiteral("aus");
     EXPECT_FALSE(form.save());
-    EXPECT_EQ(form.markers, (PayerMarkers{F::Address1, F::Address2, F::Country}));
+    EXPECT_EQ(form.markers, (PayerMarkers { F::Address1, F::Address2, F::Country }));
     ASSERT_EQ(w.ui.messages.size(), 1u);
     EXPECT_EQ(w.ui.messages[0].text, kCorrectText);
     EXPECT_EQ(w.ui.messages[0].icon, MessageIcon::Warning);
@@ -186,10 +187,10 @@ struct FailureCase {
 
 TEST(AddPayer, AnUnexpectedFailureKeepsTheEntriesAndDoesNotRewrite)
 {
-    for (const FailureCase c : {FailureCase{true, "An unknown error has occurred - Ref #1007."},
-                                FailureCase{false, "An unknown error has occurred - Ref #1008."}}) {
+    for (const FailureCase c : { FailureCase { true, "An unknown error has occurred - Ref #1007." },
+             FailureCase { false, "An unknown error has occurred - Ref #1008." } }) {
         PayerWorldOf<FailingUi> w;
-        w.context.payers = {{kWpnKey, wpnEntry()}};
+        w.context.payers = { { kWpnKey, wpnEntry() } };
         w.writeLive(WritePayerList(w.context.payers));
         const QByteArray before = w.liveBytes();
         w.ui.failOn = QStringLiteral("ABN must be 11 digits, no spaces.");
@@ -212,7 +213,7 @@ TEST(AddPayer, AnUnexpectedFailureKeepsTheEntriesAndDoesNotRewrite)
 struct EditWorld : PayerWorld {
     EditWorld()
     {
-        context.payers = {{kAcmeKey, acmeEntry()}, {kWpnKey, wpnEntry()}};
+        context.payers = { { kAcmeKey, acmeEntry() }, { kWpnKey, wpnEntry() } };
         writeLive(WritePayerList(context.payers));
     }
 };
@@ -286,8 +287,8 @@ TEST(EditPayer, FieldErrorsChangeNothing)
     form.fields.name = QStringLiteral("Acme Pty Ltd");
     form.fields.phone.clear();
     EXPECT_FALSE(form.save());
-    EXPECT_EQ(form.markers, PayerMarkers{F::Phone});
-    EXPECT_EQ(w.ui.texts(), QStringList{kCorrectText});
+    EXPECT_EQ(form.markers, PayerMarkers { F::Phone });
+    EXPECT_EQ(w.ui.texts(), QStringList { kCorrectText });
     EXPECT_EQ(w.context.payers.at(kAcmeKey), acmeEntry());
     EXPECT_EQ(w.liveBytes(), before);
     EXPECT_FALSE(w.context.document.IsModified());
@@ -295,10 +296,10 @@ TEST(EditPayer, FieldErrorsChangeNothing)
 
 TEST(EditPayer, AnUnexpectedFailureKeepsTheEntriesAndDoesNotRewrite)
 {
-    for (const FailureCase c : {FailureCase{true, "An unknown error has occurred  - Ref #1011."},
-                                FailureCase{false, "An unknown error has occurred - Ref #1012."}}) {
+    for (const FailureCase c : { FailureCase { true, "An unknown error has occurred  - Ref #1011." },
+             FailureCase { false, "An unknown error has occurred - Ref #1012." } }) {
         PayerWorldOf<FailingUi> w;
-        w.context.payers = {{kAcmeKey, acmeEntry()}};
+        w.context.payers = { { kAcmeKey, acmeEntry() } };
         w.writeLive(WritePayerList(w.context.payers));
         const QByteArray before = w.liveBytes();
         w.report().payerKey = kAcmeKey;
@@ -322,25 +323,25 @@ TEST(EditPayer, AnUnexpectedFailureKeepsTheEntriesAndDoesNotRewrite)
 TEST(PayerList, OneEntryIsTickedWhateverTheReportsPayer)
 {
     PayerWorld w;
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     w.report().payerKey = QStringLiteral("other");
     PayerListForm form(w.context);
     form.refresh();
-    EXPECT_EQ(tickedKeys(form), QStringList{kAcmeKey});
+    EXPECT_EQ(tickedKeys(form), QStringList { kAcmeKey });
 }
 
 TEST(PayerList, TheReportsPayerIsTickedAndTickingAnotherUnticksIt)
 {
     PayerWorld w;
-    w.context.payers = {{kAcmeKey, acmeEntry()}, {kWpnKey, wpnEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() }, { kWpnKey, wpnEntry() } };
     w.report().payerKey = kAcmeKey;
     PayerListForm form(w.context);
     form.refresh();
-    ASSERT_EQ(keysOf(form.rows()), (QStringList{kWpnKey, kAcmeKey}));
+    ASSERT_EQ(keysOf(form.rows()), (QStringList { kWpnKey, kAcmeKey }));
     EXPECT_EQ(form.rows()[1].abn, QStringLiteral("51 824 753 556"));
-    EXPECT_EQ(tickedKeys(form), QStringList{kAcmeKey});
+    EXPECT_EQ(tickedKeys(form), QStringList { kAcmeKey });
     form.setChecked(0, true);
-    EXPECT_EQ(tickedKeys(form), QStringList{kWpnKey});
+    EXPECT_EQ(tickedKeys(form), QStringList { kWpnKey });
     form.setChecked(0, false);
     EXPECT_EQ(form.tickedCount(), 0);
     EXPECT_EQ(form.tickedRow(), -1);
@@ -349,17 +350,18 @@ TEST(PayerList, TheReportsPayerIsTickedAndTickingAnotherUnticksIt)
     form.edit();
     form.remove();
     EXPECT_FALSE(form.selectForReport());
-    EXPECT_EQ(w.ui.texts(), (QStringList{QStringLiteral("Please place a tick next to the \nPayer you want to edit."),
-                                         QStringLiteral("Please place a tick next to the \nPayer you want to Remove."),
-                                         QStringLiteral("Please place a tick next to the \nPayer you want to use for "
-                                                        "this Report.")}));
+    EXPECT_EQ(w.ui.texts(),
+        (QStringList { QStringLiteral("Please place a tick next to the \nPayer you want to edit."),
+            QStringLiteral("Please place a tick next to the \nPayer you want to Remove."),
+            QStringLiteral("Please place a tick next to the \nPayer you want to use for "
+                           "this Report.") }));
     EXPECT_TRUE(w.ui.dialogsRun.isEmpty());
 }
 
 TEST(PayerList, NoRowIsTickedWhenNoneIsWanted)
 {
     PayerWorld w;
-    w.context.payers = {{kAcmeKey, acmeEntry()}, {kWpnKey, wpnEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() }, { kWpnKey, wpnEntry() } };
     PayerListForm form(w.context);
     form.refresh();
     EXPECT_EQ(form.tickedCount(), 0);
@@ -370,7 +372,7 @@ TEST(PayerList, NoRowIsTickedWhenNoneIsWanted)
 TEST(PayerList, AddTicksTheNewEntryAndACancelledAddTicksNone)
 {
     PayerWorld w;
-    w.context.payers = {{kWpnKey, wpnEntry()}, {QStringLiteral("53004085616001"), acmeEntry()}};
+    w.context.payers = { { kWpnKey, wpnEntry() }, { QStringLiteral("53004085616001"), acmeEntry() } };
     w.report().payerKey = kWpnKey;
     PayerListForm form(w.context);
     form.refresh();
@@ -381,7 +383,7 @@ TEST(PayerList, AddTicksTheNewEntryAndACancelledAddTicksNone)
         return add.save() ? 1 : 0;
     });
     form.add();
-    EXPECT_EQ(tickedKeys(form), QStringList{kAcmeKey});
+    EXPECT_EQ(tickedKeys(form), QStringList { kAcmeKey });
     EXPECT_EQ(w.report().payerJustAdded, 0);
     EXPECT_TRUE(w.report().payerJustAddedKey.isEmpty());
     EXPECT_EQ(w.context.payers.size(), 3u);
@@ -390,7 +392,7 @@ TEST(PayerList, AddTicksTheNewEntryAndACancelledAddTicksNone)
 TEST(PayerList, ACancelledAddTicksNoRow)
 {
     PayerWorld w;
-    w.context.payers = {{kWpnKey, wpnEntry()}, {kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kWpnKey, wpnEntry() }, { kAcmeKey, acmeEntry() } };
     w.report().payerKey = kWpnKey;
     PayerListForm form(w.context);
     form.refresh();
@@ -402,7 +404,7 @@ TEST(PayerList, ACancelledAddTicksNoRow)
 TEST(PayerList, NoWriteAccessStopsAddEditRemoveAndImport)
 {
     PayerWorld w;
-    w.context.payers = {{kAcmeKey, acmeEntry()}};
+    w.context.payers = { { kAcmeKey, acmeEntry() } };
     w.files.fail(FaultyFileSystem::Op::Create, w.dir.path(), FileError::AccessDenied);
     PayerListForm form(w.context);
     form.refresh();
@@ -427,7 +429,8 @@ TEST(PayerList, EditOpensTheTickedEntryAndTicksItAgain)
     PayerListForm form(w.context);
     form.refresh();
     form.edit();
-    ASSERT_EQ(w.ui.texts(), QStringList{QStringLiteral("Please place a tick next to the \nPayer you want to edit.")});
+    ASSERT_EQ(
+        w.ui.texts(), QStringList { QStringLiteral("Please place a tick next to the \nPayer you want to edit.") });
     form.setChecked(1, true);
     w.ui.onDialog(QStringLiteral("CEditPayer"), [&w] {
         EditPayerForm edit(w.context);
@@ -437,9 +440,9 @@ TEST(PayerList, EditOpensTheTickedEntryAndTicksItAgain)
         return edit.save() ? 1 : 0;
     });
     form.edit();
-    EXPECT_EQ(w.ui.dialogsRun, QStringList{QStringLiteral("CEditPayer")});
+    EXPECT_EQ(w.ui.dialogsRun, QStringList { QStringLiteral("CEditPayer") });
     EXPECT_EQ(w.context.payers.at(kAcmeKey).suburb, QStringLiteral("Katherine"));
-    EXPECT_EQ(tickedKeys(form), QStringList{kAcmeKey});
+    EXPECT_EQ(tickedKeys(form), QStringList { kAcmeKey });
 }
 
 TEST(PayerList, EmptyListMessages)
@@ -452,8 +455,8 @@ TEST(PayerList, EmptyListMessages)
     EXPECT_FALSE(form.selectForReport());
     form.exportList(); // nothing at all
     EXPECT_EQ(w.ui.texts(),
-              (QStringList{QStringLiteral("There are no Payers to Edit."), QStringLiteral("There are no Payers to Remove."),
-                           QStringLiteral("Please place a tick next to the \nPayer you want to use for this Report.")}));
+        (QStringList { QStringLiteral("There are no Payers to Edit."), QStringLiteral("There are no Payers to Remove."),
+            QStringLiteral("Please place a tick next to the \nPayer you want to use for this Report.") }));
     EXPECT_TRUE(w.ui.fileRequests.empty());
 }
 
@@ -472,7 +475,7 @@ TEST(PayerList, RemoveAnsweredNoChangesNothingAndYesRewrites)
     form.remove();
     EXPECT_EQ(w.ui.texts(), QStringList(2, QStringLiteral("Are you sure you want to remove this Payer?")));
     EXPECT_EQ(w.ui.messages[0].buttons, MessageButtons::YesNoCancel);
-    EXPECT_EQ(keysOf(form.rows()), QStringList{kAcmeKey});
+    EXPECT_EQ(keysOf(form.rows()), QStringList { kAcmeKey });
     EXPECT_EQ(w.liveBytes(), WritePayerList(w.context.payers));
     EXPECT_EQ(w.ui.waitDepth, 0);
 }
@@ -538,7 +541,7 @@ TEST(PayerList, ExportAndImport)
     w.ui.answerFile(target);
     w.ui.answer(Answer::No); // the WPN entry is there already
     form.importList();
-    EXPECT_EQ(keysOf(form.rows()), (QStringList{kWpnKey, kAcmeKey}));
+    EXPECT_EQ(keysOf(form.rows()), (QStringList { kWpnKey, kAcmeKey }));
     EXPECT_EQ(w.liveBytes(), WritePayerList(w.context.payers));
     EXPECT_TRUE(w.ui.scriptUsedUp());
 }
@@ -556,7 +559,7 @@ TEST(PayerList, LoadRereadsTheFileAndTheHintComesOncePerReport)
     w.report().fromLodgementFile = QStringLiteral("Yes");
     form.showHintOnce();
     form.showHintOnce();
-    EXPECT_EQ(w.ui.texts(), QStringList{kLoadFromOriginalHint});
+    EXPECT_EQ(w.ui.texts(), QStringList { kLoadFromOriginalHint });
     EXPECT_EQ(w.report().payerListHintShown, 1);
 }
 
@@ -566,9 +569,9 @@ TEST(PayerList, ADamagedFileIsReportedWithTheDialogsMessage)
     w.writeLive(readFixture(QLS_TEST_DATA_DIR, QStringLiteral("two_payers.mpl")).left(300));
     PayerListForm form(w.context);
     form.load();
-    EXPECT_EQ(w.ui.texts(), QStringList{QStringLiteral("Unable to load Payer data from file")});
+    EXPECT_EQ(w.ui.texts(), QStringList { QStringLiteral("Unable to load Payer data from file") });
     form.refresh();
-    EXPECT_EQ(keysOf(form.rows()), QStringList{kWpnKey});
+    EXPECT_EQ(keysOf(form.rows()), QStringList { kWpnKey });
 }
 
 // ---- the report's Payer Details ----
@@ -620,7 +623,7 @@ TEST(ReportPayer, UpdateKeepsTheCopiesWithoutMarkingModified)
 TEST(ReportPayer, CloseAfterANewChoiceAsks)
 {
     // Cancel stays, No closes with the new payer, Yes closes and marks modified.
-    for (const Answer a : {Answer::Cancel, Answer::No, Answer::Yes}) {
+    for (const Answer a : { Answer::Cancel, Answer::No, Answer::Yes }) {
         ReportPayerWorld w;
         ReportPayerForm form(w.context, 99);
         w.ui.onDialog(QStringLiteral("CPayerList"), [&w] {
@@ -635,7 +638,7 @@ TEST(ReportPayer, CloseAfterANewChoiceAsks)
         w.context.document.SetModifiedFlag(false);
         w.ui.answer(a);
         EXPECT_EQ(form.close(), a != Answer::Cancel);
-        EXPECT_EQ(w.ui.texts(), QStringList{kPayerDetailsNotUpdated});
+        EXPECT_EQ(w.ui.texts(), QStringList { kPayerDetailsNotUpdated });
         EXPECT_EQ(w.ui.messages[0].buttons, MessageButtons::YesNoCancel);
         EXPECT_EQ(w.report().payerKey, kAcmeKey);
         EXPECT_EQ(w.report().payerAbn, QStringLiteral("51824753556"));

@@ -13,13 +13,12 @@
 #include <stdexcept>
 
 // A Payer List folder of its own, a scripted user, a profile of its own.
-template <class Ui = ScriptedUi>
-struct PayerWorldOf {
+template <class Ui = ScriptedUi> struct PayerWorldOf {
     TestProfile profile;
     QTemporaryDir dir;
     FaultyFileSystem files;
     Ui ui;
-    AppContext context{ui, files};
+    AppContext context { ui, files };
 
     PayerWorldOf()
     {
@@ -49,7 +48,8 @@ using PayerWorld = PayerWorldOf<>;
 
 // A user interface whose answer to one message is an exception, standing in
 // for any unexpected failure in the middle of a handler.
-class FailingUi : public ScriptedUi {
+class FailingUi : public ScriptedUi
+{
 public:
     QString failOn;
     bool throwStandard = true;

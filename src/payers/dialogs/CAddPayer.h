@@ -4,7 +4,8 @@
 #include "PayerEntryDialog.h"
 
 // "Quillastrand - Payer List - Add Payer": a new entry of the Payer List.
-class CAddPayer : public PayerEntryDialog {
+class CAddPayer : public PayerEntryDialog
+{
     Q_OBJECT
 public:
     CAddPayer(AppContext& context, QWidget* parent = nullptr);

@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 QLabel* rightLabel(const QString& text)
 {
@@ -24,7 +25,9 @@ QLabel* rightLabel(const QString& text)
 
 } // namespace
 
-CPayer::CPayer(AppContext& context, QWidget* parent) : QDialog(parent), m_form(context)
+CPayer::CPayer(AppContext& context, QWidget* parent)
+    : QDialog(parent)
+    , m_form(context)
 {
     setWindowTitle(QStringLiteral("Quillastrand - Payer Details"));
     setApplicationIcon(this);
@@ -107,7 +110,7 @@ CPayer::CPayer(AppContext& context, QWidget* parent) : QDialog(parent), m_form(c
     auto* update = new QPushButton(QStringLiteral("Update"), this);
     update->setObjectName(QStringLiteral("update"));
     update->setDefault(true);
-    for (QPushButton* b : {select, help, close})
+    for (QPushButton* b : { select, help, close })
         b->setAutoDefault(false);
     CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click here to view the PayerList"), select);
     CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to open online help in browser window"), help);

@@ -12,7 +12,8 @@ class QPushButton;
 
 // "Quillastrand - Payer Details": the report's payer, read-only; it is
 // chosen in the Payer List.
-class CPayer : public QDialog {
+class CPayer : public QDialog
+{
     Q_OBJECT
 public:
     CPayer(AppContext& context, QWidget* parent = nullptr);

@@ -12,7 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 QPushButton* button(const QString& text, const QString& objectName, const QString& tip, QWidget* parent)
 {
@@ -25,7 +26,10 @@ QPushButton* button(const QString& text, const QString& objectName, const QStrin
 
 } // namespace
 
-CPayerList::CPayerList(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context), m_form(context)
+CPayerList::CPayerList(AppContext& context, QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_form(context)
 {
     // The file is reread each time the dialog opens.
     m_form.load();
@@ -40,9 +44,9 @@ CPayerList::CPayerList(AppContext& context, QWidget* parent) : QDialog(parent), 
 
     m_list = new CSortListCtrl(context, this);
     m_list->setObjectName(QStringLiteral("payerList"));
-    m_list->setHeaderLabels({QStringLiteral("Key"), QStringLiteral("Ref"), QStringLiteral("Legal Name"),
-                             QStringLiteral("Trading Name"), QStringLiteral("ABN")});
-    const int widths[] = {130, 80, 230, 230, 100};
+    m_list->setHeaderLabels({ QStringLiteral("Key"), QStringLiteral("Ref"), QStringLiteral("Legal Name"),
+        QStringLiteral("Trading Name"), QStringLiteral("ABN") });
+    const int widths[] = { 130, 80, 230, 230, 100 };
     for (int c = 0; c < 5; ++c)
         m_list->setColumnWidth(c, widths[c]);
     // Grid lines between the cells.
@@ -50,25 +54,24 @@ CPayerList::CPayerList(AppContext& context, QWidget* parent) : QDialog(parent), 
     m_list->LoadColumnInfo(5);
 
     auto* add = button(QStringLiteral("Add"), QStringLiteral("add"),
-                       QStringLiteral("Click here to Add a new Payer to the PayerList"), this);
+        QStringLiteral("Click here to Add a new Payer to the PayerList"), this);
     auto* remove = button(QStringLiteral("Remove"), QStringLiteral("remove"),
-                          QStringLiteral("Click here to Remove the selected Payer from the PayerList"), this);
+        QStringLiteral("Click here to Remove the selected Payer from the PayerList"), this);
     auto* edit = button(QStringLiteral("Edit"), QStringLiteral("edit"),
-                        QStringLiteral("Click here to Edit the details of the selected Payer"), this);
+        QStringLiteral("Click here to Edit the details of the selected Payer"), this);
     auto* exportButton = button(QStringLiteral("Export"), QStringLiteral("export"),
-                                QStringLiteral("Click here to Export the PayerList to a file"), this);
+        QStringLiteral("Click here to Export the PayerList to a file"), this);
     auto* importButton = button(QStringLiteral("Import"), QStringLiteral("import"),
-                                QStringLiteral("Click here to Import a new PayerList from a file"), this);
+        QStringLiteral("Click here to Import a new PayerList from a file"), this);
     auto* help = button(QStringLiteral("Help"), QStringLiteral("help"),
-                        QStringLiteral("Click to open online help in browser window"), this);
-    auto* close = button(QStringLiteral("Close"), QStringLiteral("close"), QStringLiteral("Click to close this dialog"),
-                         this);
-    auto* select = button(
-        QStringLiteral("Select for Report"), QStringLiteral("selectForReport"),
+        QStringLiteral("Click to open online help in browser window"), this);
+    auto* close
+        = button(QStringLiteral("Close"), QStringLiteral("close"), QStringLiteral("Click to close this dialog"), this);
+    auto* select = button(QStringLiteral("Select for Report"), QStringLiteral("selectForReport"),
         QStringLiteral("Click to close this dialog and set the selected Payer as Payer for this Report"), this);
 
     auto* side = new QVBoxLayout;
-    for (QPushButton* b : {add, remove, edit, exportButton, importButton})
+    for (QPushButton* b : { add, remove, edit, exportButton, importButton })
         side->addWidget(b);
     side->addStretch(1);
     auto* middle = new QHBoxLayout;
@@ -83,7 +86,7 @@ CPayerList::CPayerList(AppContext& context, QWidget* parent) : QDialog(parent), 
     layout->addWidget(heading);
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
-    resize(860, 420);
+    resize(920, 420);
 
     connect(add, &QPushButton::clicked, this, &CPayerList::OnBnClickedAdd);
     connect(remove, &QPushButton::clicked, this, &CPayerList::OnBnClickedRemove);
@@ -110,7 +113,7 @@ void CPayerList::showRows()
     m_fillingList = true;
     m_list->DeleteAllItems();
     for (const PayerListRow& row : m_form.rows()) {
-        const int at = m_list->AddItem({row.key, row.ref, row.name, row.tradingName, row.abn});
+        const int at = m_list->AddItem({ row.key, row.ref, row.name, row.tradingName, row.abn });
         m_list->setChecked(at, row.checked);
     }
     m_list->SortColumn(PayerListForm::kSortColumn, true);

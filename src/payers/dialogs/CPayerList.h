@@ -8,11 +8,11 @@ class AppContext;
 class CSortListCtrl;
 class QTreeWidgetItem;
 
-
 // "Quillastrand - Payer List": keeps the permanent Payer List and chooses
 // the report's payer. One row may be ticked at a time; every action works
 // on the ticked row.
-class CPayerList : public QDialog {
+class CPayerList : public QDialog
+{
     Q_OBJECT
 public:
     CPayerList(AppContext& context, QWidget* parent = nullptr);

@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 QLabel* rightLabel(const QString& text)
 {
@@ -40,16 +41,16 @@ QWidget* withMarker(QWidget* field, ErrorMarker* marker)
 } // namespace
 
 PayerEntryDialog::PayerEntryDialog(AppContext& context, const QString& title, const QString& heading, QWidget* parent)
-    : QDialog(parent), m_context(context)
+    : QDialog(parent)
+    , m_context(context)
 {
     setWindowTitle(title);
     setApplicationIcon(this);
 
     auto marker = [this](PayerField field) {
-        static const char* const names[] = {"nameMarker",     "tradingNameMarker", "abnMarker",     "branchMarker",
-                                            "address1Marker", "address2Marker",    "suburbMarker",  "postcodeMarker",
-                                            "stateMarker",    "countryMarker",     "contactMarker", "phoneMarker",
-                                            "faxMarker"};
+        static const char* const names[] = { "nameMarker", "tradingNameMarker", "abnMarker", "branchMarker",
+            "address1Marker", "address2Marker", "suburbMarker", "postcodeMarker", "stateMarker", "countryMarker",
+            "contactMarker", "phoneMarker", "faxMarker" };
         auto* m = new ErrorMarker(this);
         m->setObjectName(QString::fromLatin1(names[int(field)]));
         m_markers[field] = m;
@@ -196,12 +197,14 @@ void PayerEntryDialog::setToolTips(const QString& contactTip, const QString& pho
                        "Number use 001"),
         m_branch);
     CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter Payer's postal address Line 1"), m_address1);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter Payer's postal address Line 2 - leave empty if none"),
-                                       m_address2);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter suburb, town or city of Payer's postal address"), m_suburb);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter postcode for the postal address of the Payer"), m_postcode);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter the state or territory for the postal address of the Payer"),
-                                       m_state);
+    CToolTipCtrlExt::AddToolForControl(
+        QStringLiteral("Enter Payer's postal address Line 2 - leave empty if none"), m_address2);
+    CToolTipCtrlExt::AddToolForControl(
+        QStringLiteral("Enter suburb, town or city of Payer's postal address"), m_suburb);
+    CToolTipCtrlExt::AddToolForControl(
+        QStringLiteral("Enter postcode for the postal address of the Payer"), m_postcode);
+    CToolTipCtrlExt::AddToolForControl(
+        QStringLiteral("Enter the state or territory for the postal address of the Payer"), m_state);
     CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter Payer's Country - leave blank if Australia"), m_country);
     CToolTipCtrlExt::AddToolForControl(contactTip, m_contact);
     CToolTipCtrlExt::AddToolForControl(phoneTip, m_phone);

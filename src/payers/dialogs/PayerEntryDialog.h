@@ -15,7 +15,8 @@ class QPushButton;
 
 // The layout that Add Payer and Edit Payer share: the 14 payer fields, an
 // 'E' marker beside each checked field, Help, Cancel and Save.
-class PayerEntryDialog : public QDialog {
+class PayerEntryDialog : public QDialog
+{
     Q_OBJECT
 public:
     PayerEntryDialog(AppContext& context, const QString& title, const QString& heading, QWidget* parent);
