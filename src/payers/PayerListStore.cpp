@@ -1,8 +1,228 @@
 #include "PayerListStore.h"
 
 #include "AppContext.h"
+#include "Archive.h"
+#include "FileSystem.h"
+#include "PayerListFile.h"
+#include "Preferences.h"
+#include "Profile.h"
+#include "UserInterface.h"
+
+#include <QDateTime>
+
+#include <exception>
+
+namespace
+{
+
+const QString kUnableToLoad = QStringLiteral("Unable to load Payer data from file");
+
+const QString kMplFilter = QStringLiteral("MPL Files (*.mpl)|*.mpl|All Files (*.*)|*.*||");
+
+QString keptAsidePath(AppContext& context, const QString& folder)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    const QString base = QStringLiteral("LivePayerList-unreadable-") + stamp;
+    QString path = joinPath(folder, base + QStringLiteral(".mpl"));
+    for (int n = 2; context.files.exists(path); ++n)
+        path = joinPath(folder, base + QStringLiteral("-%1.mpl").arg(n));
+    return path;
+}
+
+// Before the live file is replaced: when what is on disk is not a whole
+// Payer List (cut short, foreign, unreadable), keep it under a new name and
+// say where. False when it could not be kept; the file must then stay.
+bool keepUnreadableFileAside(AppContext& context, const QString& path)
+{
+    FileSystem& files = context.files;
+    if (!files.exists(path) || files.isFolder(path))
+        return true;
+    QByteArray current;
+    const FileResult read = files.readAll(path, current);
+    if (read.error == FileError::NotFound)
+        return true;
+    if (read.ok() && IsWholePayerList(current))
+        return true;
+
+    const QString aside = keptAsidePath(context, folderOf(path));
+    // A copy leaves the damaged file in place should the rewrite fail; a
+    // file that cannot even be read can only be renamed.
+    const FileResult kept = read.ok() ? files.createExclusive(aside, current) : files.rename(path, aside);
+    if (!kept.ok()) {
+        context.ui.message(QStringLiteral("The Payer List file could not be read in full and could not be kept "
+                                          "under a new name, so it has not been written again.\n\n"
+                                          "Open File > Preferences and select a location for the Payer List file "
+                                          "where you have Write permission."));
+        return false;
+    }
+    context.ui.message(QStringLiteral("The Payer List file could not be read in full. So that none of its Payers "
+                                      "is lost, it has been kept as\n\n%1\n\nbefore the Payer List file is "
+                                      "written again.")
+                           .arg(aside));
+    return true;
+}
+
+} // namespace
+
+QString LivePayerListPath(const AppContext& context)
+{
+    return joinPath(context.prefs.payerListFolder(), kLivePayerListName);
+}
+
+bool SaveLivePayerList(AppContext& context)
+{
+    const QString path = LivePayerListPath(context);
+    try {
+        if (!keepUnreadableFileAside(context, path))
+            return false;
+        const FileResult written = context.files.writeWhole(path, WritePayerList(context.payers));
+        if (!written.ok()) {
+            const QString tail = QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
+                                                "set under File > Preferences. Open File > Preferences and select a "
+                                                "different location.");
+            context.ui.message(
+                (written.error == FileError::AccessDenied ? QStringLiteral("Sorry1") : QStringLiteral("Sorry3"))
+                + tail);
+            return false;
+        }
+        const auto profile = openProfile();
+        WritePreference(*profile, kPrefSet1, QStringLiteral("1"));
+        context.prefs.prefsSet1 = QStringLiteral("1");
+        return true;
+    } catch (...) {
+        context.ui.message(QStringLiteral(
+            "An error while trying to write to the PayerList file. \n\nYou may not have permission to Write here. "
+            "\n\nOpen File > Preferences and select a location for the Payer List file where you have Write "
+            "permission. - Ref #1017."));
+        return false;
+    }
+}
+
+PayerListLoad LoadLivePayerList(AppContext& context, const QString& standardFailureText)
+{
+    QByteArray bytes;
+    if (!context.files.readAll(LivePayerListPath(context), bytes).ok())
+        return PayerListLoad::NotOpened;
+    context.payers.clear();
+    try {
+        ReadPayerList(bytes,
+            [&context](const QString& key, CPayers entry) { context.payers.insert_or_assign(key, std::move(entry)); });
+        return PayerListLoad::Loaded;
+    } catch (const ArchiveError&) {
+        context.ui.message(kUnableToLoad);
+    } catch (const std::exception&) {
+        context.ui.message(standardFailureText);
+    } catch (...) {
+        context.ui.message(kUnableToLoad);
+    }
+    return PayerListLoad::Damaged;
+}
+
+void ExportPayerList(AppContext& context)
+{
+    Report& report = context.report();
+    try {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Save Payer List Export File");
+        request.initialFolder = context.prefs.payerListFolder();
+        request.defaultName = QStringLiteral("PayerListExport");
+        request.filter = kMplFilter;
+        request.overwritePrompt = true;
+        const std::optional<QString> chosen = context.ui.saveFileName(request);
+        if (!chosen)
+            return;
+        report.payerListExportPath = *chosen;
+        WaitCursor wait(context.ui);
+        const FileResult written = context.files.writeWhole(*chosen, WritePayerList(context.payers));
+        if (!written.ok()) {
+            const QString tail = QStringLiteral(
+                " - you do not seem to have write access to this \nfolder, please try a different location.");
+            context.ui.message(
+                (written.error == FileError::AccessDenied ? QStringLiteral("Sorry1") : QStringLiteral("Sorry3"))
+                + tail);
+            return;
+        }
+        context.ui.message(QStringLiteral("Export complete."));
+    } catch (...) {
+        context.ui.message(QStringLiteral("An unknown error has occurred \nduring the export process - Ref #1017."));
+    }
+}
+
+void ImportPayerList(AppContext& context)
+{
+    Report& report = context.report();
+    FileDialogRequest request;
+    request.title = QStringLiteral("Payer List Exported File");
+    request.initialFolder = context.prefs.payerListFolder();
+    request.defaultName = QStringLiteral("PayerList");
+    request.filter = kMplFilter;
+    request.overwritePrompt = false;
+    const std::optional<QString> chosen = context.ui.openFileName(request);
+    if (!chosen)
+        return;
+    report.payerListExportPath = *chosen;
+
+    QByteArray bytes;
+    if (!context.files.readAll(*chosen, bytes).ok()) {
+        context.ui.message(
+            QStringLiteral("An error has occurred while trying to load \nPayer List data from file - Ref #1016b."));
+        return;
+    }
+    try {
+        ReadPayerList(bytes, [&context](const QString& key, CPayers entry) {
+            const auto found = context.payers.find(key);
+            if (found == context.payers.end()) {
+                context.payers.emplace(key, std::move(entry));
+                return;
+            }
+            const QString question = key + u' ' + entry.name
+                + QStringLiteral("\n\nThis Payer with this ABN/Branch combination already exists in the Payer "
+                                 "List.\r\n\r\nDo you want to replace with the imported Payer.");
+            if (context.ui.message(question, MessageButtons::YesNoCancel) == Answer::Yes)
+                found->second = std::move(entry);
+        });
+    } catch (const ArchiveError&) {
+        context.ui.message(QStringLiteral(
+            "Unable to load Payer data from file. \n\nYou may not have permission to Write here. \n\nOpen File > "
+            "Preferences and select a location for the Payer List file where you have Write permission - Ref #1019."));
+        return;
+    } catch (const std::exception&) {
+        context.ui.message(QStringLiteral(
+            "An error has occurred while trying to import Payer List data. \n\nYou may not have permission to Write "
+            "here. \n\nOpen File > Preferences and select a location for the Payer List file where you have Write "
+            "permission - Ref #1016."));
+        return;
+    } catch (...) {
+        context.ui.message(QStringLiteral(
+            "Unable to load Payer data from file. \n\nYou may not have permission to Write here. \n\nOpen File > "
+            "Preferences and select a location for the Payer List file where you have Write permission - Ref #1019."));
+        return;
+    }
+    SaveLivePayerList(context);
+}
 
 void LoadPayerListAndMatchPayer(AppContext& context)
 {
-    Q_UNUSED(context);
+    Report& report = context.report();
+    if (report.payerKey.isEmpty())
+        return;
+    report.payerNotInList = 0;
+    if (LoadLivePayerList(context,
+            QStringLiteral("An error has occurred while trying to load Payer List data from "
+                           "file."))
+        == PayerListLoad::Damaged)
+        report.payerNotInList = 2;
+
+    const auto found = context.payers.find(report.payerKey);
+    if (found == context.payers.end()) {
+        report.payerNotInList = 2;
+        context.ui.message(QStringLiteral(
+            "This Payer in this Report is not in the current Payer List. \r\n\r\nYou will need to add this Payer to "
+            "the Payer List or select a Payer from the current Payer List if you intend to generate any files."));
+        return;
+    }
+    if (found->second.abn != report.payerAbn) {
+        report.payerAbn = found->second.abn;
+        context.ui.message(QStringLiteral("The Payer's ABN has been changed as per the current Payer List"));
+    }
 }

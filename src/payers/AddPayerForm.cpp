@@ -1,0 +1,102 @@
+#include "AddPayerForm.h"
+
+#include "AppContext.h"
+#include "PayerFieldRules.h"
+#include "PayerListStore.h"
+#include "UserInterface.h"
+
+#include <QDateTime>
+
+#include <exception>
+
+AddPayerForm::AddPayerForm(AppContext& context, qint64 createdAt)
+    : m_context(context)
+    , m_date(createdAt)
+{
+    fields.branch = QStringLiteral("001");
+}
+
+AddPayerForm::AddPayerForm(AppContext& context)
+    : AddPayerForm(context, QDateTime::currentSecsSinceEpoch())
+{
+}
+
+bool AddPayerForm::offersLoadFromOriginal() const
+{
+    return m_context.report().fromLodgementFile == QLatin1String("Yes");
+}
+
+void AddPayerForm::loadFromOriginal()
+{
+    const Report& r = m_context.report();
+    fields.name = r.origPayerName;
+    fields.abn = AbnDisplayForm(r.origPayerAbn);
+    fields.tradingName = r.origPayerTradingName;
+    fields.branch = r.origPayerBranch;
+    fields.address1 = r.origPayerAddress1;
+    fields.address2 = r.origPayerAddress2;
+    fields.suburb = r.origPayerSuburb;
+    if (IsStateChoice(r.origPayerState))
+        fields.state = r.origPayerState;
+    fields.postcode = r.origPayerPostcode;
+    fields.country = r.origPayerCountry;
+    fields.contact = r.origPayerContact;
+    fields.phone = r.origPayerPhone;
+    fields.fax = r.origPayerFax;
+}
+
+bool AddPayerForm::save()
+{
+    UserInterface& ui = m_context.ui;
+    const PayerFields typed = fields;
+    try {
+        markers.clear();
+        ValidatePayerFields check(fields);
+        check.stage1(ui);
+        const QString key = check.key();
+        if (m_context.payers.contains(key)) {
+            fields = check.shown();
+            markers = check.markers();
+            ui.message(kDuplicatePayer, MessageButtons::Ok, MessageIcon::None);
+            return false;
+        }
+        check.stage2();
+        fields = check.shown();
+        markers = check.markers();
+        if (check.failed()) {
+            ui.message(kCorrectMarkedFields, MessageButtons::Ok, MessageIcon::Warning);
+            return false;
+        }
+        const PayerFields& f = check.cleaned();
+        CPayers entry;
+        entry.ref = f.ref;
+        entry.name = f.name;
+        entry.tradingName = f.tradingName;
+        entry.abn = f.abn;
+        entry.branch = f.branch;
+        entry.address1 = f.address1;
+        entry.address2 = f.address2;
+        entry.suburb = f.suburb;
+        entry.state = f.state;
+        entry.postcode = f.postcode;
+        entry.country = f.country;
+        entry.contact = f.contact;
+        entry.phone = f.phone;
+        entry.fax = f.fax;
+        entry.date = m_date;
+        m_context.payers.emplace(key, std::move(entry));
+        m_context.report().payerJustAddedKey = key;
+    } catch (const std::exception&) {
+        // Nothing half-done reaches the Payer List or its file; the user's
+        // entries stay to be saved again.
+        fields = typed;
+        ui.message(QStringLiteral("An unknown error has occurred - Ref #1007."));
+        return false;
+    } catch (...) {
+        fields = typed;
+        ui.message(QStringLiteral("An unknown error has occurred - Ref #1008."));
+        return false;
+    }
+    SaveLivePayerList(m_context);
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "PayerValidation.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class AppContext;
+
+// What the Edit Payer dialog decides: it edits the Payer List entry whose
+// key the Payer List left in the report's payerJustAddedKey. The key never
+// changes, whatever the new ABN/WPN or branch.
+class EditPayerForm
+{
+public:
+    explicit EditPayerForm(AppContext& context);
+
+    PayerFields fields;
+    PayerMarkers markers;
+
+    const QString& key() const { return m_key; }
+    qint64 date() const { return m_date; }
+
+    // Checks the fields, writes them into the entry, brings the report's
+    // payer up to date when the report uses this entry and rewrites the
+    // Payer List file. True when the dialog closes.
+    bool save();
+
+private:
+    AppContext& m_context;
+    QString m_key;
+    qint64 m_date = 0;
+    QString m_reserved5;
+};

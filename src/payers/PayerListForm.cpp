@@ -1,0 +1,213 @@
+#include "PayerListForm.h"
+
+#include "AppContext.h"
+#include "FileSystem.h"
+#include "PayerFieldRules.h"
+#include "PayerListStore.h"
+#include "UserInterface.h"
+
+#include <algorithm>
+
+namespace
+{
+
+const QString kSelectOneOnly = QStringLiteral("Please select one Payer only.");
+
+} // namespace
+
+PayerListForm::PayerListForm(AppContext& context)
+    : m_context(context)
+{
+}
+
+void PayerListForm::load()
+{
+    LoadLivePayerList(m_context,
+        QStringLiteral("An error has occurred while trying to \nload Payer List data from file  - Ref #1015."));
+}
+
+void PayerListForm::showHintOnce()
+{
+    Report& r = m_context.report();
+    if (r.fromLodgementFile == QLatin1String("Yes") && r.payerListHintShown == 0) {
+        m_context.ui.message(kLoadFromOriginalHint);
+        r.payerListHintShown = 1;
+    }
+}
+
+void PayerListForm::refresh()
+{
+    Report& r = m_context.report();
+    m_rows.clear();
+    for (const auto& [key, entry] : m_context.payers)
+        m_rows.push_back({ key, entry.ref, entry.name, entry.tradingName, AbnDisplayForm(entry.abn), false });
+
+    if (m_rows.size() == 1) {
+        m_rows.front().checked = true;
+    } else if (m_rows.size() > 1) {
+        const QString& wanted = r.payerJustAdded == 1 ? r.payerJustAddedKey : r.payerKey;
+        for (PayerListRow& row : m_rows) {
+            if (row.key == wanted)
+                row.checked = true;
+        }
+    }
+    r.payerJustAdded = 0;
+    r.payerJustAddedKey.clear();
+}
+
+void PayerListForm::setChecked(int row, bool checked)
+{
+    if (row < 0 || row >= int(m_rows.size()))
+        return;
+    m_rows[size_t(row)].checked = checked;
+    if (!checked)
+        return;
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        if (i != row)
+            m_rows[size_t(i)].checked = false;
+    }
+}
+
+int PayerListForm::tickedCount() const
+{
+    return int(std::count_if(m_rows.begin(), m_rows.end(), [](const PayerListRow& row) { return row.checked; }));
+}
+
+int PayerListForm::tickedRow() const
+{
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        if (m_rows[size_t(i)].checked)
+            return i;
+    }
+    return -1;
+}
+
+bool PayerListForm::probeWritable()
+{
+    WaitCursor wait(m_context.ui);
+    if (probeFolderWritable(m_context.files, m_context.prefs.payerListFolder()).ok())
+        return true;
+    m_context.ui.message(kNoWriteAccessToPayerList);
+    return false;
+}
+
+void PayerListForm::add()
+{
+    if (!probeWritable())
+        return;
+    m_context.report().payerJustAdded = 1;
+    m_context.ui.runDialog(QStringLiteral("CAddPayer"));
+    refresh();
+}
+
+void PayerListForm::edit()
+{
+    if (!probeWritable())
+        return;
+    UserInterface& ui = m_context.ui;
+    if (m_rows.empty()) {
+        ui.message(QStringLiteral("There are no Payers to Edit."));
+        return;
+    }
+    const int ticked = tickedCount();
+    if (ticked == 0) {
+        ui.message(QStringLiteral("Please place a tick next to the \nPayer you want to edit."));
+        return;
+    }
+    if (ticked > 1) {
+        ui.message(kSelectOneOnly);
+        return;
+    }
+    Report& r = m_context.report();
+    r.payerJustAddedKey = m_rows[size_t(tickedRow())].key;
+    r.payerJustAdded = 1;
+    ui.runDialog(QStringLiteral("CEditPayer"));
+    refresh();
+}
+
+void PayerListForm::remove()
+{
+    if (!probeWritable())
+        return;
+    UserInterface& ui = m_context.ui;
+    WaitCursor wait(ui);
+    if (m_rows.empty()) {
+        ui.message(QStringLiteral("There are no Payers to Remove."));
+        return;
+    }
+    const int ticked = tickedCount();
+    if (ticked == 0) {
+        ui.message(QStringLiteral("Please place a tick next to the \nPayer you want to Remove."));
+        return;
+    }
+    if (ticked > 1) {
+        ui.message(kSelectOneOnly);
+        return;
+    }
+    const QString key = m_rows[size_t(tickedRow())].key;
+    if (ui.message(QStringLiteral("Are you sure you want to remove this Payer?"), MessageButtons::YesNoCancel)
+        != Answer::Yes)
+        return;
+    m_context.payers.erase(key);
+    // The report's payer is a copy of the entry: without the entry,
+    // generation must refuse as for any payer missing from the list.
+    Report& r = m_context.report();
+    if (key == r.payerKey)
+        r.payerNotInList = 2;
+    SaveLivePayerList(m_context);
+    refresh();
+}
+
+bool PayerListForm::selectForReport()
+{
+    UserInterface& ui = m_context.ui;
+    const int ticked = tickedCount();
+    if (ticked == 0) {
+        ui.message(QStringLiteral("Please place a tick next to the \nPayer you want to use for this Report."));
+        return false;
+    }
+    if (ticked > 1) {
+        ui.message(kSelectOneOnly);
+        return false;
+    }
+    const QString key = m_rows[size_t(tickedRow())].key;
+    const auto found = m_context.payers.find(key);
+    if (found == m_context.payers.end())
+        return false;
+    const CPayers& e = found->second;
+    Report& r = m_context.report();
+    r.payerKey = key;
+    r.payerName = e.name;
+    r.payerAbn = e.abn;
+    r.payerTradingName = e.tradingName;
+    r.payerBranch = e.branch;
+    r.payerAddress1 = e.address1;
+    r.payerAddress2 = e.address2;
+    r.payerSuburb = e.suburb;
+    r.payerState = e.state;
+    r.payerPostcode = e.postcode;
+    r.payerCountry = e.country;
+    r.payerContact = e.contact;
+    r.payerPhone = e.phone;
+    r.payerFax = e.fax;
+    r.payerRef = e.ref;
+    r.payerDate = e.date;
+    r.payerNotInList = 0;
+    m_context.document.SetModifiedFlag();
+    return true;
+}
+
+void PayerListForm::exportList()
+{
+    if (m_rows.empty())
+        return;
+    ExportPayerList(m_context);
+}
+
+void PayerListForm::importList()
+{
+    if (!probeWritable())
+        return;
+    ImportPayerList(m_context);
+    refresh();
+}

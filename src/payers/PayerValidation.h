@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+class UserInterface;
+
+// The 14 fields of the Add Payer and Edit Payer dialogs, as the controls
+// hold them.
+struct PayerFields {
+    QString name;
+    QString abn;
+    QString tradingName;
+    QString branch;
+    QString address1;
+    QString address2;
+    QString suburb;
+    QString state;
+    QString postcode;
+    QString country;
+    QString contact;
+    QString phone;
+    QString fax;
+    QString ref;
+
+    bool operator==(const PayerFields&) const = default;
+};
+
+// The fields that carry an 'E' marker (Ref has none).
+enum class PayerField {
+    Name,
+    TradingName,
+    Abn,
+    Branch,
+    Address1,
+    Address2,
+    Suburb,
+    Postcode,
+    State,
+    Country,
+    Contact,
+    Phone,
+    Fax
+};
+
+// Which markers are shown.
+class PayerMarkers
+{
+public:
+    PayerMarkers() = default;
+    PayerMarkers(std::initializer_list<PayerField> fields);
+
+    void set(PayerField field) { m_bits |= bit(field); }
+    bool has(PayerField field) const { return (m_bits & bit(field)) != 0; }
+    bool any() const { return m_bits != 0; }
+    void clear() { m_bits = 0; }
+    // "Name, Abn": for test failure output.
+    QString describe() const;
+
+    bool operator==(const PayerMarkers&) const = default;
+
+private:
+    static unsigned bit(PayerField field) { return 1u << unsigned(field); }
+    unsigned m_bits = 0;
+};
+
+// The check of the payer fields that Save runs, in two stages: stage 1
+// (name, trading name, ABN/WPN, branch) and stage 2 (address, contact).
+// Add Payer runs its duplicate-key test between them.
+class ValidatePayerFields
+{
+public:
+    // Hides every marker and cleans what the controls hold.
+    explicit ValidatePayerFields(const PayerFields& typed);
+
+    void stage1(UserInterface& ui);
+    void stage2();
+
+    bool failed() const { return m_markers.any(); }
+    const PayerMarkers& markers() const { return m_markers; }
+    // The cleaned values as stored: the ABN/WPN without blanks, State and
+    // Country upper-cased (once stage 2 ran).
+    const PayerFields& cleaned() const { return m_cleaned; }
+    // The cleaned values as the controls show them again: the ABN/WPN in
+    // its display form.
+    PayerFields shown() const;
+    // The Payer List key the entry would take: ABN/WPN without blanks and branch.
+    QString key() const { return m_cleaned.abn + m_cleaned.branch; }
+    bool wpn() const { return m_wpn; }
+
+private:
+    void fail(PayerField field) { m_markers.set(field); }
+
+    PayerFields m_typed;
+    PayerFields m_cleaned;
+    PayerMarkers m_markers;
+    bool m_wpn = false;
+};
+
+inline const QString kCorrectMarkedFields
+    = QStringLiteral("Please correct all fields marked with an 'E' and press Save again.");

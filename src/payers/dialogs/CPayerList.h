@@ -1,0 +1,42 @@
+#pragma once
+
+#include "PayerListForm.h"
+
+#include <QDialog>
+
+class AppContext;
+class CSortListCtrl;
+class QTreeWidgetItem;
+
+// "Quillastrand - Payer List": keeps the permanent Payer List and chooses
+// the report's payer. One row may be ticked at a time; every action works
+// on the ticked row.
+class CPayerList : public QDialog
+{
+    Q_OBJECT
+public:
+    CPayerList(AppContext& context, QWidget* parent = nullptr);
+
+    void OnBnClickedAdd();
+    void OnBnClickedRemove();
+    void OnBnClickedEdit();
+    void OnBnClickedSelectForReport();
+    void OnBnClickedClose();
+    void OnBnClickedExport();
+    void OnBnClickedImport();
+
+    // Escape and the close box take the way of "Close".
+    void reject() override;
+
+    CSortListCtrl* list() const { return m_list; }
+
+private:
+    void RefreshPayerList();
+    void showRows();
+    void OnItemChanged(QTreeWidgetItem* item, int column);
+
+    AppContext& m_context;
+    PayerListForm m_form;
+    CSortListCtrl* m_list = nullptr;
+    bool m_fillingList = false;
+};
