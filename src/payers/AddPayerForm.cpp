@@ -1,7 +1,7 @@
 #include "AddPayerForm.h"
 
 #include "AppContext.h"
-#include "PayerFieldRules.h"
+#include "FieldRules.h"
 #include "PayerListStore.h"
 #include "UserInterface.h"
 

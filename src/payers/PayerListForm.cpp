@@ -2,7 +2,7 @@
 
 #include "AppContext.h"
 #include "FileSystem.h"
-#include "PayerFieldRules.h"
+#include "FieldRules.h"
 #include "PayerListStore.h"
 #include "UserInterface.h"
 

@@ -2,7 +2,7 @@
 
 #include "CharChecks.h"
 #include "FieldHelpers.h"
-#include "PayerFieldRules.h"
+#include "FieldRules.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "ReportPayerForm.h"
 
 #include "AppContext.h"
-#include "PayerFieldRules.h"
+#include "FieldRules.h"
 #include "UserInterface.h"
 
 #include <QDateTime>

@@ -2,10 +2,10 @@
 
 #include "AppContext.h"
 #include "CharChecks.h"
+#include "FieldRules.h"
 #include "FieldHelpers.h"
 #include "Profile.h"
 #include "Report.h"
-#include "SupplierFieldRules.h"
 #include "UserInterface.h"
 
 #include <QSettings>
@@ -78,12 +78,6 @@ QString unknownError(int ref)
     return QStringLiteral("An unknown error has occurred - Ref #%1.").arg(ref);
 }
 
-bool isAustralia(const QString& country)
-{
-    return country.isEmpty() || country == QLatin1String("AUSTRALIA") || country == QLatin1String("AU")
-        || country == QLatin1String("AUS") || country == QLatin1String("AUST");
-}
-
 } // namespace
 
 SupplierDetails::SupplierDetails(AppContext& context)
@@ -99,7 +93,7 @@ bool SupplierDetails::anyMarker() const
 void SupplierDetails::showWorkingCopy()
 {
     controls = SupplierWorkingCopy(m_context.report());
-    controls[kSupplierAbn] = SupplierAbnDisplay(controls[kSupplierAbn]);
+    controls[kSupplierAbn] = AbnDisplayForm(controls[kSupplierAbn]);
 }
 
 void SupplierDetails::OnInitDialog()
@@ -138,35 +132,14 @@ void SupplierDetails::checkAddress(int line1, bool& failed)
 
     *w[country] = w[country]->toUpper();
     *w[state] = w[state]->toUpper();
-    const QString& pc = *w[postcode];
-    const QString& st = *w[state];
-    const QString& co = *w[country];
-    const bool oth = st == QLatin1String("OTH");
-    const bool overseasCode = pc == QLatin1String("9999");
-
-    if (!(pc.size() == 4 || (pc.size() == 3 && st == QLatin1String("NT"))))
+    const PlaceVerdict place = CheckPostcodeStateCountry(*w[postcode], *w[state], *w[country]);
+    if (place.postcode)
         mark(postcode, failed);
-    const qint32 value = StringToInt(pc);
-    if (value == kNotANumber || value < 100)
-        mark(postcode, failed);
-    if (!SupplierStates().contains(st))
+    if (place.state)
         mark(state, failed);
-    if (overseasCode && !oth) {
-        mark(state, failed);
-        mark(postcode, failed);
-    }
-    if (oth && !overseasCode) {
-        mark(state, failed);
-        mark(postcode, failed);
-    }
-    if (oth && overseasCode && isAustralia(co)) {
-        mark(state, failed);
+    if (place.country)
         mark(country, failed);
-        mark(postcode, failed);
-    }
-    if (!oth && !co.isEmpty() && co != QLatin1String("AUSTRALIA"))
-        mark(country, failed);
-    if (!co.isEmpty() && CheckTextChars(co) > 0)
+    if (!w[country]->isEmpty() && CheckTextChars(*w[country]) > 0)
         mark(country, failed);
 }
 
@@ -186,17 +159,10 @@ bool SupplierDetails::ValidateSupplierFields(bool allowWpn)
     if (r.supplierName.isEmpty() || CheckTextChars(r.supplierName) > 0)
         mark(kSupplierName, failed);
 
-    if (r.supplierAbn.isEmpty() || r.supplierAbn == QLatin1String(" "))
+    const AbnVerdict abn = CheckAbnOrWpn(r.supplierAbn, allowWpn, m_context.ui);
+    r.supplierAbn = abn.abn;
+    if (!abn.ok)
         mark(kSupplierAbn, failed);
-    r.supplierAbn = SupplierRemoveBlanks(r.supplierAbn);
-    if (r.supplierAbn.size() != 11) {
-        mark(kSupplierAbn, failed);
-    } else if (allowWpn && r.supplierAbn.startsWith(QLatin1String("00"))) {
-        if (!CheckTFN(r.supplierAbn.mid(2)))
-            mark(kSupplierAbn, failed);
-    } else if (StringToInt(r.supplierAbn) == kNotANumber || !CheckABN(r.supplierAbn, m_context.ui)) {
-        mark(kSupplierAbn, failed);
-    }
 
     checkAddress(kSupplierAddress1, failed);
     checkAddress(kSupplierPostalAddress1, failed);
@@ -208,8 +174,8 @@ bool SupplierDetails::ValidateSupplierFields(bool allowWpn)
     if (r.supplierFax.size() > 15 || CheckPhoneChars(r.supplierFax) > 0)
         mark(kSupplierFax, failed);
 
-    r.supplierEmail = SupplierRemoveBlanks(r.supplierEmail);
-    if (!SupplierEmailAcceptable(r.supplierEmail))
+    r.supplierEmail = RemoveBlanks(r.supplierEmail);
+    if (!EmailAcceptable(r.supplierEmail))
         mark(kSupplierEmail, failed);
 
     showWorkingCopy();
@@ -265,7 +231,7 @@ SupplierOutcome SupplierDetails::close()
     Report& r = m_context.report();
     const SupplierTexts workingBefore = SupplierWorkingCopy(r);
     SupplierTexts read = controls;
-    read[kSupplierAbn] = SupplierRemoveBlanks(read[kSupplierAbn]);
+    read[kSupplierAbn] = RemoveBlanks(read[kSupplierAbn]);
     SetSupplierWorkingCopy(r, read);
     const SupplierTexts committed = SupplierCommittedCopy(r);
     if (read == committed)
@@ -371,7 +337,7 @@ void SupplierDetails::OnBnClickedSameAsPayer()
         return;
     }
     controls[kSupplierName] = r.payerName;
-    controls[kSupplierAbn] = SupplierAbnDisplay(r.payerAbn);
+    controls[kSupplierAbn] = AbnDisplayForm(r.payerAbn);
     for (int i = kSupplierAddress1; i <= kSupplierCountry; ++i)
         controls[i].clear();
     controls[kSupplierPostalAddress1] = r.payerAddress1;
@@ -413,5 +379,5 @@ void SupplierDetails::OnBnClickedLoadFromA01()
         controls[kSupplierGatewayId],
     };
     controls = original;
-    controls[kSupplierAbn] = SupplierAbnDisplay(controls[kSupplierAbn]);
+    controls[kSupplierAbn] = AbnDisplayForm(controls[kSupplierAbn]);
 }

@@ -1,17 +1,10 @@
 #include "MainFormModel.h"
 
 #include "AppContext.h"
+#include "FieldRules.h"
 #include "UserInterface.h"
 
 #include <cmath>
-
-QString FormatAbnDisplay(const QString& abn)
-{
-    if (abn.size() != 11)
-        return abn;
-    return abn.left(2) + QLatin1Char(' ') + abn.mid(2, 3) + QLatin1Char(' ') + abn.mid(5, 3) + QLatin1Char(' ')
-        + abn.mid(8, 3);
-}
 
 int ScalePercent(int dotsPerInch)
 {
@@ -45,8 +38,8 @@ MainFormState RefreshView(const AppContext& context, int dotsPerInch)
     s.supplierText = supplierDone ? report.supplierName : kMustUpdateThis;
     s.payerText = payerDone ? report.payerName : kMustUpdateThis;
     s.payeesIncludedText = report.payeeCountText;
-    s.payerAbnText = FormatAbnDisplay(report.payerAbn);
-    s.supplierAbnText = FormatAbnDisplay(report.supplierAbn);
+    s.payerAbnText = AbnDisplayForm(report.payerAbn);
+    s.supplierAbnText = AbnDisplayForm(report.supplierAbn);
 
     if (!s.supplierAbnText.isEmpty())
         s.supplierText += QStringLiteral("\r\nABN: ") + s.supplierAbnText;

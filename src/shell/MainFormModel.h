@@ -40,8 +40,6 @@ struct MainFormState {
 
 inline const QString kMustUpdateThis = QStringLiteral("You must update this");
 
-// "XX XXX XXX XXX" for exactly 11 characters, else unchanged.
-QString FormatAbnDisplay(const QString& abn);
 // Dots per inch against 96, in percent, rounded.
 int ScalePercent(int dotsPerInch);
 // The main window's minimum size by the screen's dots per inch.

@@ -1,5 +1,5 @@
 #include "PayerValidation.h"
-#include "PayerFieldRules.h"
+#include "FieldRules.h"
 #include "PayerTestKit.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "SupplierFieldRules.h"
+#include "FieldRules.h"
 #include "SupplierTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -209,10 +209,10 @@ TEST_F(SupplierValidation, EmailIsStoredWithoutBlanks)
 
 TEST(SupplierFieldRules, AbnDisplayFormOnlyForElevenCharacters)
 {
-    EXPECT_EQ(SupplierAbnDisplay(QStringLiteral("51824753556")), QStringLiteral("51 824 753 556"));
-    EXPECT_EQ(SupplierAbnDisplay(QStringLiteral("5182475355")), QStringLiteral("5182475355"));
-    EXPECT_EQ(SupplierAbnDisplay(QString()), QString());
-    EXPECT_EQ(SupplierRemoveBlanks(QStringLiteral(" 51 824 753 556 ")), QStringLiteral("51824753556"));
+    EXPECT_EQ(AbnDisplayForm(QStringLiteral("51824753556")), QStringLiteral("51 824 753 556"));
+    EXPECT_EQ(AbnDisplayForm(QStringLiteral("5182475355")), QStringLiteral("5182475355"));
+    EXPECT_EQ(AbnDisplayForm(QString()), QString());
+    EXPECT_EQ(RemoveBlanks(QStringLiteral(" 51 824 753 556 ")), QStringLiteral("51824753556"));
 }
 
 } // namespace

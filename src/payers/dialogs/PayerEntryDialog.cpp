@@ -2,7 +2,7 @@
 
 #include "AppContext.h"
 #include "DialogKit.h"
-#include "PayerFieldRules.h"
+#include "FieldRules.h"
 
 #include <QComboBox>
 #include <QFont>

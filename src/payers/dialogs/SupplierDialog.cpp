@@ -2,7 +2,7 @@
 
 #include "AppContext.h"
 #include "DialogKit.h"
-#include "SupplierFieldRules.h"
+#include "FieldRules.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -46,7 +46,7 @@ bool isState(int field)
 QComboBox* stateList(QWidget* parent)
 {
     auto* list = new QComboBox(parent);
-    list->addItems(SupplierStates());
+    list->addItems(StateChoices());
     list->setCurrentIndex(-1);
     return list;
 }

@@ -44,3 +44,8 @@ struct PlaceVerdict {
     bool country = false;
 };
 PlaceVerdict CheckPostcodeStateCountry(const QString& postcode, const QString& state, const QString& country);
+
+// An e-mail address after its blanks are removed: empty, or something
+// before an "@", a "." after it with at least one character following, and
+// no "." at the end.
+bool EmailAcceptable(const QString& email);

@@ -1,4 +1,4 @@
-#include "PayerFieldRules.h"
+#include "FieldRules.h"
 
 #include "CharChecks.h"
 #include "FieldHelpers.h"
@@ -94,4 +94,17 @@ PlaceVerdict CheckPostcodeStateCountry(const QString& postcode, const QString& s
     if (!other && !country.isEmpty() && country != QLatin1String("AUSTRALIA"))
         v.country = true;
     return v;
+}
+
+bool EmailAcceptable(const QString& email)
+{
+    if (email.isEmpty())
+        return true;
+    const qsizetype at = email.indexOf(u'@');
+    if (at <= 0)
+        return false;
+    const qsizetype dot = email.indexOf(u'.', at + 1);
+    if (dot < 0 || dot == email.size() - 1)
+        return false;
+    return !email.endsWith(u'.');
 }
