@@ -1,17 +1,11 @@
 #include "SupplierDialogs.h"
 
 #include "FileRefDialog.h"
-#include "QtUserInterface.h"
+#include "DialogKit.h"
 #include "SupplierDialog.h"
 
 void registerSupplierDialogs(QtUserInterface& ui, AppContext& context)
 {
-    ui.registerDialog(QStringLiteral("CSupplier"), [&context](QWidget* parent) {
-        CSupplier dialog(context, parent);
-        return dialog.exec();
-    });
-    ui.registerDialog(QStringLiteral("CFileRef1"), [&context](QWidget* parent) {
-        CFileRef1 dialog(context, parent);
-        return dialog.exec();
-    });
+    registerModalDialog<CSupplier>(ui, QStringLiteral("CSupplier"), context);
+    registerModalDialog<CFileRef1>(ui, QStringLiteral("CFileRef1"), context);
 }

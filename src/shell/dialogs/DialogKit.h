@@ -1,13 +1,15 @@
 #pragma once
 
+#include "QtUserInterface.h"
+
 #include <QColor>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QString>
 
 class AppContext;
 class QAbstractButton;
-class QDialog;
 class QWidget;
 
 // Blue of chosen captions and read-only values.
@@ -42,3 +44,14 @@ void installHelp(QDialog* dialog, QAbstractButton* helpButton, AppContext& conte
 
 // The application icon, set on every dialog.
 void setApplicationIcon(QWidget* window);
+
+// Registers Dialog under its class name: each opening builds one on the stack from the
+// context (and any further references the dialog takes) and runs it modally through Run.
+template <class Dialog, auto Run = &QDialog::exec, class... Extra>
+void registerModalDialog(QtUserInterface& ui, const QString& dialogClass, AppContext& context, Extra&... extra)
+{
+    ui.registerDialog(dialogClass, [&context, &extra...](QWidget* parent) {
+        Dialog dialog(context, extra..., parent);
+        return (dialog.*Run)();
+    });
+}

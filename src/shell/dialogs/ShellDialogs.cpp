@@ -2,21 +2,12 @@
 
 #include "AppContext.h"
 #include "CSummary.h"
-#include "QtUserInterface.h"
+#include "DialogKit.h"
 #include "YearDialogs.h"
 
 void registerShellDialogs(QtUserInterface& ui, AppContext& context)
 {
-    ui.registerDialog(QStringLiteral("CDateSet1"), [&context](QWidget* parent) {
-        CDateSet1 dialog(context, parent);
-        return dialog.exec();
-    });
-    ui.registerDialog(QStringLiteral("ChangeYear"), [&context](QWidget* parent) {
-        ChangeYear dialog(context, parent);
-        return dialog.run();
-    });
-    ui.registerDialog(QStringLiteral("CSummary"), [&context](QWidget* parent) {
-        CSummary dialog(context, parent);
-        return dialog.exec();
-    });
+    registerModalDialog<CDateSet1>(ui, QStringLiteral("CDateSet1"), context);
+    registerModalDialog<ChangeYear, &ChangeYear::run>(ui, QStringLiteral("ChangeYear"), context);
+    registerModalDialog<CSummary>(ui, QStringLiteral("CSummary"), context);
 }
