@@ -67,24 +67,7 @@ bool AddPayerForm::save()
             ui.message(kCorrectMarkedFields, MessageButtons::Ok, MessageIcon::Warning);
             return false;
         }
-        const PayerFields& f = check.cleaned();
-        CPayers entry;
-        entry.ref = f.ref;
-        entry.name = f.name;
-        entry.tradingName = f.tradingName;
-        entry.abn = f.abn;
-        entry.branch = f.branch;
-        entry.address1 = f.address1;
-        entry.address2 = f.address2;
-        entry.suburb = f.suburb;
-        entry.state = f.state;
-        entry.postcode = f.postcode;
-        entry.country = f.country;
-        entry.contact = f.contact;
-        entry.phone = f.phone;
-        entry.fax = f.fax;
-        entry.date = m_date;
-        m_context.payers.emplace(key, std::move(entry));
+        m_context.payers.emplace(key, PayerEntryFrom(check.cleaned(), m_date));
         m_context.report().payerJustAddedKey = key;
     } catch (const std::exception&) {
         // Nothing half-done reaches the Payer List or its file; the user's

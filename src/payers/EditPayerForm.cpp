@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "FieldRules.h"
 #include "PayerListStore.h"
+#include "ReportPayerForm.h"
 #include "UserInterface.h"
 
 #include <exception>
@@ -17,20 +18,7 @@ EditPayerForm::EditPayerForm(AppContext& context)
     if (found == context.payers.end())
         return;
     const CPayers& e = found->second;
-    fields.name = e.name;
-    fields.abn = AbnDisplayForm(e.abn);
-    fields.tradingName = e.tradingName;
-    fields.branch = e.branch;
-    fields.address1 = e.address1;
-    fields.address2 = e.address2;
-    fields.suburb = e.suburb;
-    fields.state = e.state;
-    fields.postcode = e.postcode;
-    fields.country = e.country;
-    fields.contact = e.contact;
-    fields.phone = e.phone;
-    fields.fax = e.fax;
-    fields.ref = e.ref;
+    fields = PayerFieldsOf(e);
     m_date = e.date;
     m_reserved5 = e.reserved5;
 }
@@ -50,24 +38,9 @@ bool EditPayerForm::save()
             ui.message(kCorrectMarkedFields, MessageButtons::Ok, MessageIcon::Warning);
             return false;
         }
-        const PayerFields& f = check.cleaned();
-        CPayers entry;
-        entry.ref = f.ref;
-        entry.name = f.name;
-        entry.tradingName = f.tradingName;
-        entry.abn = f.abn;
+        PayerFields cleaned = check.cleaned();
+        CPayers entry = PayerEntryFrom(cleaned, m_date);
         entry.reserved5 = m_reserved5;
-        entry.branch = f.branch;
-        entry.address1 = f.address1;
-        entry.address2 = f.address2;
-        entry.suburb = f.suburb;
-        entry.state = f.state;
-        entry.postcode = f.postcode;
-        entry.country = f.country;
-        entry.contact = f.contact;
-        entry.phone = f.phone;
-        entry.fax = f.fax;
-        entry.date = m_date;
 
         // Everything is built before anything changes, so a failure above
         // leaves the Payer List and the report as they were.
@@ -75,12 +48,10 @@ bool EditPayerForm::save()
         const bool reportUsesIt = m_key == r.payerKey;
         std::vector<std::pair<QString*, QString>> reportPayer;
         if (reportUsesIt) {
-            reportPayer = { { &r.payerName, entry.name }, { &r.payerAbn, entry.abn },
-                { &r.payerTradingName, entry.tradingName }, { &r.payerBranch, entry.branch },
-                { &r.payerAddress1, entry.address1 }, { &r.payerAddress2, entry.address2 },
-                { &r.payerSuburb, entry.suburb }, { &r.payerState, entry.state }, { &r.payerPostcode, entry.postcode },
-                { &r.payerCountry, entry.country }, { &r.payerContact, entry.contact }, { &r.payerPhone, entry.phone },
-                { &r.payerFax, entry.fax }, { &r.payerRef, entry.ref } };
+            const auto targets = ReportPayerValues(r);
+            const auto values = PayerFieldValues(cleaned);
+            for (size_t i = 0; i < targets.size(); ++i)
+                reportPayer.emplace_back(targets[i], *values[i]);
         }
         auto& stored = m_context.payers[m_key];
         std::swap(stored, entry);

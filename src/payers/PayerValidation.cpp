@@ -24,6 +24,53 @@ QString PayerMarkers::describe() const
     return shown.isEmpty() ? QStringLiteral("none") : shown.join(QStringLiteral(", "));
 }
 
+std::array<QString*, 14> PayerFieldValues(PayerFields& f)
+{
+    return { &f.name, &f.abn, &f.tradingName, &f.branch, &f.address1, &f.address2, &f.suburb, &f.state, &f.postcode,
+        &f.country, &f.contact, &f.phone, &f.fax, &f.ref };
+}
+
+CPayers PayerEntryFrom(const PayerFields& f, qint64 date)
+{
+    CPayers entry;
+    entry.ref = f.ref;
+    entry.name = f.name;
+    entry.tradingName = f.tradingName;
+    entry.abn = f.abn;
+    entry.branch = f.branch;
+    entry.address1 = f.address1;
+    entry.address2 = f.address2;
+    entry.suburb = f.suburb;
+    entry.state = f.state;
+    entry.postcode = f.postcode;
+    entry.country = f.country;
+    entry.contact = f.contact;
+    entry.phone = f.phone;
+    entry.fax = f.fax;
+    entry.date = date;
+    return entry;
+}
+
+PayerFields PayerFieldsOf(const CPayers& e)
+{
+    PayerFields fields;
+    fields.name = e.name;
+    fields.abn = AbnDisplayForm(e.abn);
+    fields.tradingName = e.tradingName;
+    fields.branch = e.branch;
+    fields.address1 = e.address1;
+    fields.address2 = e.address2;
+    fields.suburb = e.suburb;
+    fields.state = e.state;
+    fields.postcode = e.postcode;
+    fields.country = e.country;
+    fields.contact = e.contact;
+    fields.phone = e.phone;
+    fields.fax = e.fax;
+    fields.ref = e.ref;
+    return fields;
+}
+
 ValidatePayerFields::ValidatePayerFields(const PayerFields& typed)
     : m_typed(typed)
 {

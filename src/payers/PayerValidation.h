@@ -1,7 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "CPayers.h"
 
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
 #include <initializer_list>
 
 class UserInterface;
@@ -26,6 +30,16 @@ struct PayerFields {
 
     bool operator==(const PayerFields&) const = default;
 };
+
+// The 14 fields in the order above, which is also the order of the report's
+// payer values (ReportPayerValues).
+std::array<QString*, 14> PayerFieldValues(PayerFields& fields);
+
+// The Payer List entry that cleaned fields make, dated date; the spare texts
+// stay empty.
+CPayers PayerEntryFrom(const PayerFields& cleaned, qint64 date);
+// An entry as the controls show it: the ABN/WPN in its display form.
+PayerFields PayerFieldsOf(const CPayers& entry);
 
 // The fields that carry an 'E' marker (Ref has none).
 enum class PayerField {

@@ -6,20 +6,12 @@
 
 #include <QDateTime>
 
-#include <array>
-
-namespace
-{
-
-// The report's payer values in the order of the saved copies.
-std::array<QString*, 14> payerValues(Report& r)
+std::array<QString*, 14> ReportPayerValues(Report& r)
 {
     return { &r.payerName, &r.payerAbn, &r.payerTradingName, &r.payerBranch, &r.payerAddress1, &r.payerAddress2,
         &r.payerSuburb, &r.payerState, &r.payerPostcode, &r.payerCountry, &r.payerContact, &r.payerPhone, &r.payerFax,
         &r.payerRef };
 }
-
-} // namespace
 
 ReportPayerForm::ReportPayerForm(AppContext& context, qint64 now)
     : m_context(context)
@@ -36,47 +28,29 @@ ReportPayerForm::ReportPayerForm(AppContext& context)
 
 void ReportPayerForm::fill()
 {
-    const Report& r = m_context.report();
-    fields.ref = r.payerRef;
-    fields.name = r.payerName;
-    fields.tradingName = r.payerTradingName;
+    Report& r = m_context.report();
+    const auto values = ReportPayerValues(r);
+    const auto shown = PayerFieldValues(fields);
+    for (size_t i = 0; i < values.size(); ++i)
+        *shown[i] = *values[i];
     fields.abn = AbnDisplayForm(r.payerAbn);
-    fields.branch = r.payerBranch;
-    fields.address1 = r.payerAddress1;
-    fields.address2 = r.payerAddress2;
-    fields.suburb = r.payerSuburb;
-    fields.state = r.payerState;
-    fields.country = r.payerCountry;
-    fields.postcode = r.payerPostcode;
-    fields.contact = r.payerContact;
-    fields.phone = r.payerPhone;
-    fields.fax = r.payerFax;
     shownDate = r.payerDate != 0 ? r.payerDate : m_now;
 }
 
 void ReportPayerForm::readBack()
 {
     Report& r = m_context.report();
-    r.payerRef = fields.ref;
-    r.payerName = fields.name;
-    r.payerTradingName = fields.tradingName;
+    const auto values = ReportPayerValues(r);
+    const auto shown = PayerFieldValues(fields);
+    for (size_t i = 0; i < values.size(); ++i)
+        *values[i] = *shown[i];
     r.payerAbn = RemoveBlanks(fields.abn);
-    r.payerBranch = fields.branch;
-    r.payerAddress1 = fields.address1;
-    r.payerAddress2 = fields.address2;
-    r.payerSuburb = fields.suburb;
-    r.payerState = fields.state;
-    r.payerCountry = fields.country;
-    r.payerPostcode = fields.postcode;
-    r.payerContact = fields.contact;
-    r.payerPhone = fields.phone;
-    r.payerFax = fields.fax;
 }
 
 void ReportPayerForm::takeSavedCopies()
 {
     Report& r = m_context.report();
-    const auto values = payerValues(r);
+    const auto values = ReportPayerValues(r);
     for (size_t i = 0; i < values.size(); ++i)
         r.payerFieldsSaved[i] = *values[i];
     r.payerFieldsSaved[19] = QStringLiteral("checked");
@@ -92,7 +66,7 @@ bool ReportPayerForm::close()
 {
     readBack();
     Report& r = m_context.report();
-    const auto values = payerValues(r);
+    const auto values = ReportPayerValues(r);
     bool changed = false;
     for (size_t i = 0; i < values.size(); ++i) {
         if (*values[i] != r.payerFieldsSaved[i])

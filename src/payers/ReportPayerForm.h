@@ -4,7 +4,10 @@
 
 #include <QtGlobal>
 
+#include <array>
+
 class AppContext;
+struct Report;
 
 // What the report's Payer Details dialog decides. It shows the report's
 // payer (a copy of one Payer List entry) read-only; the payer is chosen in
@@ -37,6 +40,10 @@ private:
     AppContext& m_context;
     qint64 m_now;
 };
+
+// The report's payer values in the order of its saved copies and of
+// PayerFieldValues.
+std::array<QString*, 14> ReportPayerValues(Report& r);
 
 inline const QString kPayerDetailsNotUpdated = QStringLiteral(
     "Change of Payer Details have not been updated for this Report. \r\n\r\nDo you want update the Payer Details in "
