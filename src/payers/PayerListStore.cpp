@@ -19,6 +19,25 @@ const QString kUnableToLoad = QStringLiteral("Unable to load Payer data from fil
 
 const QString kMplFilter = QStringLiteral("MPL Files (*.mpl)|*.mpl|All Files (*.*)|*.*||");
 
+// The Payer List's own file dialogs: .mpl files in the Payer List folder.
+// Export asks before writing over a file; Import opens one.
+std::optional<QString> chooseMplFile(AppContext& context, const QString& title, const QString& defaultName, bool saving)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.initialFolder = context.prefs.payerListFolder();
+    request.defaultName = defaultName;
+    request.filter = kMplFilter;
+    request.overwritePrompt = saving;
+    return saving ? context.ui.saveFileName(request) : context.ui.openFileName(request);
+}
+
+// "Sorry1" when the system refused access, "Sorry3" for any other failure.
+QString writeFailureText(FileError error, const QString& tail)
+{
+    return (error == FileError::AccessDenied ? QStringLiteral("Sorry1") : QStringLiteral("Sorry3")) + tail;
+}
+
 QString keptAsidePath(AppContext& context, const QString& folder)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
@@ -77,12 +96,9 @@ bool SaveLivePayerList(AppContext& context)
             return false;
         const FileResult written = context.files.writeWhole(path, WritePayerList(context.payers));
         if (!written.ok()) {
-            const QString tail = QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
-                                                "set under File > Preferences. Open File > Preferences and select a "
-                                                "different location.");
-            context.ui.message(
-                (written.error == FileError::AccessDenied ? QStringLiteral("Sorry1") : QStringLiteral("Sorry3"))
-                + tail);
+            context.ui.message(writeFailureText(written.error,
+                QStringLiteral(" - you do not seem to have write access to the PayerList Folder as set under File > "
+                               "Preferences. Open File > Preferences and select a different location.")));
             return false;
         }
         const auto profile = openProfile();
@@ -122,24 +138,17 @@ void ExportPayerList(AppContext& context)
 {
     Report& report = context.report();
     try {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Save Payer List Export File");
-        request.initialFolder = context.prefs.payerListFolder();
-        request.defaultName = QStringLiteral("PayerListExport");
-        request.filter = kMplFilter;
-        request.overwritePrompt = true;
-        const std::optional<QString> chosen = context.ui.saveFileName(request);
+        const std::optional<QString> chosen = chooseMplFile(
+            context, QStringLiteral("Save Payer List Export File"), QStringLiteral("PayerListExport"), true);
         if (!chosen)
             return;
         report.payerListExportPath = *chosen;
         WaitCursor wait(context.ui);
         const FileResult written = context.files.writeWhole(*chosen, WritePayerList(context.payers));
         if (!written.ok()) {
-            const QString tail = QStringLiteral(
-                " - you do not seem to have write access to this \nfolder, please try a different location.");
-            context.ui.message(
-                (written.error == FileError::AccessDenied ? QStringLiteral("Sorry1") : QStringLiteral("Sorry3"))
-                + tail);
+            context.ui.message(writeFailureText(written.error,
+                QStringLiteral(" - you do not seem to have write access to this \nfolder, please try a different "
+                               "location.")));
             return;
         }
         context.ui.message(QStringLiteral("Export complete."));
@@ -151,13 +160,8 @@ void ExportPayerList(AppContext& context)
 void ImportPayerList(AppContext& context)
 {
     Report& report = context.report();
-    FileDialogRequest request;
-    request.title = QStringLiteral("Payer List Exported File");
-    request.initialFolder = context.prefs.payerListFolder();
-    request.defaultName = QStringLiteral("PayerList");
-    request.filter = kMplFilter;
-    request.overwritePrompt = false;
-    const std::optional<QString> chosen = context.ui.openFileName(request);
+    const std::optional<QString> chosen
+        = chooseMplFile(context, QStringLiteral("Payer List Exported File"), QStringLiteral("PayerList"), false);
     if (!chosen)
         return;
     report.payerListExportPath = *chosen;
