@@ -31,12 +31,7 @@ CAddPayer::CAddPayer(AppContext& context, QWidget* parent)
 
 void CAddPayer::OnBnClickedSave()
 {
-    m_form.fields = readFields();
-    const bool saved = m_form.save();
-    showFields(m_form.fields);
-    showMarkers(m_form.markers);
-    if (saved)
-        accept();
+    saveThrough(m_form);
 }
 
 void CAddPayer::OnBnClickedLoadFromOriginal()

@@ -29,10 +29,5 @@ CEditPayer::CEditPayer(AppContext& context, QWidget* parent)
 
 void CEditPayer::OnBnClickedSave()
 {
-    m_form.fields = readFields();
-    const bool saved = m_form.save();
-    showFields(m_form.fields);
-    showMarkers(m_form.markers);
-    if (saved)
-        accept();
+    saveThrough(m_form);
 }

@@ -26,6 +26,19 @@ public:
     void showMarkers(const PayerMarkers& markers);
 
 protected:
+    // Save: the form checks and keeps what the controls hold, they show its
+    // cleaned values and markers again, and the dialog closes once it saved.
+    template <class Form>
+    void saveThrough(Form& form)
+    {
+        form.fields = readFields();
+        const bool saved = form.save();
+        showFields(form.fields);
+        showMarkers(form.markers);
+        if (saved)
+            accept();
+    }
+
     // Sets the tooltips; the three contact texts differ between the dialogs.
     void setToolTips(const QString& contactTip, const QString& phoneTip, const QString& faxTip);
 
