@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "DialogKit.h"
+#include "PayerLayout.h"
 
 #include <QDateTime>
 #include <QDateTimeEdit>
@@ -12,18 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace
-{
-
-QLabel* rightLabel(const QString& text)
-{
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
-} // namespace
 
 CPayer::CPayer(AppContext& context, QWidget* parent)
     : QDialog(parent)
@@ -73,33 +62,9 @@ CPayer::CPayer(AppContext& context, QWidget* parent)
     top->addWidget(rightLabel(QStringLiteral("Branch No:")), row, 2);
     top->addWidget(m_branch, row++, 3);
 
-    auto* address = new MyGroupBox(QStringLiteral("Payer Postal Address"), this);
-    address->setCaptionColor(kCaptionBlue);
-    auto* grid = new QGridLayout(address);
-    row = 0;
-    grid->addWidget(rightLabel(QStringLiteral("Address Line 1:")), row, 0);
-    grid->addWidget(m_address1, row++, 1, 1, 3);
-    grid->addWidget(rightLabel(QStringLiteral("Address Line 2:")), row, 0);
-    grid->addWidget(m_address2, row++, 1, 1, 3);
-    grid->addWidget(rightLabel(QStringLiteral("Suburb:")), row, 0);
-    grid->addWidget(m_suburb, row, 1);
-    grid->addWidget(rightLabel(QStringLiteral("State:")), row, 2);
-    grid->addWidget(m_state, row++, 3);
-    grid->addWidget(rightLabel(QStringLiteral("Country:")), row, 0);
-    grid->addWidget(m_country, row, 1);
-    grid->addWidget(rightLabel(QStringLiteral("PCode:")), row, 2);
-    grid->addWidget(m_postcode, row++, 3);
-
-    auto* contact = new QGridLayout;
-    row = 0;
-    contact->addWidget(rightLabel(QStringLiteral("Contact Name:")), row, 0);
-    contact->addWidget(m_contact, row, 1);
-    contact->addWidget(new QLabel(QStringLiteral("(Authorised Signatory)"), this), row++, 2);
-    contact->addWidget(rightLabel(QStringLiteral("Contact Telephone:")), row, 0);
-    contact->addWidget(m_phone, row++, 1);
-    contact->addWidget(rightLabel(QStringLiteral("Fax No:")), row, 0);
-    contact->addWidget(m_fax, row++, 1);
-    contact->setColumnStretch(2, 1);
+    auto* address = payerAddressGroup(QStringLiteral("Payer Postal Address"), this, m_address1, m_address2,
+        m_suburb, m_state, m_country, m_postcode);
+    auto* contact = payerContactGrid(this, m_contact, m_phone, m_fax);
 
     auto* select = new QPushButton(QStringLiteral("Select from Payer List"), this);
     select->setObjectName(QStringLiteral("selectFromPayerList"));

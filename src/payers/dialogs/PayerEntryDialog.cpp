@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "DialogKit.h"
 #include "FieldRules.h"
+#include "PayerLayout.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -15,13 +16,6 @@
 
 namespace
 {
-
-QLabel* rightLabel(const QString& text)
-{
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
 
 // A field with its marker just right of it.
 QWidget* withMarker(QWidget* field, ErrorMarker* marker)
@@ -100,33 +94,12 @@ PayerEntryDialog::PayerEntryDialog(AppContext& context, const QString& title, co
     top->addWidget(rightLabel(QStringLiteral("Branch No:")), row, 2);
     top->addWidget(withMarker(m_branch, marker(PayerField::Branch)), row++, 3);
 
-    auto* address = new MyGroupBox(QStringLiteral("Payer's Postal address"), this);
-    address->setCaptionColor(kCaptionBlue);
-    auto* grid = new QGridLayout(address);
-    row = 0;
-    grid->addWidget(rightLabel(QStringLiteral("Address Line 1:")), row, 0);
-    grid->addWidget(withMarker(m_address1, marker(PayerField::Address1)), row++, 1, 1, 3);
-    grid->addWidget(rightLabel(QStringLiteral("Address Line 2:")), row, 0);
-    grid->addWidget(withMarker(m_address2, marker(PayerField::Address2)), row++, 1, 1, 3);
-    grid->addWidget(rightLabel(QStringLiteral("Suburb:")), row, 0);
-    grid->addWidget(withMarker(m_suburb, marker(PayerField::Suburb)), row, 1);
-    grid->addWidget(rightLabel(QStringLiteral("State:")), row, 2);
-    grid->addWidget(withMarker(m_state, marker(PayerField::State)), row++, 3);
-    grid->addWidget(rightLabel(QStringLiteral("Country:")), row, 0);
-    grid->addWidget(withMarker(m_country, marker(PayerField::Country)), row, 1);
-    grid->addWidget(rightLabel(QStringLiteral("PCode:")), row, 2);
-    grid->addWidget(withMarker(m_postcode, marker(PayerField::Postcode)), row++, 3);
-
-    auto* contact = new QGridLayout;
-    row = 0;
-    contact->addWidget(rightLabel(QStringLiteral("Contact Name:")), row, 0);
-    contact->addWidget(withMarker(m_contact, marker(PayerField::Contact)), row, 1);
-    contact->addWidget(new QLabel(QStringLiteral("(Authorised Signatory)"), this), row++, 2);
-    contact->addWidget(rightLabel(QStringLiteral("Contact Telephone:")), row, 0);
-    contact->addWidget(withMarker(m_phone, marker(PayerField::Phone)), row++, 1);
-    contact->addWidget(rightLabel(QStringLiteral("Fax No:")), row, 0);
-    contact->addWidget(withMarker(m_fax, marker(PayerField::Fax)), row++, 1);
-    contact->setColumnStretch(2, 1);
+    auto* address = payerAddressGroup(QStringLiteral("Payer's Postal address"), this,
+        withMarker(m_address1, marker(PayerField::Address1)), withMarker(m_address2, marker(PayerField::Address2)),
+        withMarker(m_suburb, marker(PayerField::Suburb)), withMarker(m_state, marker(PayerField::State)),
+        withMarker(m_country, marker(PayerField::Country)), withMarker(m_postcode, marker(PayerField::Postcode)));
+    auto* contact = payerContactGrid(this, withMarker(m_contact, marker(PayerField::Contact)),
+        withMarker(m_phone, marker(PayerField::Phone)), withMarker(m_fax, marker(PayerField::Fax)));
 
     m_help = new QPushButton(QStringLiteral("Help"), this);
     m_help->setObjectName(QStringLiteral("help"));

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "DialogKit.h"
 #include "FieldRules.h"
+#include "PayerLayout.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -60,13 +61,6 @@ QString listText(const QComboBox* list)
 void selectText(QComboBox* list, const QString& text)
 {
     list->setCurrentIndex(list->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
-}
-
-QLabel* rightLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
 }
 
 QFont tahoma(int points)
