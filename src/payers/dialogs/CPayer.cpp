@@ -62,8 +62,8 @@ CPayer::CPayer(AppContext& context, QWidget* parent)
     top->addWidget(rightLabel(QStringLiteral("Branch No:")), row, 2);
     top->addWidget(m_branch, row++, 3);
 
-    auto* address = payerAddressGroup(QStringLiteral("Payer Postal Address"), this, m_address1, m_address2,
-        m_suburb, m_state, m_country, m_postcode);
+    auto* address = payerAddressGroup(
+        QStringLiteral("Payer Postal Address"), this, m_address1, m_address2, m_suburb, m_state, m_country, m_postcode);
     auto* contact = payerContactGrid(this, m_contact, m_phone, m_fax);
 
     auto* select = new QPushButton(QStringLiteral("Select from Payer List"), this);

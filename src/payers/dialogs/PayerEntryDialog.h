@@ -28,8 +28,7 @@ public:
 protected:
     // Save: the form checks and keeps what the controls hold, they show its
     // cleaned values and markers again, and the dialog closes once it saved.
-    template <class Form>
-    void saveThrough(Form& form)
+    template <class Form> void saveThrough(Form& form)
     {
         form.fields = readFields();
         const bool saved = form.save();

@@ -1,7 +1,7 @@
 #include "SupplierDialogs.h"
 
-#include "FileRefDialog.h"
 #include "DialogKit.h"
+#include "FileRefDialog.h"
 #include "SupplierDialog.h"
 
 void registerSupplierDialogs(QtUserInterface& ui, AppContext& context)
