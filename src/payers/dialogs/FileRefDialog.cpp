@@ -33,39 +33,28 @@ CFileRef1::CFileRef1(AppContext& context, QWidget* parent)
     m_reference->setObjectName(QStringLiteral("fileReference"));
     label->setBuddy(m_reference);
 
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("helpButton"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
+    const HelpCancelOkRow buttons
+        = makeHelpCancelOkRow(this, QStringLiteral("Click to close this dialog and save any changes"));
+    // Here Enter presses Help or Cancel when it has the focus.
+    buttons.help->setAutoDefault(true);
+    buttons.cancel->setAutoDefault(true);
 
     CToolTipCtrlExt::AddToolForControl(QStringLiteral("Enter an optional File Reference for this Report"), m_reference);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to open online help in browser window"), help);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog without saving any changes"), cancel);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog and save any changes"), ok);
 
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(m_reference, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(note);
     layout->addLayout(row);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     m_details.OnInitDialog();
     m_reference->setText(m_details.reference);
 
-    installHelp(this, help, context);
-    connect(ok, &QPushButton::clicked, this, &CFileRef1::OnBnClickedOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    installHelp(this, buttons.help, context);
+    connect(buttons.ok, &QPushButton::clicked, this, &CFileRef1::OnBnClickedOk);
 }
 
 void CFileRef1::OnBnClickedOk()

@@ -67,19 +67,9 @@ CSummary::CSummary(AppContext& context, QWidget* parent) : QDialog(parent)
     picture->setPixmap(outlinePicture());
     picture->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture);
-    auto* buttons = new QHBoxLayout;
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("helpButton"));
-    help->setAutoDefault(false);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    buttons->addWidget(help);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    layout->addLayout(buttons);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to open online help in browser window"), help);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog"), ok);
-    installHelp(this, help, context);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    const HelpCancelOkRow buttons
+        = makeHelpCancelOkRow(this, QStringLiteral("Click to close this dialog"), WithCancel::No);
+    layout->addLayout(buttons.row);
+    installHelp(this, buttons.help, context);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -6,8 +6,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QShortcut>
 
 MyGroupBox::MyGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
@@ -70,4 +72,31 @@ void installHelp(QDialog* dialog, QAbstractButton* helpButton, AppContext& conte
 void setApplicationIcon(QWidget* window)
 {
     window->setWindowIcon(QApplication::windowIcon());
+}
+
+HelpCancelOkRow makeHelpCancelOkRow(QDialog* dialog, const QString& okTip, WithCancel withCancel)
+{
+    HelpCancelOkRow made;
+    made.row = new QHBoxLayout;
+    made.help = new QPushButton(QStringLiteral("Help"), dialog);
+    made.help->setObjectName(QStringLiteral("helpButton"));
+    made.help->setAutoDefault(false);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to open online help in browser window"), made.help);
+    made.row->addWidget(made.help);
+    made.row->addStretch();
+    if (withCancel == WithCancel::Yes) {
+        made.cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+        made.cancel->setObjectName(QStringLiteral("cancelButton"));
+        made.cancel->setAutoDefault(false);
+        CToolTipCtrlExt::AddToolForControl(
+            QStringLiteral("Click to close this dialog without saving any changes"), made.cancel);
+        QObject::connect(made.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+        made.row->addWidget(made.cancel);
+    }
+    made.ok = new QPushButton(QStringLiteral("OK"), dialog);
+    made.ok->setObjectName(QStringLiteral("okButton"));
+    made.ok->setDefault(true);
+    CToolTipCtrlExt::AddToolForControl(okTip, made.ok);
+    made.row->addWidget(made.ok);
+    return made;
 }

@@ -10,6 +10,8 @@
 
 class AppContext;
 class QAbstractButton;
+class QHBoxLayout;
+class QPushButton;
 class QWidget;
 
 // Blue of chosen captions and read-only values.
@@ -44,6 +46,20 @@ void installHelp(QDialog* dialog, QAbstractButton* helpButton, AppContext& conte
 
 // The application icon, set on every dialog.
 void setApplicationIcon(QWidget* window);
+
+// The foot of a small dialog: Help on the left; Cancel (when asked for) and
+// OK, the default, on the right.
+struct HelpCancelOkRow {
+    QHBoxLayout* row = nullptr;
+    QPushButton* help = nullptr;
+    QPushButton* cancel = nullptr;
+    QPushButton* ok = nullptr;
+};
+enum class WithCancel { No, Yes };
+// Builds the row with the buttons named "helpButton", "cancelButton" and
+// "okButton" and their tooltips; Enter presses OK whatever button has the
+// focus. Cancel rejects the dialog; Help and OK are the caller's to connect.
+HelpCancelOkRow makeHelpCancelOkRow(QDialog* dialog, const QString& okTip, WithCancel withCancel = WithCancel::Yes);
 
 // Registers Dialog under its class name: each opening builds one on the stack from the
 // context (and any further references the dialog takes) and runs it modally through Run.

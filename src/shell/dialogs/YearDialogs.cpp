@@ -44,30 +44,13 @@ CDateSet1::CDateSet1(AppContext& context, QWidget* parent) : QDialog(parent), m_
     m_years->setEnabled(m_logic.listEnabled());
     layout->addWidget(m_years, 0, Qt::AlignHCenter);
 
-    auto* buttons = new QHBoxLayout;
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("helpButton"));
-    help->setAutoDefault(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    buttons->addWidget(help);
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    layout->addLayout(buttons);
+    const HelpCancelOkRow buttons
+        = makeHelpCancelOkRow(this, QStringLiteral("Click to close this dialog and save any changes"));
+    layout->addLayout(buttons.row);
 
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to open online help in browser window"), help);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog without saving any changes"),
-                                       cancel);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog and save any changes"), ok);
     CToolTipCtrlExt::AddToolForControl(QStringLiteral("Select a Year ended 30 June for this File"), m_years);
-    installHelp(this, help, context);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ok, &QPushButton::clicked, this, &CDateSet1::OnBnClickedOk);
+    installHelp(this, buttons.help, context);
+    connect(buttons.ok, &QPushButton::clicked, this, &CDateSet1::OnBnClickedOk);
 }
 
 void CDateSet1::OnBnClickedOk()
@@ -101,27 +84,11 @@ ChangeYear::ChangeYear(AppContext& context, QWidget* parent) : QDialog(parent), 
     note->setWordWrap(true);
     layout->addWidget(note);
 
-    auto* buttons = new QHBoxLayout;
-    auto* help = new QPushButton(QStringLiteral("Help"), this); // does nothing in this dialog
-    help->setObjectName(QStringLiteral("helpButton"));
-    help->setAutoDefault(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    buttons->addWidget(help);
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    layout->addLayout(buttons);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to open online help in browser window"), help);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this dialog without saving any changes"),
-                                       cancel);
-    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to choose a new Year for this Report"), ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // Help does nothing in this dialog.
+    const HelpCancelOkRow buttons
+        = makeHelpCancelOkRow(this, QStringLiteral("Click to choose a new Year for this Report"));
+    layout->addLayout(buttons.row);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
     setMinimumWidth(480);
 }
 
