@@ -68,6 +68,19 @@ void PayerListForm::setChecked(int row, bool checked)
     }
 }
 
+bool PayerListForm::tickByKey(const QString& key, bool checked)
+{
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        if (m_rows[size_t(i)].key == key) {
+            if (m_rows[size_t(i)].checked == checked)
+                return false;
+            setChecked(i, checked);
+            break;
+        }
+    }
+    return true;
+}
+
 int PayerListForm::tickedCount() const
 {
     return int(std::count_if(m_rows.begin(), m_rows.end(), [](const PayerListRow& row) { return row.checked; }));

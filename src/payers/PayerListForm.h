@@ -40,6 +40,10 @@ public:
     void refresh();
     // The user ticked or unticked a row: ticking one unticks every other.
     void setChecked(int row, bool checked);
+    // The same for the row of that key, as the list reports a click. False
+    // when the row already had that tick; otherwise the list must show every
+    // row's tick again.
+    bool tickByKey(const QString& key, bool checked);
     int tickedCount() const;
     // The ticked row, -1 when none is.
     int tickedRow() const;

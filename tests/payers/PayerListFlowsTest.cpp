@@ -358,6 +358,30 @@ TEST(PayerList, TheReportsPayerIsTickedAndTickingAnotherUnticksIt)
     EXPECT_TRUE(w.ui.dialogsRun.isEmpty());
 }
 
+TEST(PayerList, AClickOnARowTicksByKeyAndSaysWhetherTheTicksChanged)
+{
+    PayerWorld w;
+    w.context.payers = { { kAcmeKey, acmeEntry() }, { kWpnKey, wpnEntry() } };
+    w.report().payerKey = kAcmeKey;
+    PayerListForm form(w.context);
+    form.refresh();
+    ASSERT_EQ(tickedKeys(form), QStringList { kAcmeKey });
+
+    // A click that leaves the tick as it was changes nothing to show again.
+    EXPECT_FALSE(form.tickByKey(kAcmeKey, true));
+    EXPECT_FALSE(form.tickByKey(kWpnKey, false));
+    EXPECT_EQ(tickedKeys(form), QStringList { kAcmeKey });
+
+    EXPECT_TRUE(form.tickByKey(kWpnKey, true));
+    EXPECT_EQ(tickedKeys(form), QStringList { kWpnKey });
+    EXPECT_TRUE(form.tickByKey(kWpnKey, false));
+    EXPECT_EQ(form.tickedCount(), 0);
+
+    // A key the list does not hold ticks nothing; the list shows the form's ticks again.
+    EXPECT_TRUE(form.tickByKey(QStringLiteral("99999999999001"), true));
+    EXPECT_EQ(form.tickedCount(), 0);
+}
+
 TEST(PayerList, NoRowIsTickedWhenNoneIsWanted)
 {
     PayerWorld w;

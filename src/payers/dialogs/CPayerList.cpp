@@ -129,22 +129,13 @@ void CPayerList::OnItemChanged(QTreeWidgetItem* item, int column)
 {
     if (m_fillingList || column != 0)
         return;
-    const QString key = item->text(0);
-    const auto& rows = m_form.rows();
-    for (int i = 0; i < int(rows.size()); ++i) {
-        if (rows[size_t(i)].key == key) {
-            const bool checked = item->checkState(0) == Qt::Checked;
-            if (checked == rows[size_t(i)].checked)
-                return;
-            m_form.setChecked(i, checked);
-            break;
-        }
-    }
+    if (!m_form.tickByKey(item->text(0), item->checkState(0) == Qt::Checked))
+        return;
     // Mirror the single tick the form keeps.
     m_fillingList = true;
     for (int i = 0; i < m_list->rowCount(); ++i) {
         const QString rowKey = m_list->rowText(i, 0);
-        for (const PayerListRow& row : rows) {
+        for (const PayerListRow& row : m_form.rows()) {
             if (row.key == rowKey)
                 m_list->setChecked(i, row.checked);
         }
