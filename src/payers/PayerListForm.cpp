@@ -104,6 +104,20 @@ bool PayerListForm::probeWritable()
     return false;
 }
 
+std::optional<QString> PayerListForm::onlyTickedKey(const QString& noTickText)
+{
+    const int ticked = tickedCount();
+    if (ticked == 0) {
+        m_context.ui.message(noTickText);
+        return std::nullopt;
+    }
+    if (ticked > 1) {
+        m_context.ui.message(kSelectOneOnly);
+        return std::nullopt;
+    }
+    return m_rows[size_t(tickedRow())].key;
+}
+
 void PayerListForm::add()
 {
     if (!probeWritable())
@@ -122,17 +136,12 @@ void PayerListForm::edit()
         ui.message(QStringLiteral("There are no Payers to Edit."));
         return;
     }
-    const int ticked = tickedCount();
-    if (ticked == 0) {
-        ui.message(QStringLiteral("Please place a tick next to the \nPayer you want to edit."));
+    const std::optional<QString> key
+        = onlyTickedKey(QStringLiteral("Please place a tick next to the \nPayer you want to edit."));
+    if (!key)
         return;
-    }
-    if (ticked > 1) {
-        ui.message(kSelectOneOnly);
-        return;
-    }
     Report& r = m_context.report();
-    r.payerJustAddedKey = m_rows[size_t(tickedRow())].key;
+    r.payerJustAddedKey = *key;
     r.payerJustAdded = 1;
     ui.runDialog(QStringLiteral("CEditPayer"));
     refresh();
@@ -148,16 +157,11 @@ void PayerListForm::remove()
         ui.message(QStringLiteral("There are no Payers to Remove."));
         return;
     }
-    const int ticked = tickedCount();
-    if (ticked == 0) {
-        ui.message(QStringLiteral("Please place a tick next to the \nPayer you want to Remove."));
+    const std::optional<QString> ticked
+        = onlyTickedKey(QStringLiteral("Please place a tick next to the \nPayer you want to Remove."));
+    if (!ticked)
         return;
-    }
-    if (ticked > 1) {
-        ui.message(kSelectOneOnly);
-        return;
-    }
-    const QString key = m_rows[size_t(tickedRow())].key;
+    const QString key = *ticked;
     if (ui.message(QStringLiteral("Are you sure you want to remove this Payer?"), MessageButtons::YesNoCancel)
         != Answer::Yes)
         return;
@@ -173,17 +177,11 @@ void PayerListForm::remove()
 
 bool PayerListForm::selectForReport()
 {
-    UserInterface& ui = m_context.ui;
-    const int ticked = tickedCount();
-    if (ticked == 0) {
-        ui.message(QStringLiteral("Please place a tick next to the \nPayer you want to use for this Report."));
+    const std::optional<QString> ticked
+        = onlyTickedKey(QStringLiteral("Please place a tick next to the \nPayer you want to use for this Report."));
+    if (!ticked)
         return false;
-    }
-    if (ticked > 1) {
-        ui.message(kSelectOneOnly);
-        return false;
-    }
-    const QString key = m_rows[size_t(tickedRow())].key;
+    const QString key = *ticked;
     const auto found = m_context.payers.find(key);
     if (found == m_context.payers.end())
         return false;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class AppContext;
@@ -60,6 +61,10 @@ public:
     void importList();
 
 private:
+    // The key of the one ticked row; without one, says noTickText or that
+    // only one may be ticked.
+    std::optional<QString> onlyTickedKey(const QString& noTickText);
+
     AppContext& m_context;
     std::vector<PayerListRow> m_rows;
 };
