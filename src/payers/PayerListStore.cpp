@@ -32,12 +32,6 @@ std::optional<QString> chooseMplFile(AppContext& context, const QString& title, 
     return saving ? context.ui.saveFileName(request) : context.ui.openFileName(request);
 }
 
-// "Sorry1" when the system refused access, "Sorry3" for any other failure.
-QString writeFailureText(FileError error, const QString& tail)
-{
-    return (error == FileError::AccessDenied ? QStringLiteral("Sorry1") : QStringLiteral("Sorry3")) + tail;
-}
-
 QString keptAsidePath(AppContext& context, const QString& folder)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
@@ -96,8 +90,8 @@ bool SaveLivePayerList(AppContext& context)
             return false;
         const FileResult written = context.files.writeWhole(path, WritePayerList(context.payers));
         if (!written.ok()) {
-            context.ui.message(writeFailureText(written.error,
-                QStringLiteral(" - you do not seem to have write access to the PayerList Folder as set under File > "
+            context.ui.message(SorryText(written.error,
+                QStringLiteral("you do not seem to have write access to the PayerList Folder as set under File > "
                                "Preferences. Open File > Preferences and select a different location.")));
             return false;
         }
@@ -146,8 +140,8 @@ void ExportPayerList(AppContext& context)
         WaitCursor wait(context.ui);
         const FileResult written = context.files.writeWhole(*chosen, WritePayerList(context.payers));
         if (!written.ok()) {
-            context.ui.message(writeFailureText(written.error,
-                QStringLiteral(" - you do not seem to have write access to this \nfolder, please try a different "
+            context.ui.message(SorryText(written.error,
+                QStringLiteral("you do not seem to have write access to this \nfolder, please try a different "
                                "location.")));
             return;
         }

@@ -161,6 +161,11 @@ FileResult probeFolderWritable(FileSystem& files, const QString& folder)
     return files.remove(probe);
 }
 
+QString SorryText(FileError error, const QString& rest)
+{
+    return (error == FileError::AccessDenied ? QStringLiteral("Sorry1 - ") : QStringLiteral("Sorry3 - ")) + rest;
+}
+
 QString folderOf(const QString& path)
 {
     const qsizetype at = path.lastIndexOf(QLatin1Char('/'));

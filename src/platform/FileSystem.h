@@ -52,6 +52,10 @@ public:
 // exclusively and deletes it again. Never touches an existing file.
 FileResult probeFolderWritable(FileSystem& files, const QString& folder);
 
+// A folder or file that cannot be written is reported as "Sorry1 - " + rest
+// when the system refused access, "Sorry3 - " + rest for any other failure.
+QString SorryText(FileError error, const QString& rest);
+
 // "a/b/c.txt" -> "a/b": the path up to its last separator.
 QString folderOf(const QString& path);
 // "a/b/c.txt" -> "c.txt".
