@@ -260,6 +260,45 @@ TEST(LodgementSummary, ReportWithoutPayeesShowsOnlyTheSeparatorAndZeros)
                                           "\t0\r\nTotal Tax = \t0")));
 }
 
+TEST(LodgementSummary, YearDependentLinesShowTheFieldsAsTheRecordsHoldThem)
+{
+    // Before 2017 the FBT exempt indicators are blanks; before 2018 a pension
+    // has no reversionary indicator, so its line stays empty.
+    struct Case {
+        int year;
+        const char* inbEnd;
+        const char* feiEnd;
+        const char* penEnd;
+    };
+    const Case cases[] = {
+        {2016, "\r\nAmend Indicator = \tO\r\nFBT Exempt Indicator = \t \r\n",
+         "\r\nFBT Exempt Indicator = \t \r\nAmend Indicator = \tO\r\n",
+         "\r\nLS Arrears Tax Free Amt = \t00000075\r\nReversionary Indicator = \t\r\nAmend Indicator = \tO\r\n"},
+        {2017, "\r\nAmend Indicator = \tO\r\nFBT Exempt Indicator = \tY\r\n",
+         "\r\nFBT Exempt Indicator = \tN\r\nAmend Indicator = \tO\r\n",
+         "\r\nLS Arrears Tax Free Amt = \t00000075\r\nReversionary Indicator = \t\r\nAmend Indicator = \tO\r\n"},
+        {2018, "\r\nAmend Indicator = \tO\r\nFBT Exempt Indicator = \tY\r\n",
+         "\r\nFBT Exempt Indicator = \tN\r\nAmend Indicator = \tO\r\n",
+         "\r\nLS Arrears Tax Free Amt = \t00000075\r\nReversionary Indicator = \tY\r\nAmend Indicator = \tO\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.year);
+        const LodgementBuild build = BuildLodgement(everyTypeReport(c.year));
+        ASSERT_EQ(build.outcome, LodgementBuild::Outcome::Built);
+        const QString& s = build.summaryBody;
+        // Payees 1 (INB), 5 (FEI) and 6 (PEN) in file order.
+        auto block = [&s](int number) {
+            const qsizetype from = s.indexOf(QStringLiteral("\r\n\r\nPayee No. %1\r\n").arg(number));
+            const qsizetype to = s.indexOf(QStringLiteral("\r\n\r\nPayee No. %1\r\n").arg(number + 1));
+            return s.mid(from, to - from);
+        };
+        EXPECT_TRUE(block(1).endsWith(QString::fromLatin1(c.inbEnd))) << block(1).toStdString();
+        EXPECT_TRUE(block(5).endsWith(QString::fromLatin1(c.feiEnd))) << block(5).toStdString();
+        EXPECT_TRUE(block(6).endsWith(QString::fromLatin1(c.penEnd))) << block(6).toStdString();
+        EXPECT_TRUE(block(6).startsWith(QStringLiteral("\r\n\r\nPayee No. 6\r\nPayee Type = \tPEN\r\nPayee TFN = \t")));
+    }
+}
+
 TEST(LodgementSummary, SumsDoNotOverflowOnALargePayroll)
 {
     Report report = headerOnlyReport(2018);
