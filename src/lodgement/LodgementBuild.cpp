@@ -239,7 +239,8 @@ QString refusalText(const RecordProblem& problem, const QString& owner)
         why = QStringLiteral("the amount %1 is outside 0 to 99,999,999.").arg(p.value);
         break;
     case FieldFault::Postcode:
-        why = QStringLiteral("the postcode %1 does not fit four digits.").arg(p.value);
+        why = p.value.isEmpty() ? QStringLiteral("the postcode is missing.")
+                                : QStringLiteral("the postcode %1 does not fit four digits.").arg(p.value);
         break;
     case FieldFault::None:
         break;

@@ -187,11 +187,15 @@ FieldProblem writeField(const FieldLayout& field, const RecordSource& source, ch
             return {FieldFault::Length, QString::number(source.payeeRecords + kHeaderRecordCount + 1), {}};
         zeroPadded(source.payeeRecords + kHeaderRecordCount + 1, field.width, out);
         return {};
-    case FieldRule::FourDigitPostcode:
-        // A three-digit postcode (the Northern Territory's 0800) keeps its leading zero.
-        if (text.size() == 3 && allDigits(text))
-            return copyCut(u'0' + text, field.width, field.width, out);
-        break;
+    case FieldRule::FourDigitPostcode: {
+        // A three-digit postcode (the Northern Territory's 0800) keeps its
+        // leading zero; anything else that is not four digits would be a
+        // wrong address in the file, so it is refused.
+        const QString padded = text.size() == 3 && allDigits(text) ? u'0' + text : text;
+        if (padded.size() != field.width || !allDigits(padded))
+            return {FieldFault::Postcode, text, {}};
+        return copyCut(padded, field.width, field.width, out);
+    }
     case FieldRule::IncomeTypeCode:
         return copyLiteral(incomeTypeCode(text, year), field.width, out);
     case FieldRule::FromYear2017:

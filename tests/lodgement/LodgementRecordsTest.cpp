@@ -196,8 +196,7 @@ TEST(LodgementHeader, ThreeDigitPostcodesKeepTheirLeadingZero)
         const char* stored;
         const char* written;
     };
-    const Case cases[] = {{"800", "0800"}, {"0800", "0800"}, {"2000", "2000"}, {"", "    "}, {"80", "80  "},
-                          {"12345", "1234"}};
+    const Case cases[] = {{"800", "0800"}, {"0800", "0800"}, {"2000", "2000"}, {"9999", "9999"}};
     for (const Case& c : cases) {
         Report report = headerOnlyReport(2018);
         report.supplierPostcode = QString::fromLatin1(c.stored);
