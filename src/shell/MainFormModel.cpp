@@ -20,6 +20,16 @@ QSize MinimumFrameSize(int dotsPerInch)
     return {370, 975};
 }
 
+namespace {
+
+// Every "&" counts twice against the one-line label's limit of 70.
+qsizetype labelLength(const QString& text)
+{
+    return text.size() + text.count(QLatin1Char('&'));
+}
+
+} // namespace
+
 MainFormState RefreshView(const AppContext& context, int dotsPerInch)
 {
     const Report& report = context.report();
@@ -43,11 +53,11 @@ MainFormState RefreshView(const AppContext& context, int dotsPerInch)
 
     if (!s.supplierAbnText.isEmpty())
         s.supplierText += QStringLiteral("\r\nABN: ") + s.supplierAbnText;
-    s.supplierLongShown = s.supplierText.size() > 70;
+    s.supplierLongShown = labelLength(s.supplierText) > 70;
     s.supplierShortShown = !s.supplierLongShown;
     if (!s.payerAbnText.isEmpty())
         s.payerText += QStringLiteral("\r\nABN: ") + s.payerAbnText;
-    s.payerLongShown = s.payerText.size() > 70;
+    s.payerLongShown = labelLength(s.payerText) > 70;
     s.payerShortShown = !s.payerLongShown;
 
     s.yearText = report.reportYear;

@@ -14,7 +14,8 @@ struct MainFormState {
     int fontHeight20 = 20;
 
     // Payer and supplier: the text goes to the two-line label when it is
-    // longer than 70 characters, else to the one-line label.
+    // longer than 70 characters (each "&" counting twice), else to the
+    // one-line label.
     QString payerText;
     bool payerLongShown = false;
     bool payerShortShown = false;

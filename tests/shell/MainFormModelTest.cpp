@@ -106,6 +106,21 @@ const FormCase kCases[] = {
          EXPECT_TRUE(s.supplierLongShown);
          EXPECT_FALSE(s.supplierShortShown);
      }},
+    {"AmpersandCountsTwiceAgainstSeventy",
+     [](AppContext& c) {
+         // 49 + "&" + "\r\nABN: " (7) + 13 = 70 shown, 71 counted.
+         c.report().payerName = QString(49, QLatin1Char('P')) + QLatin1Char('&');
+         c.report().payerAbn = QStringLiteral("1234567890123");
+         c.report().supplierName = QString(69, QLatin1Char('S')) + QLatin1Char('&');
+     },
+     [](const MainFormState& s) {
+         EXPECT_EQ(s.payerText.size(), 70);
+         EXPECT_TRUE(s.payerLongShown);
+         EXPECT_FALSE(s.payerShortShown);
+         EXPECT_EQ(s.supplierText.size(), 70);
+         EXPECT_TRUE(s.supplierLongShown);
+         EXPECT_FALSE(s.supplierShortShown);
+     }},
     {"AmpersandShownAsItself",
      [](AppContext& c) { c.report().payerName = QStringLiteral("Smith & Sons"); },
      [](const MainFormState& s) { EXPECT_EQ(s.payerText, QStringLiteral("Smith & Sons")); }},
