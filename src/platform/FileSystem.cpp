@@ -153,6 +153,9 @@ bool LocalFileSystem::isFolder(const QString& path)
 
 FileResult probeFolderWritable(FileSystem& files, const QString& folder)
 {
+    // No folder is no folder: never fall back to the working directory.
+    if (folder.isEmpty())
+        return {FileError::NotFound, QStringLiteral("no folder given")};
     const QString name = QStringLiteral("mytemp-%1.foo").arg(QUuid::createUuid().toString(QUuid::Id128));
     const QString probe = joinPath(folder, name);
     FileResult created = files.createExclusive(probe, QByteArray());

@@ -68,6 +68,7 @@ TEST_F(LocalFiles, ProbeLeavesTheFolderAsItWas)
 TEST_F(LocalFiles, ProbeOfAMissingFolderFails)
 {
     EXPECT_EQ(probeFolderWritable(files, path(QStringLiteral("nope"))).error, FileError::NotFound);
+    EXPECT_EQ(probeFolderWritable(files, QString()).error, FileError::NotFound);
 }
 
 TEST(PathHelpers, SplitAndJoin)
