@@ -18,6 +18,9 @@ Answer QtUserInterface::message(const QString& text, MessageButtons buttons, Mes
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(QStringLiteral("Quillastrand"));
+    // Texts may quote what the user typed or a server sent; a "<" in them is
+    // shown, never taken for markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (resolvedIcon(icon, buttons)) {
     case MessageIcon::Information:
