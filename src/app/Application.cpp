@@ -27,6 +27,7 @@
 #include <QIcon>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 
 namespace {
 
@@ -92,6 +93,8 @@ int runApplication(int argc, char* argv[])
     window.centreOnScreen();
     window.show();
 
-    RunStartupChecks(context);
+    // Once the event loop runs, so the window is painted before the version
+    // check, which may wait on the network.
+    QTimer::singleShot(0, &window, [&context] { RunStartupChecks(context); });
     return app.exec();
 }
