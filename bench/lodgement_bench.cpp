@@ -1,9 +1,9 @@
 // Building and writing the lodgement file of a large report.
 // Run: scripts/bench.sh --benchmark_filter=Lodgement (or build-bench/bench/lodgement_bench).
 
-#include "FileSystem.h"
-#include "LodgementWriter.h"
-#include "Report.h"
+#include "lodgement/LodgementWriter.h"
+#include "platform/FileSystem.h"
+#include "report/Report.h"
 
 #include <QTemporaryDir>
 

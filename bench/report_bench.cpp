@@ -1,8 +1,8 @@
 // Saving and loading reports of many payees, in memory and through the file layer.
-#include "CSumbridge1Doc.h"
-#include "FileSystem.h"
-#include "Report.h"
-#include "UserInterface.h"
+#include "platform/FileSystem.h"
+#include "platform/UserInterface.h"
+#include "report/CSumbridge1Doc.h"
+#include "report/Report.h"
 
 #include <QTemporaryDir>
 

@@ -1,26 +1,26 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "AppContext.h"
-#include "CMainFrame.h"
-#include "FileSystem.h"
-#include "Preferences.h"
-#include "Profile.h"
-#include "QtUserInterface.h"
-#include "ReportCommands.h"
-#include "ShellDialogs.h"
-#include "StartupChecks.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "platform/dialogs/QtUserInterface.h"
+#include "report/AppContext.h"
+#include "report/Preferences.h"
+#include "shell/ReportCommands.h"
+#include "shell/StartupChecks.h"
+#include "shell/dialogs/CMainFrame.h"
+#include "shell/dialogs/ShellDialogs.h"
 
-#if __has_include("LodgementDialogs.h")
-#include "LodgementDialogs.h"
+#if __has_include("lodgement/dialogs/LodgementDialogs.h")
+#include "lodgement/dialogs/LodgementDialogs.h"
 #endif
-#if __has_include("PayerListDialogs.h")
-#include "PayerListDialogs.h"
+#if __has_include("payers/dialogs/PayerListDialogs.h")
+#include "payers/dialogs/PayerListDialogs.h"
 #endif
-#if __has_include("SupplierDialogs.h")
-#include "SupplierDialogs.h"
+#if __has_include("payers/dialogs/SupplierDialogs.h")
+#include "payers/dialogs/SupplierDialogs.h"
 #endif
-#if __has_include("PreferencesDialogs.h")
-#include "PreferencesDialogs.h"
+#if __has_include("shell/dialogs/PreferencesDialogs.h")
+#include "shell/dialogs/PreferencesDialogs.h"
 #endif
 
 #include <QApplication>
@@ -34,16 +34,16 @@ namespace {
 void registerDialogs(QtUserInterface& ui, AppContext& context)
 {
     registerShellDialogs(ui, context);
-#if __has_include("LodgementDialogs.h")
+#if __has_include("lodgement/dialogs/LodgementDialogs.h")
     registerLodgementDialogs(ui, context);
 #endif
-#if __has_include("PayerListDialogs.h")
+#if __has_include("payers/dialogs/PayerListDialogs.h")
     registerPayerListDialogs(ui, context);
 #endif
-#if __has_include("SupplierDialogs.h")
+#if __has_include("payers/dialogs/SupplierDialogs.h")
     registerSupplierDialogs(ui, context);
 #endif
-#if __has_include("PreferencesDialogs.h")
+#if __has_include("shell/dialogs/PreferencesDialogs.h")
     registerPreferencesDialogs(ui, context);
 #endif
 }

@@ -1,11 +1,11 @@
-#include "GenerateFiles.h"
+#include "lodgement/GenerateFiles.h"
 
-#include "AppContext.h"
-#include "FieldHelpers.h"
-#include "FileSystem.h"
-#include "LodgementWriter.h"
-#include "PdfServices.h"
-#include "UserInterface.h"
+#include "lodgement/LodgementWriter.h"
+#include "lodgement/PdfServices.h"
+#include "platform/FileSystem.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/FieldHelpers.h"
 
 #include <exception>
 

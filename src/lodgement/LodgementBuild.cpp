@@ -1,4 +1,4 @@
-#include "LodgementWriter.h"
+#include "lodgement/LodgementWriter.h"
 
 #include <QLatin1StringView>
 

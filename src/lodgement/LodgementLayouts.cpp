@@ -1,4 +1,4 @@
-#include "LodgementLayouts.h"
+#include "lodgement/LodgementLayouts.h"
 
 QString payeeTypeCode(PayeeType type)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CCards.h"
-#include "Report.h"
+#include "report/CCards.h"
+#include "report/Report.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "LodgementWriter.h"
+#include "lodgement/LodgementWriter.h"
 
-#include "FieldHelpers.h"
+#include "report/FieldHelpers.h"
 
 #include <QLatin1StringView>
 #include <QStringView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LodgementLayouts.h"
+#include "lodgement/LodgementLayouts.h"
 
 #include <QByteArray>
 #include <QString>

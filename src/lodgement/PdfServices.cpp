@@ -1,4 +1,4 @@
-#include "PdfServices.h"
+#include "lodgement/PdfServices.h"
 
 void PdfServices::atoMediaForm(AppContext& context)
 {

@@ -1,9 +1,9 @@
-#include "AddPayerForm.h"
+#include "payers/AddPayerForm.h"
 
-#include "AppContext.h"
-#include "FieldRules.h"
-#include "PayerListStore.h"
-#include "UserInterface.h"
+#include "payers/PayerListStore.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/FieldRules.h"
 
 #include <QDateTime>
 

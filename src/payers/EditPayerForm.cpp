@@ -1,10 +1,10 @@
-#include "EditPayerForm.h"
+#include "payers/EditPayerForm.h"
 
-#include "AppContext.h"
-#include "FieldRules.h"
-#include "PayerListStore.h"
-#include "ReportPayerForm.h"
-#include "UserInterface.h"
+#include "payers/PayerListStore.h"
+#include "payers/ReportPayerForm.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/FieldRules.h"
 
 #include <exception>
 #include <utility>

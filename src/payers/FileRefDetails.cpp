@@ -1,9 +1,9 @@
-#include "FileRefDetails.h"
+#include "payers/FileRefDetails.h"
 
-#include "AppContext.h"
-#include "CharChecks.h"
-#include "FieldHelpers.h"
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/CharChecks.h"
+#include "report/FieldHelpers.h"
 
 const QString kFileRefAtoNote = QStringLiteral(
     "According to the ATO:\n\nThe Supplier file reference is used to record the supplier\u2019s own reference "

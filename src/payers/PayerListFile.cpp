@@ -1,6 +1,6 @@
-#include "PayerListFile.h"
+#include "payers/PayerListFile.h"
 
-#include "Archive.h"
+#include "report/Archive.h"
 
 QByteArray WritePayerList(const PayerMap& payers)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CPayers.h"
+#include "report/CPayers.h"
 
 #include <QByteArray>
 #include <QString>

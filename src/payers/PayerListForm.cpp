@@ -1,10 +1,10 @@
-#include "PayerListForm.h"
+#include "payers/PayerListForm.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "FieldRules.h"
-#include "PayerListStore.h"
-#include "UserInterface.h"
+#include "payers/PayerListStore.h"
+#include "platform/FileSystem.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/FieldRules.h"
 
 #include <algorithm>
 

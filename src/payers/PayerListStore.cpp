@@ -1,12 +1,12 @@
-#include "PayerListStore.h"
+#include "payers/PayerListStore.h"
 
-#include "AppContext.h"
-#include "Archive.h"
-#include "FileSystem.h"
-#include "PayerListFile.h"
-#include "Preferences.h"
-#include "Profile.h"
-#include "UserInterface.h"
+#include "payers/PayerListFile.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/Archive.h"
+#include "report/Preferences.h"
 
 #include <QDateTime>
 

@@ -1,8 +1,8 @@
-#include "PayerValidation.h"
+#include "payers/PayerValidation.h"
 
-#include "CharChecks.h"
-#include "FieldHelpers.h"
-#include "FieldRules.h"
+#include "report/CharChecks.h"
+#include "report/FieldHelpers.h"
+#include "report/FieldRules.h"
 
 #include <QStringList>
 

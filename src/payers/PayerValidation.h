@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CPayers.h"
+#include "report/CPayers.h"
 
 #include <QString>
 #include <QtGlobal>

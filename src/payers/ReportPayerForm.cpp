@@ -1,8 +1,8 @@
-#include "ReportPayerForm.h"
+#include "payers/ReportPayerForm.h"
 
-#include "AppContext.h"
-#include "FieldRules.h"
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/FieldRules.h"
 
 #include <QDateTime>
 

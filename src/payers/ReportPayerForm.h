@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PayerValidation.h"
+#include "payers/PayerValidation.h"
 
 #include <QtGlobal>
 

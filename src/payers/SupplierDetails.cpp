@@ -1,12 +1,12 @@
-#include "SupplierDetails.h"
+#include "payers/SupplierDetails.h"
 
-#include "AppContext.h"
-#include "CharChecks.h"
-#include "FieldRules.h"
-#include "FieldHelpers.h"
-#include "Profile.h"
-#include "Report.h"
-#include "UserInterface.h"
+#include "platform/Profile.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/CharChecks.h"
+#include "report/FieldHelpers.h"
+#include "report/FieldRules.h"
+#include "report/Report.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "Profile.h"
+#include "platform/Profile.h"
 
 std::unique_ptr<QSettings> openProfile()
 {

@@ -1,4 +1,4 @@
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
 
 MessageIcon resolvedIcon(MessageIcon icon, MessageButtons buttons)
 {

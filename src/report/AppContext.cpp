@@ -1,4 +1,4 @@
-#include "AppContext.h"
+#include "report/AppContext.h"
 
 AppContext::AppContext(UserInterface& ui, FileSystem& files)
     : ui(ui), files(files), m_report(std::make_unique<Report>())

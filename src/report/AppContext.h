@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CCards.h"
-#include "CPayers.h"
-#include "CSumbridge1Doc.h"
-#include "Preferences.h"
-#include "Report.h"
+#include "report/CCards.h"
+#include "report/CPayers.h"
+#include "report/CSumbridge1Doc.h"
+#include "report/Preferences.h"
+#include "report/Report.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "Archive.h"
+#include "report/Archive.h"
 
-#include "Windows1252.h"
+#include "report/Windows1252.h"
 
 #include <QtEndian>
 

@@ -1,10 +1,10 @@
-#include "CSumbridge1Doc.h"
+#include "report/CSumbridge1Doc.h"
 
-#include "AppContext.h"
-#include "Archive.h"
-#include "FileSystem.h"
-#include "Report.h"
-#include "UserInterface.h"
+#include "platform/FileSystem.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/Archive.h"
+#include "report/Report.h"
 
 namespace {
 

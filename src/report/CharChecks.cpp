@@ -1,6 +1,6 @@
-#include "CharChecks.h"
+#include "report/CharChecks.h"
 
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "FieldHelpers.h"
+#include "report/FieldHelpers.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "PayeeIds.h"
+#include "report/PayeeIds.h"
 
-#include "Report.h"
+#include "report/Report.h"
 
 #include <limits>
 

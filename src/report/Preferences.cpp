@@ -1,7 +1,7 @@
-#include "Preferences.h"
+#include "report/Preferences.h"
 
-#include "FileSystem.h"
-#include "Profile.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Report.h"
+#include "report/Report.h"
 
 namespace {
 

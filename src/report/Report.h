@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CCards.h"
+#include "report/CCards.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
-#include "AboutDlgLogic.h"
+#include "shell/AboutDlgLogic.h"
 
-#include "AppContext.h"
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
 
 namespace {
 

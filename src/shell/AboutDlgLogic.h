@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VersionCheck.h"
+#include "shell/VersionCheck.h"
 
 #include <QString>
 

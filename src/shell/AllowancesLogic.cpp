@@ -1,9 +1,9 @@
-#include "AllowancesLogic.h"
+#include "shell/AllowancesLogic.h"
 
-#include "AppContext.h"
-#include "Preferences.h"
-#include "Profile.h"
-#include "UserInterface.h"
+#include "platform/Profile.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/Preferences.h"
 
 AllowancesLogic::AllowancesLogic(AppContext& context, NameList list) : m_context(context), m_list(list) {}
 

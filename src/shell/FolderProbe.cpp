@@ -1,6 +1,6 @@
-#include "FolderProbe.h"
+#include "shell/FolderProbe.h"
 
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
 
 bool ProveFolderWritable(FileSystem& files, UserInterface& ui, const QString& folder, const QString& rest)
 {

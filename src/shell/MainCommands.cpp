@@ -1,9 +1,9 @@
-#include "MainCommands.h"
+#include "shell/MainCommands.h"
 
-#include "AboutDlgLogic.h"
-#include "AppContext.h"
-#include "HelpActions.h"
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "shell/AboutDlgLogic.h"
+#include "widgets/HelpActions.h"
 
 void MainCommands::step(const QString& dialogClass, bool sync, const QString& failedMessage, bool preconditionHolds)
 {

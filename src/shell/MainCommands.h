@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainFormModel.h"
+#include "shell/MainFormModel.h"
 
 #include <QString>
 

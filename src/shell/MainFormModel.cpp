@@ -1,15 +1,9 @@
-#include "MainFormModel.h"
+#include "shell/MainFormModel.h"
 
-#include "AppContext.h"
-#include "FieldRules.h"
-#include "UserInterface.h"
-
-#include <cmath>
-
-int ScalePercent(int dotsPerInch)
-{
-    return int(std::lround(dotsPerInch * 100.0 / 96.0));
-}
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/FieldRules.h"
+#include "widgets/Scale.h"
 
 QSize MinimumFrameSize(int dotsPerInch)
 {

@@ -41,8 +41,6 @@ struct MainFormState {
 
 inline const QString kMustUpdateThis = QStringLiteral("You must update this");
 
-// Dots per inch against 96, in percent, rounded.
-int ScalePercent(int dotsPerInch);
 // The main window's minimum size by the screen's dots per inch.
 QSize MinimumFrameSize(int dotsPerInch);
 

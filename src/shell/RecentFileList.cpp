@@ -1,6 +1,6 @@
-#include "RecentFileList.h"
+#include "shell/RecentFileList.h"
 
-#include "Profile.h"
+#include "platform/Profile.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "ReportCommands.h"
+#include "shell/ReportCommands.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "PayerListStore.h"
-#include "RecentFileList.h"
-#include "Report.h"
-#include "UserInterface.h"
+#include "payers/PayerListStore.h"
+#include "platform/FileSystem.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/Report.h"
+#include "shell/RecentFileList.h"
 
 #include <QFileInfo>
 

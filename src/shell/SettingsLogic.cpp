@@ -1,11 +1,11 @@
-#include "SettingsLogic.h"
+#include "shell/SettingsLogic.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "FolderProbe.h"
-#include "Preferences.h"
-#include "Profile.h"
-#include "UserInterface.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/Preferences.h"
+#include "shell/FolderProbe.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "StartupChecks.h"
+#include "shell/StartupChecks.h"
 
-#include "AppContext.h"
-#include "UserInterface.h"
-#include "VersionCheck.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "shell/VersionCheck.h"
 
 namespace {
 

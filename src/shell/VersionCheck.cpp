@@ -1,9 +1,9 @@
-#include "VersionCheck.h"
+#include "shell/VersionCheck.h"
 
-#include "AppContext.h"
-#include "FieldHelpers.h"
-#include "UserInterface.h"
-#include "Windows1252.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/FieldHelpers.h"
+#include "report/Windows1252.h"
 
 #include <QUrl>
 

@@ -1,7 +1,7 @@
-#include "YearChoice.h"
+#include "shell/YearChoice.h"
 
-#include "AppContext.h"
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
 
 std::optional<YearRow> YearByNumber(int number)
 {

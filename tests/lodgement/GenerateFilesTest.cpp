@@ -1,11 +1,11 @@
-#include "AppContext.h"
-#include "FaultyFileSystem.h"
-#include "GenerateFiles.h"
-#include "LodgementTestData.h"
-#include "LodgementWriter.h"
-#include "PdfServices.h"
-#include "ScriptedUi.h"
-#include "TestProfile.h"
+#include "lodgement/GenerateFiles.h"
+#include "lodgement/LodgementTestData.h"
+#include "lodgement/LodgementWriter.h"
+#include "lodgement/PdfServices.h"
+#include "report/AppContext.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProfile.h"
 
 #include <QDir>
 #include <QFile>

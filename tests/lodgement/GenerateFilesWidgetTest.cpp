@@ -1,9 +1,9 @@
-#include "AppContext.h"
-#include "CGenerate1.h"
-#include "FaultyFileSystem.h"
-#include "LodgementDialogs.h"
-#include "QtUserInterface.h"
-#include "ScriptedUi.h"
+#include "lodgement/dialogs/CGenerate1.h"
+#include "lodgement/dialogs/LodgementDialogs.h"
+#include "platform/dialogs/QtUserInterface.h"
+#include "report/AppContext.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
 
 #include <QApplication>
 #include <QDateEdit>

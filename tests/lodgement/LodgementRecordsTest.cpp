@@ -1,7 +1,7 @@
-#include "LodgementLayouts.h"
-#include "LodgementTestData.h"
-#include "LodgementWriter.h"
-#include "TestProfile.h"
+#include "lodgement/LodgementLayouts.h"
+#include "lodgement/LodgementTestData.h"
+#include "lodgement/LodgementWriter.h"
+#include "support/TestProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "LodgementTestData.h"
+#include "lodgement/LodgementTestData.h"
 
 namespace {
 

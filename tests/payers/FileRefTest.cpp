@@ -1,7 +1,7 @@
-#include "AppContext.h"
-#include "FaultyFileSystem.h"
-#include "FileRefDetails.h"
-#include "ScriptedUi.h"
+#include "payers/FileRefDetails.h"
+#include "report/AppContext.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 

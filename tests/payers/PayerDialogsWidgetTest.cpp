@@ -1,11 +1,11 @@
-#include "CAddPayer.h"
-#include "CEditPayer.h"
-#include "CPayer.h"
-#include "CPayerList.h"
-#include "PayerListFile.h"
-#include "PayerTestKit.h"
+#include "payers/PayerListFile.h"
+#include "payers/PayerTestKit.h"
+#include "payers/dialogs/CAddPayer.h"
+#include "payers/dialogs/CEditPayer.h"
+#include "payers/dialogs/CPayer.h"
+#include "payers/dialogs/CPayerList.h"
 
-#include "CSortListCtrl.h"
+#include "widgets/CSortListCtrl.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "PayerListFile.h"
-#include "Archive.h"
-#include "PayerListStore.h"
-#include "PayerTestKit.h"
-#include "Profile.h"
+#include "payers/PayerListFile.h"
+#include "payers/PayerListStore.h"
+#include "payers/PayerTestKit.h"
+#include "platform/Profile.h"
+#include "report/Archive.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
-#include "AddPayerForm.h"
-#include "EditPayerForm.h"
-#include "PayerListFile.h"
-#include "PayerListForm.h"
-#include "PayerTestKit.h"
-#include "ReportPayerForm.h"
+#include "payers/AddPayerForm.h"
+#include "payers/EditPayerForm.h"
+#include "payers/PayerListFile.h"
+#include "payers/PayerListForm.h"
+#include "payers/PayerTestKit.h"
+#include "payers/ReportPayerForm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "AppContext.h"
-#include "CPayers.h"
-#include "FaultyFileSystem.h"
-#include "PayerValidation.h"
-#include "ScriptedUi.h"
-#include "TestProfile.h"
+#include "payers/PayerValidation.h"
+#include "report/AppContext.h"
+#include "report/CPayers.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "PayerValidation.h"
-#include "FieldRules.h"
-#include "PayerTestKit.h"
+#include "payers/PayerTestKit.h"
+#include "payers/PayerValidation.h"
+#include "report/FieldRules.h"
 
 #include <gtest/gtest.h>
 

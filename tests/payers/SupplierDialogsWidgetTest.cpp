@@ -1,12 +1,12 @@
-#include "AppContext.h"
-#include "DialogKit.h"
-#include "FaultyFileSystem.h"
-#include "FileRefDetails.h"
-#include "FileRefDialog.h"
-#include "QtUserInterface.h"
-#include "ScriptedUi.h"
-#include "SupplierDialog.h"
-#include "SupplierDialogs.h"
+#include "payers/FileRefDetails.h"
+#include "payers/dialogs/FileRefDialog.h"
+#include "payers/dialogs/SupplierDialog.h"
+#include "payers/dialogs/SupplierDialogs.h"
+#include "platform/dialogs/QtUserInterface.h"
+#include "report/AppContext.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
+#include "widgets/DialogKit.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "Profile.h"
-#include "SupplierTestSupport.h"
-#include "TestProfile.h"
+#include "payers/SupplierTestSupport.h"
+#include "platform/Profile.h"
+#include "support/TestProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AppContext.h"
-#include "FaultyFileSystem.h"
-#include "ScriptedUi.h"
-#include "SupplierDetails.h"
+#include "payers/SupplierDetails.h"
+#include "report/AppContext.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
 
 #include <vector>
 

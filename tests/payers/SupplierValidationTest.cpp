@@ -1,5 +1,5 @@
-#include "FieldRules.h"
-#include "SupplierTestSupport.h"
+#include "payers/SupplierTestSupport.h"
+#include "report/FieldRules.h"
 
 #include <gtest/gtest.h>
 

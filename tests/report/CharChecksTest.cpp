@@ -1,6 +1,6 @@
-#include "CharChecks.h"
+#include "report/CharChecks.h"
 
-#include "ScriptedUi.h"
+#include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 

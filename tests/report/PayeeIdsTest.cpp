@@ -1,5 +1,5 @@
-#include "PayeeIds.h"
-#include "Report.h"
+#include "report/PayeeIds.h"
+#include "report/Report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "FaultyFileSystem.h"
-#include "Preferences.h"
-#include "Profile.h"
-#include "TestProfile.h"
+#include "platform/Profile.h"
+#include "report/Preferences.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TestProfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "AppContext.h"
-#include "CSumbridge1Doc.h"
-#include "FaultyFileSystem.h"
-#include "Report.h"
-#include "ScriptedUi.h"
+#include "report/AppContext.h"
+#include "report/CSumbridge1Doc.h"
+#include "report/Report.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "AllowancesLogic.h"
+#include "shell/AllowancesLogic.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "Preferences.h"
-#include "Profile.h"
-#include "ScriptedUi.h"
-#include "TestProfile.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "report/AppContext.h"
+#include "report/Preferences.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProfile.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
-#include "MainCommands.h"
+#include "shell/MainCommands.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "ScriptedUi.h"
+#include "platform/FileSystem.h"
+#include "report/AppContext.h"
+#include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
-#include "MainFormModel.h"
+#include "shell/MainFormModel.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "ScriptedUi.h"
+#include "platform/FileSystem.h"
+#include "report/AppContext.h"
+#include "support/ScriptedUi.h"
+#include "widgets/Scale.h"
 
 #include <gtest/gtest.h>
 

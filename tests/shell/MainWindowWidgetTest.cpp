@@ -1,12 +1,12 @@
-#include "CMainFrame.h"
-#include "CSumbridge1View.h"
-#include "YearDialogs.h"
+#include "shell/dialogs/CMainFrame.h"
+#include "shell/dialogs/CSumbridge1View.h"
+#include "shell/dialogs/YearDialogs.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "ReportCommands.h"
-#include "ScriptedUi.h"
-#include "TestProfile.h"
+#include "platform/FileSystem.h"
+#include "report/AppContext.h"
+#include "shell/ReportCommands.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProfile.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,16 +1,16 @@
-#include "PreferencesDialogs.h"
+#include "shell/dialogs/PreferencesDialogs.h"
 
-#include "AboutDlg.h"
-#include "AllowancesDialog.h"
-#include "AppContext.h"
-#include "FaultyFileSystem.h"
-#include "OrganisationsDialog.h"
-#include "Preferences.h"
-#include "Profile.h"
-#include "QtUserInterface.h"
-#include "ScriptedUi.h"
-#include "SettingsDialog.h"
-#include "TestProfile.h"
+#include "platform/Profile.h"
+#include "platform/dialogs/QtUserInterface.h"
+#include "report/AppContext.h"
+#include "report/Preferences.h"
+#include "shell/dialogs/AboutDlg.h"
+#include "shell/dialogs/AllowancesDialog.h"
+#include "shell/dialogs/OrganisationsDialog.h"
+#include "shell/dialogs/SettingsDialog.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProfile.h"
 
 #include <QApplication>
 #include <QCheckBox>

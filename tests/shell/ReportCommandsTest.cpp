@@ -1,12 +1,12 @@
-#include "ReportCommands.h"
+#include "shell/ReportCommands.h"
 
-#include "AppContext.h"
-#include "CSumbridge1Doc.h"
-#include "FaultyFileSystem.h"
-#include "RecentFileList.h"
-#include "Report.h"
-#include "ScriptedUi.h"
-#include "TestProfile.h"
+#include "report/AppContext.h"
+#include "report/CSumbridge1Doc.h"
+#include "report/Report.h"
+#include "shell/RecentFileList.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "SettingsLogic.h"
+#include "shell/SettingsLogic.h"
 
-#include "AppContext.h"
-#include "FaultyFileSystem.h"
-#include "Preferences.h"
-#include "Profile.h"
-#include "ScriptedUi.h"
-#include "TestProfile.h"
+#include "platform/Profile.h"
+#include "report/AppContext.h"
+#include "report/Preferences.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "StartupChecks.h"
+#include "shell/StartupChecks.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "LocalHttpServer.h"
-#include "Preferences.h"
-#include "Profile.h"
-#include "ScriptedUi.h"
-#include "TestProfile.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "report/AppContext.h"
+#include "report/Preferences.h"
+#include "shell/LocalHttpServer.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "VersionCheck.h"
+#include "shell/VersionCheck.h"
 
-#include "AboutDlgLogic.h"
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "LocalHttpServer.h"
-#include "ScriptedUi.h"
+#include "platform/FileSystem.h"
+#include "report/AppContext.h"
+#include "shell/AboutDlgLogic.h"
+#include "shell/LocalHttpServer.h"
+#include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 

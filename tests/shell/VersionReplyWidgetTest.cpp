@@ -1,8 +1,8 @@
-#include "AboutDlgLogic.h"
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "LocalHttpServer.h"
-#include "QtUserInterface.h"
+#include "platform/FileSystem.h"
+#include "platform/dialogs/QtUserInterface.h"
+#include "report/AppContext.h"
+#include "shell/AboutDlgLogic.h"
+#include "shell/LocalHttpServer.h"
 
 #include <QApplication>
 #include <QLabel>

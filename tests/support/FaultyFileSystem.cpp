@@ -1,4 +1,4 @@
-#include "FaultyFileSystem.h"
+#include "support/FaultyFileSystem.h"
 
 FileError FaultyFileSystem::faultFor(Op op, const QString& path) const
 {

@@ -1,4 +1,4 @@
-#include "TestProfile.h"
+#include "support/TestProfile.h"
 
 #include <QFile>
 #include <QSettings>

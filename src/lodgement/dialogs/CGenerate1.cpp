@@ -1,7 +1,7 @@
-#include "CGenerate1.h"
+#include "lodgement/dialogs/CGenerate1.h"
 
-#include "AppContext.h"
-#include "DialogKit.h"
+#include "report/AppContext.h"
+#include "widgets/DialogKit.h"
 
 #include <QDate>
 #include <QDateEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GenerateFiles.h"
+#include "lodgement/GenerateFiles.h"
 
 #include <QDialog>
 

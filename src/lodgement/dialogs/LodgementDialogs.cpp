@@ -1,7 +1,7 @@
-#include "LodgementDialogs.h"
+#include "lodgement/dialogs/LodgementDialogs.h"
 
-#include "CGenerate1.h"
-#include "DialogKit.h"
+#include "lodgement/dialogs/CGenerate1.h"
+#include "widgets/DialogKit.h"
 
 void registerLodgementDialogs(QtUserInterface& ui, AppContext& context, PdfServices& pdf)
 {

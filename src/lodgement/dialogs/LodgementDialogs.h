@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PdfServices.h"
+#include "lodgement/PdfServices.h"
 
 class AppContext;
 class QtUserInterface;

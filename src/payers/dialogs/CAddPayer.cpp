@@ -1,7 +1,7 @@
-#include "CAddPayer.h"
+#include "payers/dialogs/CAddPayer.h"
 
-#include "AppContext.h"
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
 
 #include <QPushButton>
 

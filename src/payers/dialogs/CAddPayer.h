@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AddPayerForm.h"
-#include "PayerEntryDialog.h"
+#include "payers/AddPayerForm.h"
+#include "payers/dialogs/PayerEntryDialog.h"
 
 // "Quillastrand - Payer List - Add Payer": a new entry of the Payer List.
 class CAddPayer : public PayerEntryDialog

@@ -1,7 +1,7 @@
-#include "CEditPayer.h"
+#include "payers/dialogs/CEditPayer.h"
 
-#include "AppContext.h"
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
 
 #include <QPushButton>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EditPayerForm.h"
-#include "PayerEntryDialog.h"
+#include "payers/EditPayerForm.h"
+#include "payers/dialogs/PayerEntryDialog.h"
 
 // "Quillastrand - Payer List - Edit Payer": changes the Payer List entry
 // whose key the Payer List left in the report's payerJustAddedKey.

@@ -1,8 +1,8 @@
-#include "CPayer.h"
+#include "payers/dialogs/CPayer.h"
 
-#include "AppContext.h"
-#include "DialogKit.h"
-#include "PayerLayout.h"
+#include "payers/dialogs/PayerLayout.h"
+#include "report/AppContext.h"
+#include "widgets/DialogKit.h"
 
 #include <QDateTime>
 #include <QDateTimeEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportPayerForm.h"
+#include "payers/ReportPayerForm.h"
 
 #include <QDialog>
 

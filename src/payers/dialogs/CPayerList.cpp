@@ -1,9 +1,9 @@
-#include "CPayerList.h"
+#include "payers/dialogs/CPayerList.h"
 
-#include "AppContext.h"
-#include "CSortListCtrl.h"
-#include "DialogKit.h"
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "widgets/CSortListCtrl.h"
+#include "widgets/DialogKit.h"
 
 #include <QFont>
 #include <QHBoxLayout>

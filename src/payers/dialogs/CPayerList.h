@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PayerListForm.h"
+#include "payers/PayerListForm.h"
 
 #include <QDialog>
 

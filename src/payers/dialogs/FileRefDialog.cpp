@@ -1,7 +1,7 @@
-#include "FileRefDialog.h"
+#include "payers/dialogs/FileRefDialog.h"
 
-#include "AppContext.h"
-#include "DialogKit.h"
+#include "report/AppContext.h"
+#include "widgets/DialogKit.h"
 
 #include <QFont>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileRefDetails.h"
+#include "payers/FileRefDetails.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "PayerLayout.h"
+#include "payers/dialogs/PayerLayout.h"
 
-#include "DialogKit.h"
+#include "widgets/DialogKit.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "PayerListDialogs.h"
+#include "payers/dialogs/PayerListDialogs.h"
 
-#include "AppContext.h"
-#include "CAddPayer.h"
-#include "CEditPayer.h"
-#include "CPayer.h"
-#include "CPayerList.h"
-#include "DialogKit.h"
+#include "payers/dialogs/CAddPayer.h"
+#include "payers/dialogs/CEditPayer.h"
+#include "payers/dialogs/CPayer.h"
+#include "payers/dialogs/CPayerList.h"
+#include "report/AppContext.h"
+#include "widgets/DialogKit.h"
 
 void registerPayerListDialogs(QtUserInterface& ui, AppContext& context)
 {

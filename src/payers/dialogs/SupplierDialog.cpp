@@ -1,9 +1,9 @@
-#include "SupplierDialog.h"
+#include "payers/dialogs/SupplierDialog.h"
 
-#include "AppContext.h"
-#include "DialogKit.h"
-#include "FieldRules.h"
-#include "PayerLayout.h"
+#include "payers/dialogs/PayerLayout.h"
+#include "report/AppContext.h"
+#include "report/FieldRules.h"
+#include "widgets/DialogKit.h"
 
 #include <QComboBox>
 #include <QFont>

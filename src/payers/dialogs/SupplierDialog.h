@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SupplierDetails.h"
+#include "payers/SupplierDetails.h"
 
 #include <QDialog>
 

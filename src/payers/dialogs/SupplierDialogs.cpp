@@ -1,8 +1,8 @@
-#include "SupplierDialogs.h"
+#include "payers/dialogs/SupplierDialogs.h"
 
-#include "DialogKit.h"
-#include "FileRefDialog.h"
-#include "SupplierDialog.h"
+#include "payers/dialogs/FileRefDialog.h"
+#include "payers/dialogs/SupplierDialog.h"
+#include "widgets/DialogKit.h"
 
 void registerSupplierDialogs(QtUserInterface& ui, AppContext& context)
 {

@@ -1,4 +1,4 @@
-#include "QtUserInterface.h"
+#include "platform/dialogs/QtUserInterface.h"
 
 #include <QApplication>
 #include <QClipboard>

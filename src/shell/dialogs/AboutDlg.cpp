@@ -1,8 +1,8 @@
-#include "AboutDlg.h"
+#include "shell/dialogs/AboutDlg.h"
 
-#include "AboutDlgLogic.h"
-#include "AppContext.h"
-#include "DialogKit.h"
+#include "report/AppContext.h"
+#include "shell/AboutDlgLogic.h"
+#include "widgets/DialogKit.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

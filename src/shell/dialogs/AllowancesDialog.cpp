@@ -1,6 +1,6 @@
-#include "AllowancesDialog.h"
+#include "shell/dialogs/AllowancesDialog.h"
 
-#include "DialogKit.h"
+#include "widgets/DialogKit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

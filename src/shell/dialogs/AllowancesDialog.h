@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AllowancesLogic.h"
+#include "shell/AllowancesLogic.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "CMainFrame.h"
+#include "shell/dialogs/CMainFrame.h"
 
-#include "AppContext.h"
-#include "CSumbridge1View.h"
-#include "DialogKit.h"
-#include "MainFormModel.h"
-#include "ReportCommands.h"
+#include "report/AppContext.h"
+#include "shell/MainFormModel.h"
+#include "shell/ReportCommands.h"
+#include "shell/dialogs/CSumbridge1View.h"
+#include "widgets/DialogKit.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
-#include "CSumbridge1View.h"
+#include "shell/dialogs/CSumbridge1View.h"
 
-#include "AppContext.h"
-#include "DialogKit.h"
-#include "UserInterface.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "widgets/DialogKit.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MainCommands.h"
-#include "MainFormModel.h"
+#include "shell/MainCommands.h"
+#include "shell/MainFormModel.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "CSummary.h"
+#include "shell/dialogs/CSummary.h"
 
-#include "DialogKit.h"
+#include "widgets/DialogKit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AllowancesDialog.h"
+#include "shell/dialogs/AllowancesDialog.h"
 
 // The frequently used Organisations list (unions and associations).
 class COrganisations1 : public NameListDialog {

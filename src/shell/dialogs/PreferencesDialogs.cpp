@@ -1,10 +1,10 @@
-#include "PreferencesDialogs.h"
+#include "shell/dialogs/PreferencesDialogs.h"
 
-#include "AboutDlg.h"
-#include "AllowancesDialog.h"
-#include "DialogKit.h"
-#include "OrganisationsDialog.h"
-#include "SettingsDialog.h"
+#include "shell/dialogs/AboutDlg.h"
+#include "shell/dialogs/AllowancesDialog.h"
+#include "shell/dialogs/OrganisationsDialog.h"
+#include "shell/dialogs/SettingsDialog.h"
+#include "widgets/DialogKit.h"
 
 void registerPreferencesDialogs(QtUserInterface& ui, AppContext& context)
 {

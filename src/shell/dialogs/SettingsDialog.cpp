@@ -1,7 +1,7 @@
-#include "SettingsDialog.h"
+#include "shell/dialogs/SettingsDialog.h"
 
-#include "AppContext.h"
-#include "DialogKit.h"
+#include "report/AppContext.h"
+#include "widgets/DialogKit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsLogic.h"
+#include "shell/SettingsLogic.h"
 
 #include <QDialog>
 

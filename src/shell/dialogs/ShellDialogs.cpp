@@ -1,9 +1,9 @@
-#include "ShellDialogs.h"
+#include "shell/dialogs/ShellDialogs.h"
 
-#include "AppContext.h"
-#include "CSummary.h"
-#include "DialogKit.h"
-#include "YearDialogs.h"
+#include "report/AppContext.h"
+#include "shell/dialogs/CSummary.h"
+#include "shell/dialogs/YearDialogs.h"
+#include "widgets/DialogKit.h"
 
 void registerShellDialogs(QtUserInterface& ui, AppContext& context)
 {

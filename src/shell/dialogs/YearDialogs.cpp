@@ -1,7 +1,7 @@
-#include "YearDialogs.h"
+#include "shell/dialogs/YearDialogs.h"
 
-#include "AppContext.h"
-#include "DialogKit.h"
+#include "report/AppContext.h"
+#include "widgets/DialogKit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "YearChoice.h"
+#include "shell/YearChoice.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
-#include "CSortListCtrl.h"
+#include "widgets/CSortListCtrl.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "Profile.h"
-#include "ScriptedUi.h"
-#include "SortListCompare.h"
-#include "TestProfile.h"
+#include "report/AppContext.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "support/ScriptedUi.h"
+#include "widgets/SortListCompare.h"
+#include "support/TestProfile.h"
 
 #include <QHeaderView>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QtUserInterface.h"
+#include "platform/dialogs/QtUserInterface.h"
 
 #include <QColor>
 #include <QDialog>

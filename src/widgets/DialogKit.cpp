@@ -1,7 +1,7 @@
-#include "DialogKit.h"
+#include "widgets/DialogKit.h"
 
-#include "AppContext.h"
-#include "HelpActions.h"
+#include "report/AppContext.h"
+#include "widgets/HelpActions.h"
 
 #include <QAbstractButton>
 #include <QApplication>

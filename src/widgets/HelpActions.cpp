@@ -1,7 +1,7 @@
-#include "HelpActions.h"
+#include "widgets/HelpActions.h"
 
-#include "AppContext.h"
-#include "UserInterface.h"
+#include "report/AppContext.h"
+#include "platform/UserInterface.h"
 
 void OpenHelp(AppContext& context)
 {

@@ -1,8 +1,8 @@
-#include "SortListCompare.h"
+#include "widgets/SortListCompare.h"
 
-#include "AppContext.h"
-#include "FieldHelpers.h"
-#include "Profile.h"
+#include "report/AppContext.h"
+#include "report/FieldHelpers.h"
+#include "platform/Profile.h"
 
 #include <QtEndian>
 

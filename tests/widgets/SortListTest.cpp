@@ -1,10 +1,10 @@
-#include "SortListCompare.h"
+#include "widgets/SortListCompare.h"
 
-#include "AppContext.h"
-#include "FileSystem.h"
-#include "Profile.h"
-#include "ScriptedUi.h"
-#include "TestProfile.h"
+#include "report/AppContext.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "FieldRules.h"
+#include "report/FieldRules.h"
 
-#include "CharChecks.h"
-#include "FieldHelpers.h"
+#include "report/CharChecks.h"
+#include "report/FieldHelpers.h"
 
 QString AbnDisplayForm(const QString& abn)
 {

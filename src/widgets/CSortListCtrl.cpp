@@ -1,6 +1,6 @@
-#include "CSortListCtrl.h"
+#include "widgets/CSortListCtrl.h"
 
-#include "SortListCompare.h"
+#include "widgets/SortListCompare.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>

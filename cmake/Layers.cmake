@@ -1,0 +1,50 @@
+# The core libraries bottom to top. A core library links only libraries
+# before it and never Qt Widgets or Qt Gui; a dialogs library links its own
+# core, the widget kit and platform_dialogs, never another subsystem's dialogs
+# (one dialog opens another by class name). Checked at configure time so the
+# layering cannot quietly erode.
+set(QLS_CORE_ORDER
+  platform report widgets_core lodgement payers payees checks pdf transfer lodgement_import shell)
+
+function(qls_check_layers)
+  set(problems "")
+  set(index 0)
+  foreach(lib IN LISTS QLS_CORE_ORDER)
+    if(TARGET ${lib})
+      get_target_property(links ${lib} LINK_LIBRARIES)
+      foreach(dep IN LISTS links)
+        if(dep MATCHES "^Qt6?::(Widgets|Gui)$")
+          list(APPEND problems "core library ${lib} links ${dep}")
+        elseif(dep MATCHES "_dialogs$" OR dep STREQUAL "widgets")
+          list(APPEND problems "core library ${lib} links the user-interface library ${dep}")
+        else()
+          list(FIND QLS_CORE_ORDER "${dep}" depIndex)
+          if(depIndex GREATER_EQUAL index)
+            list(APPEND problems "core library ${lib} links ${dep}, which stands above it")
+          endif()
+        endif()
+      endforeach()
+    endif()
+    math(EXPR index "${index} + 1")
+  endforeach()
+
+  set(uiLibs widgets)
+  foreach(lib IN LISTS QLS_CORE_ORDER)
+    if(TARGET ${lib}_dialogs)
+      list(APPEND uiLibs ${lib}_dialogs)
+    endif()
+  endforeach()
+  foreach(ui IN LISTS uiLibs)
+    get_target_property(links ${ui} LINK_LIBRARIES)
+    foreach(dep IN LISTS links)
+      if(dep MATCHES "_dialogs$" AND NOT dep STREQUAL "platform_dialogs" AND NOT dep STREQUAL ui)
+        list(APPEND problems "${ui} links another subsystem's dialogs ${dep}")
+      endif()
+    endforeach()
+  endforeach()
+
+  if(problems)
+    list(JOIN problems "\n  " text)
+    message(FATAL_ERROR "Layering broken (see docs/ARCHITECTURE.md):\n  ${text}")
+  endif()
+endfunction()

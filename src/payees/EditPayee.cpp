@@ -1,0 +1,5 @@
+#include "payees/EditPayee.h"
+
+void EditPayee(AppContext&, qint32)
+{
+}
