@@ -77,12 +77,12 @@ int runApplication(int argc, char* argv[])
     });
 
     // A report named on the command line is opened before the window shows;
-    // one that cannot be opened ends start-up after its message.
+    // one that cannot be opened gives its message, then the window opens on
+    // an empty report.
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) {
         commands.setMainWindowExists(false);
-        if (!commands.OpenCommandLineFile(args.at(1)))
-            return 1;
+        commands.OpenCommandLineFile(args.at(1));
     }
     commands.setMainWindowExists(true);
 

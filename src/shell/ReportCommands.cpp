@@ -183,9 +183,9 @@ bool CSumbridge1App::OnFileSaveAs()
 
 bool CSumbridge1App::OpenCommandLineFile(const QString& path)
 {
-    if (!readInto(path))
-        return false;
-    if (m_context.report().openState == 1) {
+    // A file that cannot be opened leaves an empty report with no path, so
+    // the window still opens and nothing is written over that file.
+    if (!readInto(path) || m_context.report().openState == 1) {
         makeUntitled(QStringLiteral("Untitled"));
         return false;
     }

@@ -30,8 +30,8 @@ public:
     // Entry `index` (from 0) of the recent-file list; std::invalid_argument
     // for an entry outside it.
     void OnOpenRecentFile(int index);
-    // A report named on the command line; false (after its message) when it
-    // cannot be opened.
+    // A report named on the command line; false (after its message, leaving
+    // an empty untitled report) when it cannot be opened.
     bool OpenCommandLineFile(const QString& path);
     // Closing the window: true when it may close (saved, or not wanted).
     bool CanCloseFrame();

@@ -322,6 +322,26 @@ TEST_F(ReportCommands, CommandLineFile)
     EXPECT_EQ(ui.texts().last(), QStringLiteral("Wrong Format, cannot open this file."));
 }
 
+// The window then opens on an empty report that Save cannot write over the
+// file named.
+TEST_F(ReportCommands, CommandLineFileThatCannotBeOpenedLeavesAnEmptyUntitledReport)
+{
+    const QByteArray foreign("garbage!");
+    writeBytes(QStringLiteral("foreign.vkrd"), foreign);
+    const QString cases[] = {path(QStringLiteral("missing.vkrd")), path(QStringLiteral("foreign.vkrd"))};
+    for (const QString& file : cases) {
+        context.report().payerName = QStringLiteral("Stale");
+        EXPECT_FALSE(app.OpenCommandLineFile(file));
+        EXPECT_TRUE(context.report().payerName.isEmpty()) << file.toStdString();
+        EXPECT_TRUE(context.document.pathName.isEmpty());
+        EXPECT_EQ(context.document.title, QStringLiteral("Untitled"));
+        EXPECT_FALSE(context.document.IsModified());
+    }
+    QFile written(path(QStringLiteral("foreign.vkrd")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), foreign);
+}
+
 TEST_F(ReportCommands, ClosingAskesToSaveAModifiedReport)
 {
     EXPECT_TRUE(app.CanCloseFrame()); // unmodified: no question
