@@ -24,11 +24,13 @@ qsizetype labelLength(const QString& text)
 
 } // namespace
 
-MainFormState RefreshView(const AppContext& context, int dotsPerInch)
+MainFormState RefreshView(AppContext& context, int dotsPerInch)
 {
     const Report& report = context.report();
     MainFormState s;
     s.scalePercent = ScalePercent(dotsPerInch > 0 ? dotsPerInch : 96);
+    // The report keeps the scale of the screen it was last shown on.
+    context.report().scalePercent = s.scalePercent;
     s.fontHeight24 = 24 * s.scalePercent / 100;
     s.fontHeight14 = 14 * s.scalePercent / 100;
     s.fontHeight20 = 20 * s.scalePercent / 100;

@@ -44,8 +44,9 @@ inline const QString kMustUpdateThis = QStringLiteral("You must update this");
 // The main window's minimum size by the screen's dots per inch.
 QSize MinimumFrameSize(int dotsPerInch);
 
-// Recomputes the whole form from the report.
-MainFormState RefreshView(const AppContext& context, int dotsPerInch);
+// Recomputes the whole form from the report, and stores the display scale
+// in the report.
+MainFormState RefreshView(AppContext& context, int dotsPerInch);
 
 // The form's two edits, read back into the report.
 struct FormEdits {

@@ -218,8 +218,12 @@ TEST(MainFormScale, FontsAndMinimumSizeFollowTheDpi)
     ScriptedUi ui;
     LocalFileSystem files;
     AppContext context(ui, files);
+    EXPECT_EQ(context.report().scalePercent, 0); // no window has shown it yet
+    RefreshView(context, 96);
+    EXPECT_EQ(context.report().scalePercent, 100); // what a saved report then holds
     const MainFormState at120 = RefreshView(context, 120);
     EXPECT_EQ(at120.scalePercent, 125);
+    EXPECT_EQ(context.report().scalePercent, 125);
     EXPECT_EQ(at120.fontHeight24, 30);
     EXPECT_EQ(at120.fontHeight14, 17);
     EXPECT_EQ(ScalePercent(144), 150);
