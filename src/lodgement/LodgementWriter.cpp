@@ -150,8 +150,10 @@ FieldProblem writeText(const FieldLayout& field, const QString& value, char* out
 QString lodgementTfn(const QString& tfn)
 {
     // Only a TFN made wholly of digits counts as a number: "-1234" or
-    // " 1234" would otherwise pass as digits and be padded with zeros.
-    if (tfn.isEmpty() || tfn.size() > 9 || tfn == QLatin1String("987654321") || !allDigits(tfn))
+    // " 1234" would otherwise pass as digits and be padded with zeros. One
+    // that reads as the not-a-number value is no TFN quoted either.
+    if (tfn.isEmpty() || tfn.size() > 9 || tfn == QLatin1String("987654321") || !allDigits(tfn)
+        || StringToInt(tfn) == kNotANumber)
         return QStringLiteral("000000000");
     return tfn.rightJustified(9, u'0');
 }
