@@ -131,6 +131,12 @@ void BM_ImportInbFile(benchmark::State& state)
     readFile(state, lodgementFile(int(state.range(0)), { "INB" }));
 }
 
+// The same with the seven payee types mixed.
+void BM_ImportMixedFile(benchmark::State& state)
+{
+    readFile(state, lodgementFile(int(state.range(0)), {"INB", "ETP", "BUS", "FEI", "PEN", "SLS", "DAS"}));
+}
+
 // The CR/LF tool on a file with CR LF after every record: read, copy without them, write.
 void BM_RemoveLineBreaks(benchmark::State& state)
 {
@@ -164,6 +170,7 @@ void BM_RemoveLineBreaks(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_ImportInbFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_ImportMixedFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_RemoveLineBreaks)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 BENCHMARK_MAIN();

@@ -177,10 +177,7 @@ LoadField code(RecordLayout layout, std::string_view name, QString CCards::*memb
 void date(std::vector<LoadField>& fields, RecordLayout layout, std::string_view name, QString CCards::*day,
     QString CCards::*month, QString CCards::*year)
 {
-    const int start = writerField(layout, name).position - 1;
-    fields.push_back(ownText(start, 2, day));
-    fields.push_back(ownText(start + 2, 2, month));
-    fields.push_back(ownText(start + 4, 4, year));
+    ownDate(fields, writerField(layout, name).position - 1, day, month, year);
 }
 
 void nameAndAddress(std::vector<LoadField>& fields, RecordLayout layout)
@@ -223,6 +220,27 @@ LoadField constant(QString CCards::*member, const QString& value)
     field.text = member;
     field.constant = value;
     return field;
+}
+
+void ownDate(
+    std::vector<LoadField>& fields, int start, QString CCards::*day, QString CCards::*month, QString CCards::*year)
+{
+    fields.push_back(ownText(start, 2, day));
+    fields.push_back(ownText(start + 2, 2, month));
+    fields.push_back(ownText(start + 4, 4, year));
+}
+
+void ownNameAndAddress(std::vector<LoadField>& fields, int start)
+{
+    fields.push_back(ownText(start, 30, &CCards::surname));
+    fields.push_back(ownText(start + 30, 15, &CCards::firstName));
+    fields.push_back(ownText(start + 45, 15, &CCards::secName));
+    fields.push_back(ownText(start + 60, 38, &CCards::addLine1));
+    fields.push_back(ownText(start + 98, 38, &CCards::addLine2));
+    fields.push_back(ownText(start + 136, 27, &CCards::suburb, Treatment::Upper));
+    fields.push_back(ownText(start + 163, 3, &CCards::state));
+    fields.push_back(ownNumber(start + 166, 4, &CCards::pCode));
+    fields.push_back(ownText(start + 170, 20, &CCards::country, Treatment::Upper));
 }
 
 } // namespace loadfield

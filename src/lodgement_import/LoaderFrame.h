@@ -91,5 +91,10 @@ void nameAndAddress(std::vector<LoadField>& fields, RecordLayout layout);
 LoadField ownText(int start, int length, QString CCards::*member, Treatment treatment = Treatment::Text);
 LoadField ownNumber(int start, int length, qint32 CCards::*member);
 LoadField constant(QString CCards::*member, const QString& value);
+// A date of eight characters from start: day (2), month (2), year (4).
+void ownDate(
+    std::vector<LoadField>& fields, int start, QString CCards::*day, QString CCards::*month, QString CCards::*year);
+// The name-and-address block of 190 characters from start.
+void ownNameAndAddress(std::vector<LoadField>& fields, int start);
 
 } // namespace loadfield

@@ -67,6 +67,33 @@ TEST(WriterAgreement, InbFieldsAreReadWhereTheWriterPutsThem)
     expectReadAt(kInbLoader.layoutFor(130, 2018), nullptr, &CCards::other1, 295, 8, "other income");
 }
 
+TEST(WriterAgreement, EveryTypesFieldsAreReadWhereTheWriterPutsThem)
+{
+    for (const int year : { 2016, 2017, 2018 }) {
+        SCOPED_TRACE(year);
+        struct Type {
+            PayeeType type;
+            const RecordLoader& loader;
+        } const types[] = {
+            { PayeeType::ETP, kEtpLoader },
+            { PayeeType::BUS, kLvpLoader },
+            { PayeeType::PEN, kPenLoader },
+            { PayeeType::SLS, kSlsLoader },
+            { PayeeType::DAS, kDasLoader },
+        };
+        for (const Type& t : types) {
+            SCOPED_TRACE(recordIdentifier(t.type).toStdString());
+            expectWriterPositions(payeeRecordLayout(t.type, year), t.loader.layoutFor(130, year));
+        }
+    }
+    expectWriterPositions(kDfeiLayout, kFeiLoader.layoutFor(130, 2017));
+    // Before 2017 the FBT slot is blank: the amend indicator is read from it or from the writer's place after it.
+    const LoadField* amend = loaderFieldOf(kFeiLoader.layoutFor(120, 2016), &CCards::origAmended, nullptr);
+    ASSERT_NE(amend, nullptr);
+    EXPECT_EQ(amend->start, findField(kDfeiLayout, "FBT exempt indicator")->position - 1);
+    EXPECT_EQ(amend->start + amend->length, findField(kDfeiLayout, "amend indicator")->position);
+}
+
 // ---- Round trips ----
 
 Report reportOf(int year)
@@ -179,6 +206,143 @@ TEST(WriterAgreement, InbPayeesWrittenAndReadBackKeepWhatTheirRecordsCarry)
         EXPECT_EQ(loaded.origSupplierName, written.supplierName);
         EXPECT_EQ(loaded.origPayerAbn, written.payerAbn);
         EXPECT_EQ(loaded.origSoftware, QString::fromLatin1(kSoftwareProductName));
+    }
+}
+
+// One payee of each type as the loaders give them back: texts trimmed,
+// suburbs and countries upper-case, each a value its record carries.
+CCards typedPayee(qint32 id, const QString& type, int year)
+{
+    CCards p = inbPayee(id, QString(), year);
+    p.payeeType = type;
+    p.incomeType.clear();
+    p.surname = QStringLiteral("%1 Payee").arg(type);
+    // Members only INB writes.
+    p.gross = 0;
+    p.totalAllow = p.lumpB = p.lumpE = p.giving = p.unionFees = p.exemptForeign = p.annuity = 0;
+    p.cdep = p.rfbt = p.resc = p.lumpA = p.lumpD = 0;
+    p.lumpAType.clear();
+    p.fbtExempt.clear();
+    return p;
+}
+
+Report everyTypeReport(int year)
+{
+    Report r = reportOf(year);
+    CCards inb = inbPayee(9, QStringLiteral("Salary or Wages"), year);
+    r.payees[inb.payeeId] = inb;
+
+    CCards etp = typedPayee(3, QStringLiteral("ETP"), year);
+    etp.startDay = etp.startMonth = etp.startYear = etp.endDay = etp.endMonth = etp.endYear = QString();
+    etp.paymentDay = QStringLiteral("15");
+    etp.paymentMonth = QStringLiteral("03");
+    etp.paymentYear = QString::number(year);
+    etp.taxable = 3000;
+    etp.taxFree = 400;
+    etp.etpPaymentType = QStringLiteral("R");
+    r.payees[etp.payeeId] = etp;
+
+    CCards voluntary = typedPayee(1, QStringLiteral("BUS"), year);
+    voluntary.busPaymentType = QStringLiteral("Voluntary Agreement");
+    voluntary.tfn = QStringLiteral("000000000"); // as the form stores it
+    voluntary.abn = QStringLiteral("53004085616");
+    voluntary.gross = 4000;
+    voluntary.resc = 12;
+    r.payees[voluntary.payeeId] = voluntary;
+
+    CCards labourHire = typedPayee(5, QStringLiteral("BUS"), year);
+    labourHire.busPaymentType = QStringLiteral("Labour Hire");
+    labourHire.abn = QStringLiteral("00000000000");
+    labourHire.gross = 4100;
+    labourHire.origAmended = QStringLiteral("O");
+    r.payees[labourHire.payeeId] = labourHire;
+
+    CCards fei = typedPayee(2, QStringLiteral("FEI"), year);
+    fei.incomeType = QStringLiteral("JPDA Income");
+    fei.cdep = 55;
+    fei.gross = 6000;
+    fei.lumpA = 13;
+    fei.lumpD = 14;
+    fei.lumpE = 15;
+    fei.lumpAType = QStringLiteral("T");
+    fei.rfbt = 16;
+    fei.resc = 17;
+    fei.fbtExempt = year >= 2017 ? QStringLiteral("N") : QStringLiteral(" ");
+    fei.origAmended = QStringLiteral("O"); // before 2017 too
+    r.payees[fei.payeeId] = fei;
+
+    CCards pen = typedPayee(4, QStringLiteral("PEN"), year);
+    pen.incomeType = QStringLiteral("Superannuation Income Stream");
+    pen.gross = 7000;
+    pen.cdep = 70;
+    pen.allow1 = 71;
+    pen.allow2 = 72;
+    pen.lumpA = 73;
+    pen.lumpB = 74;
+    pen.lumpD = 75;
+    pen.lumpAType = year >= 2018 ? QStringLiteral("Y") : QString();
+    r.payees[pen.payeeId] = pen;
+
+    CCards sls = typedPayee(8, QStringLiteral("SLS"), year);
+    sls.startDay = sls.startMonth = sls.startYear = sls.endDay = sls.endMonth = sls.endYear = QString();
+    sls.paymentDay = QStringLiteral("15");
+    sls.paymentMonth = QStringLiteral("03");
+    sls.paymentYear = QString::number(year);
+    sls.taxable = 8000;
+    sls.other1 = 80;
+    sls.taxFree = 81;
+    sls.etpPaymentType = QStringLiteral("Y");
+    sls.spare1 = QStringLiteral("N/A"); // written blank, read back as "N/A"
+    r.payees[sls.payeeId] = sls;
+
+    CCards das = typedPayee(6, QStringLiteral("DAS"), year);
+    das.dobDay = das.dobMonth = das.dobYear = QString();
+    das.startDay = das.startMonth = das.startYear = das.endDay = das.endMonth = das.endYear = QString();
+    das.paymentDay = QStringLiteral("15");
+    das.paymentMonth = QStringLiteral("03");
+    das.paymentYear = QString::number(year);
+    das.taxable = 9000;
+    das.other1 = 90;
+    das.taxFree = 91;
+    r.payees[das.payeeId] = das;
+    return r;
+}
+
+TEST(WriterAgreement, EveryTypeWrittenAndReadBackKeepsWhatItsRecordCarries)
+{
+    for (const int year : { 2016, 2017, 2018 }) {
+        SCOPED_TRACE(year);
+        const Report written = everyTypeReport(year);
+        const LodgementBuild build = BuildLodgement(written);
+        ASSERT_EQ(build.outcome, LodgementBuild::Outcome::Built) << build.refusal.toStdString();
+
+        Report loaded;
+        ScriptedUi ui;
+        ASSERT_TRUE(LoadLodgementFile(loaded, ui, build.fileText));
+        // The writer's grouped order: INB, ETP, BUS, FEI, PEN, SLS, DAS, each in ascending ID.
+        const qint32 writtenIds[] = { 9, 3, 1, 5, 2, 4, 8, 6 };
+        ASSERT_EQ(loaded.payees.size(), std::size(writtenIds));
+        qint32 id = 0;
+        for (const qint32 writtenId : writtenIds) {
+            ++id;
+            CCards expected = written.payees.at(writtenId);
+            SCOPED_TRACE(expected.payeeType.toStdString());
+            const CCards& back = loaded.payees.at(id);
+            expected.payeeId = id;
+            expected.dataSource = expected.payeeType == u"FEI"
+                ? QStringLiteral("Loaded from existing VESK.A01 or EMPDUPE file")
+                : kLoadedDataSource;
+            const PayeeType type = expected.payeeType == u"INB" ? PayeeType::INB
+                : expected.payeeType == u"ETP"                  ? PayeeType::ETP
+                : expected.payeeType == u"BUS"                  ? PayeeType::BUS
+                : expected.payeeType == u"FEI"                  ? PayeeType::FEI
+                : expected.payeeType == u"PEN"                  ? PayeeType::PEN
+                : expected.payeeType == u"SLS"                  ? PayeeType::SLS
+                                                                : PayeeType::DAS;
+            expectSameCarriedMembers(back, expected, payeeRecordLayout(type, year));
+            EXPECT_TRUE(back == expected);
+        }
+        EXPECT_EQ(ui.texts(), (QStringList { kLodgementFileLoaded, kFeiPayeesLoaded }));
     }
 }
 
