@@ -275,7 +275,7 @@ TEST_F(PayeeLoaders, FeiFields)
     EXPECT_EQ(p.startYear, u"2017");
     EXPECT_EQ(p.endMonth, u"06");
     EXPECT_EQ(p.taxWithheld, 600);
-    EXPECT_EQ(p.cdep, 55);
+    EXPECT_EQ(p.foreignTaxPaid(), 55);
     EXPECT_EQ(p.gross, 6000);
     EXPECT_EQ(p.lumpA, 13);
     EXPECT_EQ(p.lumpD, 14);
@@ -363,14 +363,14 @@ TEST_F(PayeeLoaders, PenAmountsLandInTheirMembers)
     EXPECT_EQ(p.startDay, u"01");
     EXPECT_EQ(p.endYear, u"2018");
     EXPECT_EQ(p.taxWithheld, 700);
-    EXPECT_EQ(p.gross, 7000);
-    EXPECT_EQ(p.cdep, 70);
-    EXPECT_EQ(p.allow1, 71);
-    EXPECT_EQ(p.allow2, 72);
-    EXPECT_EQ(p.lumpA, 73);
-    EXPECT_EQ(p.lumpB, 74);
-    EXPECT_EQ(p.lumpD, 75);
-    EXPECT_EQ(p.lumpAType, u"Y");
+    EXPECT_EQ(p.taxedElement(), 7000);
+    EXPECT_EQ(p.untaxedElement(), 70);
+    EXPECT_EQ(p.taxFreeComponent(), 71);
+    EXPECT_EQ(p.taxOffset(), 72);
+    EXPECT_EQ(p.arrearsTaxedElement(), 73);
+    EXPECT_EQ(p.arrearsUntaxedElement(), 74);
+    EXPECT_EQ(p.arrearsTaxFree(), 75);
+    EXPECT_EQ(p.reversionaryIndicator(), u"Y");
     EXPECT_EQ(p.origAmended, u"O");
     EXPECT_EQ(p.abn, u"");
     EXPECT_EQ(p.paymentDay, u"");
@@ -378,9 +378,9 @@ TEST_F(PayeeLoaders, PenAmountsLandInTheirMembers)
     EXPECT_EQ(p.resc, 0);
 
     const CCards& only = load(payeeRecord("DPEN", { { 254, "00000099" } }));
-    EXPECT_EQ(only.allow1, 99);
-    EXPECT_EQ(only.gross + only.cdep + only.allow2 + only.lumpA
-            + only.lumpB + only.lumpD + only.taxWithheld,
+    EXPECT_EQ(only.taxFreeComponent(), 99);
+    EXPECT_EQ(only.taxedElement() + only.untaxedElement() + only.taxOffset() + only.arrearsTaxedElement()
+            + only.arrearsUntaxedElement() + only.arrearsTaxFree() + only.taxWithheld,
         0);
 }
 
@@ -399,7 +399,7 @@ TEST_F(PayeeLoaders, PenIndicatorsByYear)
     };
     for (const Case& c : cases) {
         const CCards& p = load(penRecord(c.at294, c.at295), 130, c.year);
-        EXPECT_EQ(p.lumpAType, c.reversionary) << c.year << c.at294.constData();
+        EXPECT_EQ(p.reversionaryIndicator(), c.reversionary) << c.year << c.at294.constData();
         EXPECT_EQ(p.origAmended, c.amend) << c.year << c.at294.constData();
     }
 }
@@ -432,8 +432,8 @@ TEST_F(PayeeLoaders, SlsAmountsByVersion)
     EXPECT_EQ(p.taxable, 8000);
     EXPECT_EQ(p.other1, 80);
     EXPECT_EQ(p.taxFree, 81);
-    EXPECT_EQ(p.etpPaymentType, u"Y");
-    EXPECT_EQ(p.spare1, u"Trustee of Deceased Estate");
+    EXPECT_EQ(p.deathBenefit(), u"Y");
+    EXPECT_EQ(p.deathBenefitRecipient(), u"Trustee of Deceased Estate");
     EXPECT_EQ(p.origAmended, u"A");
     EXPECT_EQ(p.gross, 0);
     EXPECT_EQ(p.startDay, u"");
@@ -444,8 +444,8 @@ TEST_F(PayeeLoaders, SlsAmountsByVersion)
     EXPECT_EQ(old.taxable, 0);
     EXPECT_EQ(old.other1, 0);
     EXPECT_EQ(old.taxFree, 0);
-    EXPECT_EQ(old.etpPaymentType, u"Y");
-    EXPECT_EQ(old.spare1, u"Trustee of Deceased Estate");
+    EXPECT_EQ(old.deathBenefit(), u"Y");
+    EXPECT_EQ(old.deathBenefitRecipient(), u"Trustee of Deceased Estate");
     EXPECT_EQ(old.origAmended, u"A");
     EXPECT_EQ(takeMessages(), QStringList { ComponentsWarning(old.payeeId) });
 
@@ -465,7 +465,7 @@ TEST_F(PayeeLoaders, SlsTypeOfDeathBenefit)
         { "X", "X" },
     };
     for (const auto& [code, recipient] : cases)
-        EXPECT_EQ(load(slsRecord(code)).spare1, recipient) << code.constData();
+        EXPECT_EQ(load(slsRecord(code)).deathBenefitRecipient(), recipient) << code.constData();
 }
 
 // ---- DAS ----

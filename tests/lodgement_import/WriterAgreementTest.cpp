@@ -259,7 +259,7 @@ Report everyTypeReport(int year)
 
     CCards fei = typedPayee(2, QStringLiteral("FEI"), year);
     fei.incomeType = QStringLiteral("JPDA Income");
-    fei.cdep = 55;
+    fei.foreignTaxPaid() = 55;
     fei.gross = 6000;
     fei.lumpA = 13;
     fei.lumpD = 14;
@@ -273,14 +273,14 @@ Report everyTypeReport(int year)
 
     CCards pen = typedPayee(4, QStringLiteral("PEN"), year);
     pen.incomeType = QStringLiteral("Superannuation Income Stream");
-    pen.gross = 7000;
-    pen.cdep = 70;
-    pen.allow1 = 71;
-    pen.allow2 = 72;
-    pen.lumpA = 73;
-    pen.lumpB = 74;
-    pen.lumpD = 75;
-    pen.lumpAType = year >= 2018 ? QStringLiteral("Y") : QString();
+    pen.taxedElement() = 7000;
+    pen.untaxedElement() = 70;
+    pen.taxFreeComponent() = 71;
+    pen.taxOffset() = 72;
+    pen.arrearsTaxedElement() = 73;
+    pen.arrearsUntaxedElement() = 74;
+    pen.arrearsTaxFree() = 75;
+    pen.reversionaryIndicator() = year >= 2018 ? QStringLiteral("Y") : QString();
     r.payees[pen.payeeId] = pen;
 
     CCards sls = typedPayee(8, QStringLiteral("SLS"), year);
@@ -291,8 +291,8 @@ Report everyTypeReport(int year)
     sls.taxable = 8000;
     sls.other1 = 80;
     sls.taxFree = 81;
-    sls.etpPaymentType = QStringLiteral("Y");
-    sls.spare1 = QStringLiteral("N/A"); // written blank, read back as "N/A"
+    sls.deathBenefit() = QStringLiteral("Y");
+    sls.deathBenefitRecipient() = QStringLiteral("N/A"); // written blank, read back as "N/A"
     r.payees[sls.payeeId] = sls;
 
     CCards das = typedPayee(6, QStringLiteral("DAS"), year);
