@@ -137,6 +137,33 @@ void BM_ImportMixedFile(benchmark::State& state)
     readFile(state, lodgementFile(int(state.range(0)), {"INB", "ETP", "BUS", "FEI", "PEN", "SLS", "DAS"}));
 }
 
+// The whole command: the file read through the file layer, then loaded.
+void BM_LoadA01Command(benchmark::State& state)
+{
+    const QByteArray file = lodgementFile(int(state.range(0)), {"INB"});
+    QTemporaryDir dir;
+    LocalFileSystem files;
+    BenchUi ui;
+    ui.input = dir.filePath(QStringLiteral("VESK2018.A01"));
+    if (!files.writeWhole(ui.input, file).ok())
+        state.SkipWithError("could not write the file");
+    qint64 loaded = 0;
+    for (auto _ : state) {
+        AppContext context(ui, files);
+        OnBnClickedLoadA01(context);
+        state.PauseTiming();
+        loaded = qint64(context.report().payees.size());
+        if (ui.lastMessage != kLodgementFileLoaded)
+            state.SkipWithError(ui.lastMessage.toStdString().c_str());
+        state.ResumeTiming();
+    }
+    if (loaded != state.range(0))
+        state.SkipWithError("not every payee was loaded");
+    state.counters["file_MB"] = double(file.size()) / 1e6;
+    state.counters["payees"] = double(loaded);
+    state.SetComplexityN(state.range(0));
+}
+
 // The CR/LF tool on a file with CR LF after every record: read, copy without them, write.
 void BM_RemoveLineBreaks(benchmark::State& state)
 {
@@ -171,6 +198,7 @@ void BM_RemoveLineBreaks(benchmark::State& state)
 
 BENCHMARK(BM_ImportInbFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_ImportMixedFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_LoadA01Command)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_RemoveLineBreaks)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 BENCHMARK_MAIN();
