@@ -305,4 +305,36 @@ TEST_F(LodgementReader, IntoAReportHoldingPayeesRecordsTakeTheNextFreeIds)
     EXPECT_EQ(report.highestPayeeId, 7);
 }
 
+// ---- Damaged files ----
+
+TEST_F(LodgementReader, TruncatedOrDamagedFilesNeverWriteOverAPayee)
+{
+    const QByteArray good = fixture::file({ dinb("One"), payeeRecord("DFEI", { { 24, "Two" } }), dinb("Three") });
+    CCards kept;
+    kept.payeeId = 2;
+    kept.surname = QStringLiteral("Kept");
+    QList<QByteArray> damaged;
+    for (qsizetype length = 0; length < good.size(); length += 53)
+        damaged << good.left(length);
+    quint32 seed = 12345;
+    for (int i = 0; i < 200; ++i) {
+        QByteArray bytes = good;
+        for (int flips = 0; flips < 8; ++flips) {
+            seed = seed * 1103515245u + 12345u;
+            bytes[qsizetype(seed % quint32(bytes.size()))] = char(seed >> 24);
+        }
+        damaged << bytes;
+    }
+    for (const QByteArray& bytes : damaged) {
+        report = Report {};
+        report.payees[2] = kept;
+        report.highestPayeeId = 2;
+        ui.messages.clear();
+        load(bytes);
+        EXPECT_TRUE(report.payees.at(2) == kept);
+        EXPECT_LE(report.payees.size(), 5u); // the kept payee and at most one per record
+        EXPECT_FALSE(ui.messages.empty());
+    }
+}
+
 } // namespace
