@@ -9,13 +9,13 @@
 QString PayeeFormClass(const QString& typeText)
 {
     static const std::array<std::pair<QString, QString>, 7> forms { {
-        {QStringLiteral("INB"), QStringLiteral("CPayeeINB")},
-        {QStringLiteral("BUS"), QStringLiteral("CPayeeBus1")},
-        {QStringLiteral("ETP"), QStringLiteral("CPayeeETP")},
-        {QStringLiteral("FEI"), QStringLiteral("CPayeeFEI")},
-        {QStringLiteral("PEN"), QStringLiteral("CPayeePEN")},
-        {QStringLiteral("SLS"), QStringLiteral("CPayeeSLS")},
-        {QStringLiteral("DAS"), QStringLiteral("CPayeeDAS")},
+        { QStringLiteral("INB"), QStringLiteral("CPayeeINB") },
+        { QStringLiteral("BUS"), QStringLiteral("CPayeeBus1") },
+        { QStringLiteral("ETP"), QStringLiteral("CPayeeETP") },
+        { QStringLiteral("FEI"), QStringLiteral("CPayeeFEI") },
+        { QStringLiteral("PEN"), QStringLiteral("CPayeePEN") },
+        { QStringLiteral("SLS"), QStringLiteral("CPayeeSLS") },
+        { QStringLiteral("DAS"), QStringLiteral("CPayeeDAS") },
     } };
     for (const auto& [type, form] : forms) {
         if (typeText == type)

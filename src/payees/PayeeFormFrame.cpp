@@ -9,7 +9,8 @@
 #include <algorithm>
 #include <exception>
 
-namespace {
+namespace
+{
 
 const QString kCorrectAndSave = QStringLiteral("Please correct all highlighted entries and press Save again.");
 const QString kIdRequired = QStringLiteral("You must provide a unique Payee ID number.");
@@ -57,18 +58,22 @@ QString PayeeFormTitle(PayeeType type, const QString& reportYear)
         + reportYear;
 }
 
-PayeeFormFrame::PayeeFormFrame(AppContext& context, const PayeeTypeRules& type) : m_context(context), m_type(type) {}
+PayeeFormFrame::PayeeFormFrame(AppContext& context, const PayeeTypeRules& type)
+    : m_context(context)
+    , m_type(type)
+{
+}
 
 bool PayeeFormFrame::hasError(PayeeField field) const
 {
     return std::any_of(m_findings.begin(), m_findings.end(),
-                       [field](const Finding& f) { return f.field == field && f.kind == FindingKind::Error; });
+        [field](const Finding& f) { return f.field == field && f.kind == FindingKind::Error; });
 }
 
 bool PayeeFormFrame::hasWarning(PayeeField field) const
 {
     return std::any_of(m_findings.begin(), m_findings.end(),
-                       [field](const Finding& f) { return f.field == field && isWarning(f.kind); });
+        [field](const Finding& f) { return f.field == field && isWarning(f.kind); });
 }
 
 void PayeeFormFrame::OnInitDialog()
@@ -147,10 +152,10 @@ bool PayeeFormFrame::validate(qint32& id, CCards& working)
 
     const std::optional<qint32> typedId = rules::readEditNumber(payeeIdText);
     if (!typedId || payeeIdText.size() > 9)
-        m_findings.push_back({PayeeField::PayeeId, FindingKind::Error});
+        m_findings.push_back({ PayeeField::PayeeId, FindingKind::Error });
     id = m_adding ? typedId.value_or(0) : m_context.currentPayeeKey;
     for (const PayeeField field : m_unchosen)
-        m_findings.push_back({field, FindingKind::Error});
+        m_findings.push_back({ field, FindingKind::Error });
 
     const RuleSettings settings(RuleMode::Form, m_type.type, report.reportYearNumber, report.a01FileOnly != 0);
     RuleRun run(settings, working, m_context.currentPayee.ignoreWarnings == QLatin1String("Yes"), &numberTexts);
@@ -166,8 +171,8 @@ bool PayeeFormFrame::validate(qint32& id, CCards& working)
             ui.message(f.message.toString(), MessageButtons::Ok, MessageIcon::Warning);
     }
 
-    const auto errors = std::count_if(m_findings.begin(), m_findings.end(),
-                                      [](const Finding& f) { return f.kind == FindingKind::Error; });
+    const auto errors = std::count_if(
+        m_findings.begin(), m_findings.end(), [](const Finding& f) { return f.kind == FindingKind::Error; });
     auto warnings = qsizetype(m_findings.size()) - errors;
     if (ignoreWarningsTicked) {
         warnings = 0;

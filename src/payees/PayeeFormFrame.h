@@ -13,10 +13,10 @@ class AppContext;
 
 // How a stored value chooses an item of a drop-down list.
 enum class ListMatch {
-    Day,   // zero-padded to 2 digits, then exactly
+    Day, // zero-padded to 2 digits, then exactly
     Month, // zero-padded to 2 digits, then exactly
-    Year,  // zero-padded to 4 digits, then exactly
-    Text,  // exactly, ignoring case
+    Year, // zero-padded to 4 digits, then exactly
+    Text, // exactly, ignoring case
 };
 
 // The item a stored value chooses; -1 for none. An empty value chooses
@@ -34,7 +34,8 @@ enum class PayeeSaveOutcome { StayOpen, Stored };
 // the list selection rule. A type's form class derives from it; its dialog
 // copies the controls into `values`, `numberTexts` and `payeeIdText` before
 // Save and shows the markers and visibility flags afterwards.
-class PayeeFormFrame {
+class PayeeFormFrame
+{
 public:
     PayeeFormFrame(AppContext& context, const PayeeTypeRules& type);
     virtual ~PayeeFormFrame() = default;
@@ -56,7 +57,7 @@ public:
     bool hasError(PayeeField field) const;
     bool hasWarning(PayeeField field) const;
 
-    QString& numberText(qint32 CCards::* member) { return numberTexts[cardNumberIndex(member)]; }
+    QString& numberText(qint32 CCards::*member) { return numberTexts[cardNumberIndex(member)]; }
 
     // Loads the current payee (editing) or the new payee's defaults
     // (adding). Types add their own set-up after it.

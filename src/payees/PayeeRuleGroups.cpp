@@ -7,9 +7,11 @@
 #include <bitset>
 #include <limits>
 
-namespace rules {
+namespace rules
+{
 
-namespace {
+namespace
+{
 
 bool isAsciiSpace(QChar c)
 {
@@ -57,9 +59,9 @@ void upper(QString& text)
     }
 }
 
-void mapDash(CCards& card, std::span<QString CCards::* const> lists)
+void mapDash(CCards& card, std::span<QString CCards::*const> lists)
 {
-    for (QString CCards::* const m : lists) {
+    for (QString CCards::*const m : lists) {
         if (card.*m == QLatin1String("-"))
             card.*m = QStringLiteral(" ");
     }
@@ -196,7 +198,7 @@ void birthDate(RuleRun& run, const BirthDatePolicy& policy)
     removeBlanks(c.dobDay);
     removeBlanks(c.dobMonth);
     removeBlanks(c.dobYear);
-    for (QString* part : {&c.dobDay, &c.dobMonth}) {
+    for (QString* part : { &c.dobDay, &c.dobMonth }) {
         if (part->isEmpty() || *part == QLatin1String("0"))
             *part = QStringLiteral("00");
         else if (run.checkMode())
@@ -265,7 +267,7 @@ void normalise(RuleRun& run, const TextCleaning& cleaning)
     } else {
         mapDash(c, cleaning.checkDashLists);
     }
-    for (QString CCards::* const m : cleaning.texts)
+    for (QString CCards::*const m : cleaning.texts)
         clean(c.*m);
     c.tfn = TrimString(c.tfn);
     removeBlanks(c.tfn);
@@ -279,7 +281,7 @@ void normalise(RuleRun& run, const TextCleaning& cleaning)
 
 void placeholders(RuleRun& run, const PlaceholderAmounts& amounts)
 {
-    for (qint32 CCards::* const m : run.formMode() ? amounts.form : amounts.check) {
+    for (qint32 CCards::*const m : run.formMode() ? amounts.form : amounts.check) {
         if (run.card.*m == kNotANumber) {
             run.placeholder();
             return;

@@ -21,7 +21,7 @@
 // The texts a form's number edits hold, read into the record: a text longer
 // than maxLength is an error; a required field must hold a number.
 struct NumberField {
-    qint32 CCards::* member;
+    qint32 CCards::*member;
     int maxLength = 8;
     bool required = false;
 };
@@ -31,10 +31,10 @@ struct NumberField {
 // ABN). The form also upper-cases Suburb, State and Country; the check the
 // Country only. A list that shows "-" for a blank value gets " " back.
 struct TextCleaning {
-    std::span<QString CCards::* const> texts;
+    std::span<QString CCards::*const> texts;
     bool abnBlanks = false;
-    std::span<QString CCards::* const> formDashLists = {};
-    std::span<QString CCards::* const> checkDashLists = {};
+    std::span<QString CCards::*const> formDashLists = {};
+    std::span<QString CCards::*const> checkDashLists = {};
 };
 
 // A birth year bound: none, so many years before the report year, or a
@@ -49,7 +49,7 @@ struct BirthYearBound {
 };
 
 struct BirthDatePolicy {
-    BirthYearBound warnFrom;  // a birth year at or after it is a warning
+    BirthYearBound warnFrom; // a birth year at or after it is a warning
     BirthYearBound errorFrom; // ... an error, which withdraws the warning
     bool refuseLeapDayWithoutYear = false; // 29 February with year "0000"
 };
@@ -60,20 +60,21 @@ struct BirthDateRules {
 };
 
 // The policies the types choose from.
-inline constexpr BirthYearBound kTenYearsBefore{BirthYearBound::BeforeReportYear, 10};
-inline constexpr BirthYearBound kThreeYearsBefore{BirthYearBound::BeforeReportYear, 3};
-inline constexpr BirthDatePolicy kRelativeBirthYears{kTenYearsBefore, kThreeYearsBefore, false};
-inline constexpr BirthDatePolicy kFixedBirthYears{{BirthYearBound::Fixed, 2005}, {BirthYearBound::Fixed, 2013}, true};
+inline constexpr BirthYearBound kTenYearsBefore { BirthYearBound::BeforeReportYear, 10 };
+inline constexpr BirthYearBound kThreeYearsBefore { BirthYearBound::BeforeReportYear, 3 };
+inline constexpr BirthDatePolicy kRelativeBirthYears { kTenYearsBefore, kThreeYearsBefore, false };
+inline constexpr BirthDatePolicy kFixedBirthYears { { BirthYearBound::Fixed, 2005 }, { BirthYearBound::Fixed, 2013 },
+    true };
 
 // The amounts that count as the placeholder 999999, per mode.
 struct PlaceholderAmounts {
-    std::span<qint32 CCards::* const> form;
-    std::span<qint32 CCards::* const> check;
+    std::span<qint32 CCards::*const> form;
+    std::span<qint32 CCards::*const> check;
 };
 
 // One term of an amount sum: a member, divided (toward zero) by divisor.
 struct AmountTerm {
-    qint32 CCards::* member;
+    qint32 CCards::*member;
     int divisor = 1;
 };
 
@@ -85,7 +86,7 @@ struct AmountSum {
 // "Tax withheld above a sum" and "nothing reportable": the first that
 // applies is an amount warning.
 struct TaxAndReportable {
-    AmountSum taxable;    // tax withheld above 0 must not exceed it
+    AmountSum taxable; // tax withheld above 0 must not exceed it
     AmountSum reportable; // with no tax withheld it must not be 0
     QStringView taxAboveMessage;
     QStringView nothingReportableMessage;
@@ -94,7 +95,8 @@ struct TaxAndReportable {
 // ---------------------------------------------------------------------------
 // Helpers the groups are made of.
 
-namespace rules {
+namespace rules
+{
 
 // True when CheckTextChars finds a character outside the name and address
 // set (looked up in a table made once from it).
@@ -155,28 +157,23 @@ void paymentDate(RuleRun& run);
 void amountRange(RuleRun& run);
 
 // Fields: a std::array of NumberField.
-template <const auto& Fields>
-void readNumbersOf(RuleRun& run)
+template <const auto& Fields> void readNumbersOf(RuleRun& run)
 {
     readNumbers(run, Fields);
 }
-template <const TextCleaning& Cleaning>
-void normaliseTexts(RuleRun& run)
+template <const TextCleaning& Cleaning> void normaliseTexts(RuleRun& run)
 {
     normalise(run, Cleaning);
 }
-template <const BirthDateRules& Rules>
-void birthDateOf(RuleRun& run)
+template <const BirthDateRules& Rules> void birthDateOf(RuleRun& run)
 {
     birthDate(run, run.formMode() ? Rules.form : Rules.check);
 }
-template <const PlaceholderAmounts& Amounts>
-void placeholdersOf(RuleRun& run)
+template <const PlaceholderAmounts& Amounts> void placeholdersOf(RuleRun& run)
 {
     placeholders(run, Amounts);
 }
-template <const TaxAndReportable& Spec>
-void taxAndReportableOf(RuleRun& run)
+template <const TaxAndReportable& Spec> void taxAndReportableOf(RuleRun& run)
 {
     taxAndReportable(run, Spec);
 }

@@ -18,7 +18,7 @@ void RuleRun::report(PayeeField field, FindingKind kind, QStringView message)
     if (settings.mode == RuleMode::Check)
         m_failed = true;
     else
-        m_findings.push_back({field, kind, message});
+        m_findings.push_back({ field, kind, message });
 }
 
 void RuleRun::error(PayeeField field)

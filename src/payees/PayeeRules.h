@@ -27,9 +27,9 @@ enum class RuleMode { Form, Check };
 
 enum class FindingKind {
     Error,
-    FieldWarning,  // tested whatever the flag holds; the tick discounts it
+    FieldWarning, // tested whatever the flag holds; the tick discounts it
     AmountWarning, // tested only while the flag is not "Yes"; has a message
-    Placeholder,   // an amount of 999999: a warning on the form, a failure in a check
+    Placeholder, // an amount of 999999: a warning on the form, a failure in a check
 };
 
 struct Finding {
@@ -50,7 +50,7 @@ struct RuleSettings {
     int reportYear;
     bool a01FileOnly;
     QDate yearStart; // 1 July of the year before the report year
-    QDate yearEnd;   // 30 June of the report year
+    QDate yearEnd; // 30 June of the report year
     RecordLayout layout; // the type's lodgement record in that year
 };
 
@@ -59,10 +59,14 @@ using NumberTexts = std::array<QString, kCardNumbers.size()>;
 
 // One run of a rule list over one record. Rules read and normalise `card`
 // and report what they find here.
-class RuleRun {
+class RuleRun
+{
 public:
     RuleRun(const RuleSettings& settings, CCards& card, bool ignoreWarnings, const NumberTexts* numberTexts = nullptr)
-        : card(card), settings(settings), m_ignoreWarnings(ignoreWarnings), m_numberTexts(numberTexts)
+        : card(card)
+        , settings(settings)
+        , m_ignoreWarnings(ignoreWarnings)
+        , m_numberTexts(numberTexts)
     {
     }
 
@@ -105,11 +109,11 @@ struct PayeeRule {
 
 constexpr PayeeRule formOnly(void (*run)(RuleRun&))
 {
-    return {run, RuleScope::FormOnly};
+    return { run, RuleScope::FormOnly };
 }
 constexpr PayeeRule checkOnly(void (*run)(RuleRun&))
 {
-    return {run, RuleScope::CheckOnly};
+    return { run, RuleScope::CheckOnly };
 }
 
 // Runs the rules in order; in check mode up to the first failure. A date
@@ -119,16 +123,16 @@ void RunPayeeRules(std::span<const PayeeRule> rules, RuleRun& run);
 
 // A number member or a text member of a record.
 struct CardMember {
-    QString CCards::* text = nullptr;
-    qint32 CCards::* number = nullptr;
+    QString CCards::*text = nullptr;
+    qint32 CCards::*number = nullptr;
 };
-constexpr CardMember member(QString CCards::* text)
+constexpr CardMember member(QString CCards::*text)
 {
-    return {text, nullptr};
+    return { text, nullptr };
 }
-constexpr CardMember member(qint32 CCards::* number)
+constexpr CardMember member(qint32 CCards::*number)
 {
-    return {nullptr, number};
+    return { nullptr, number };
 }
 
 // What a type is to the engine: its rules and the members its record keeps.
