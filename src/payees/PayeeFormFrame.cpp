@@ -5,6 +5,7 @@
 #include "report/AppContext.h"
 #include "report/FieldHelpers.h"
 #include "report/PayeeIds.h"
+#include "widgets/Scale.h"
 
 #include <algorithm>
 #include <exception>
@@ -56,6 +57,15 @@ QString PayeeFormTitle(PayeeType type, const QString& reportYear)
 {
     return QStringLiteral("Payee Details - %1 Payment Summary - Year ended 30 June ").arg(payeeTypeCode(type))
         + reportYear;
+}
+
+QRect TallFormPlacement(QSize window, QSize screen, int dotsPerInch)
+{
+    if (ScalePercent(dotsPerInch > 0 ? dotsPerInch : 96) > 135)
+        window.setHeight(window.height() - 100);
+    const int x = (screen.width() - window.width()) / 2;
+    const int y = (screen.height() - window.height()) / 2 + 25;
+    return { QPoint(x, y), window };
 }
 
 PayeeFormFrame::PayeeFormFrame(AppContext& context, const PayeeTypeRules& type)

@@ -4,6 +4,8 @@
 #include "payees/PayeeRules.h"
 #include "report/CCards.h"
 
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +27,10 @@ int MatchListItem(const QStringList& items, const QString& stored, ListMatch how
 
 // "Payee Details - INB Payment Summary - Year ended 30 June 2019".
 QString PayeeFormTitle(PayeeType type, const QString& reportYear);
+
+// Where a tall form is shown: on a screen scaled above 135 % it is made 100
+// pixels shorter; it is centred across and sits 25 pixels below the middle.
+QRect TallFormPlacement(QSize window, QSize screen, int dotsPerInch);
 
 // How a Save left the form.
 enum class PayeeSaveOutcome { StayOpen, Stored };

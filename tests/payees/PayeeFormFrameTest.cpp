@@ -396,4 +396,13 @@ TEST_F(FrameFixture, AStoredValueNoItemOffersIsAnErrorUntilTheUserChooses)
     EXPECT_EQ(form.OnBnClickedSave(), PayeeSaveOutcome::Stored);
 }
 
+TEST(TallFormPlacement, ShorterOnAScaledScreenAndBelowTheMiddle)
+{
+    // 144 dpi is 150 %: 100 pixels shorter, centred 25 pixels below the middle.
+    EXPECT_EQ(TallFormPlacement(QSize(800, 900), QSize(1920, 1080), 144), QRect(560, 165, 800, 800));
+    EXPECT_EQ(TallFormPlacement(QSize(800, 900), QSize(1920, 1080), 96), QRect(560, 115, 800, 900));
+    EXPECT_EQ(TallFormPlacement(QSize(800, 900), QSize(1920, 1080), 129).height(), 900); // 134 %
+    EXPECT_EQ(TallFormPlacement(QSize(800, 900), QSize(1920, 1080), 0).height(), 900); // no screen context
+}
+
 } // namespace
