@@ -25,8 +25,7 @@ struct KnownWritable {
 // What outlives a report: the preferences, the Payer List, the remembered
 // sort, the program's version and web addresses. It owns the open report
 // and hands both to whoever needs them.
-class AppContext
-{
+class AppContext {
 public:
     AppContext(UserInterface& ui, FileSystem& files);
     ~AppContext();
