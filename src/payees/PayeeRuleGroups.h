@@ -63,6 +63,7 @@ struct BirthDateRules {
 inline constexpr BirthYearBound kTenYearsBefore { BirthYearBound::BeforeReportYear, 10 };
 inline constexpr BirthYearBound kThreeYearsBefore { BirthYearBound::BeforeReportYear, 3 };
 inline constexpr BirthDatePolicy kRelativeBirthYears { kTenYearsBefore, kThreeYearsBefore, false };
+inline constexpr BirthDatePolicy kRelativeBirthYearWarning { kTenYearsBefore, {}, false };
 inline constexpr BirthDatePolicy kFixedBirthYears { { BirthYearBound::Fixed, 2005 }, { BirthYearBound::Fixed, 2013 },
     true };
 
