@@ -12,7 +12,7 @@
 // The rule groups every payee type shares. A group without parameters is a
 // plain function (`rules::tfn`); a group that takes a type's data is a
 // template over a reference to that data, so a rule list names it once,
-// at no cost per call (`&rules::birthDate<kInbBirthDate>`). A type's own
+// at no cost per call (`&rules::birthDateOf<kInbBirthDate>`). A type's own
 // rule may also call a group's function directly.
 
 // ---------------------------------------------------------------------------
@@ -48,6 +48,7 @@ struct BirthYearBound {
     constexpr int from(int reportYear) const { return kind == Fixed ? years : reportYear - years; }
 };
 
+// A birth year from 1 to 1900 is a warning under every policy.
 struct BirthDatePolicy {
     BirthYearBound warnFrom; // a birth year at or after it is a warning
     BirthYearBound errorFrom; // ... an error, which withdraws the warning
