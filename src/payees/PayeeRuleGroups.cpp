@@ -19,15 +19,6 @@ bool isAsciiSpace(QChar c)
     return u == u' ' || u == u'\t' || u == u'\n' || u == u'\v' || u == u'\f' || u == u'\r';
 }
 
-bool allDigits(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
 // The value of a text of digits only (no more than four of them here).
 int digitsValue(const QString& text)
 {
@@ -174,8 +165,9 @@ QDate financialYearDate(RuleRun& run, QString& day, QString& month, QString& yea
     if (year.isEmpty())
         year = QStringLiteral("0000");
 
-    bool bad = day.size() > 2 || month.size() > 2 || year.size() > 4 || !allDigits(day) || !allDigits(month)
-        || !allDigits(year);
+    // No part is empty by now, so IsDigits judges each one.
+    bool bad = day.size() > 2 || month.size() > 2 || year.size() > 4 || !IsDigits(day) || !IsDigits(month)
+        || !IsDigits(year);
     QDate date;
     if (!bad) {
         const int d = digitsValue(day);
@@ -211,7 +203,7 @@ void birthDate(RuleRun& run, const BirthDatePolicy& policy)
 
     // A part too long for the lodgement file, or not digits, does not convert.
     const auto value = [](const QString& part, int width) {
-        return part.size() <= width && allDigits(part) ? digitsValue(part) : -1;
+        return part.size() <= width && IsDigits(part) ? digitsValue(part) : -1;
     };
     const int day = value(c.dobDay, 2);
     const int month = value(c.dobMonth, 2);
