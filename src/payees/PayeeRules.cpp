@@ -1,5 +1,7 @@
 #include "payees/PayeeRules.h"
 
+#include "report/AppContext.h"
+
 #include <exception>
 
 RuleSettings::RuleSettings(RuleMode mode, PayeeType type, int reportYear, bool a01FileOnly)
@@ -92,6 +94,18 @@ bool CheckPayeeRecord(const PayeeTypeRules& type, qint32 id, CCards& record, con
     }
     record = StorePayeeRecord(type, working, id, record.ignoreWarnings);
     return true;
+}
+
+void RunPayeeCheck(AppContext& context, const PayeeTypeRules& type, qint32 id)
+{
+    Report& report = context.report();
+    const auto found = report.payees.find(id);
+    if (found == report.payees.end())
+        return;
+    const RuleSettings settings(RuleMode::Check, type.type, report.reportYearNumber, report.a01FileOnly != 0);
+    if (!CheckPayeeRecord(type, id, found->second, settings))
+        ++context.checkErrorCount;
+    context.document.SetModifiedFlag(true);
 }
 
 std::optional<PayeeType> PayeeTypeFromCode(const QString& code)

@@ -13,6 +13,8 @@
 #include <span>
 #include <vector>
 
+class AppContext;
+
 // The payee rule engine. Each payee type has one ordered list of rules that
 // serves both its form's Save and its check:
 // - form mode runs every rule and collects every finding, for the markers;
@@ -153,6 +155,12 @@ CCards StorePayeeRecord(const PayeeTypeRules& type, const CCards& working, qint3
 // from its normalised values with Checked "Yes" (its ignore flag kept); on
 // a failure only Checked becomes "Error". True when it passed.
 bool CheckPayeeRecord(const PayeeTypeRules& type, qint32 id, CCards& record, const RuleSettings& settings);
+
+// The check of payee `id` as Check All calls it: a type's check is this with
+// its rules. An "Error" counts one more in the context's checkErrorCount;
+// either outcome marks the report modified. An ID not in the report is
+// left alone.
+void RunPayeeCheck(AppContext& context, const PayeeTypeRules& type, qint32 id);
 
 // "INB" .. "DAS", exactly as stored; nothing for any other text.
 std::optional<PayeeType> PayeeTypeFromCode(const QString& code);

@@ -161,6 +161,30 @@ TEST(CheckPayeeRecord, ADateThatCannotBeBuiltFailsTheRecord)
     EXPECT_EQ(record.checked, QStringLiteral("Error"));
 }
 
+TEST(RunPayeeCheck, CountsAnErrorAndMarksTheReportEitherWay)
+{
+    PayeeWorld w;
+    w.report().payees[1] = passingTestPayee();
+    CCards failing = passingTestPayee();
+    failing.surname.clear();
+    w.report().payees[2] = failing;
+
+    RunPayeeCheck(w.context, testtype::kType, 1);
+    EXPECT_EQ(w.report().payees.at(1).checked, QStringLiteral("Yes"));
+    EXPECT_EQ(w.context.checkErrorCount, 0);
+    EXPECT_TRUE(w.context.document.IsModified());
+
+    w.context.document.SetModifiedFlag(false);
+    RunPayeeCheck(w.context, testtype::kType, 2);
+    EXPECT_EQ(w.report().payees.at(2).checked, QStringLiteral("Error"));
+    EXPECT_EQ(w.context.checkErrorCount, 1);
+    EXPECT_TRUE(w.context.document.IsModified());
+
+    RunPayeeCheck(w.context, testtype::kType, 3); // no such payee: nothing made
+    EXPECT_FALSE(w.report().payees.contains(3));
+    EXPECT_EQ(w.context.checkErrorCount, 1);
+}
+
 TEST(PayeeTypeFromCode, ExactTypeTextsOnly)
 {
     EXPECT_EQ(PayeeTypeFromCode(QStringLiteral("PEN")), PayeeType::PEN);
