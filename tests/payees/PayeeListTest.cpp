@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 #include "report/AppContext.h"
 #include "report/FieldHelpers.h"
+#include "support/ListColumn.h"
 #include "support/ScriptedUi.h"
 #include "widgets/SortListModel.h"
 
@@ -79,13 +80,7 @@ protected:
         form.open();
     }
 
-    QStringList column(int c) const
-    {
-        QStringList texts;
-        for (int row = 0; row < list.rowCount(); ++row)
-            texts << list.rowText(row, c);
-        return texts;
-    }
+    QStringList column(int c) const { return columnTexts(list, c); }
 
     ScriptedUi ui;
     LocalFileSystem files;

@@ -6,6 +6,7 @@
 #include "report/AppContext.h"
 #include "shell/ReportCommands.h"
 #include "shell/dialogs/CMainFrame.h"
+#include "support/ListColumn.h"
 #include "support/ScriptedUi.h"
 #include "support/TestProfile.h"
 #include "widgets/CSortListCtrl.h"
@@ -48,13 +49,7 @@ protected:
         return widget;
     }
 
-    static QStringList column(const CSortListCtrl& list, int c)
-    {
-        QStringList texts;
-        for (int row = 0; row < list.rowCount(); ++row)
-            texts << list.rowText(row, c);
-        return texts;
-    }
+    static QStringList column(const CSortListCtrl& list, int c) { return columnTexts(list, c); }
 
     TestProfile profile;
     ScriptedUi ui;

@@ -4,6 +4,7 @@
 #include "report/AppContext.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
+#include "support/ListColumn.h"
 #include "support/ScriptedUi.h"
 #include "support/TestProfile.h"
 
@@ -220,13 +221,7 @@ protected:
         model.fillRows({{"10", "Brown"}, {"9", "Adams"}, {"200", "Chen"}});
     }
 
-    QStringList column(int c) const
-    {
-        QStringList texts;
-        for (int row = 0; row < model.rowCount(); ++row)
-            texts << model.rowText(row, c);
-        return texts;
-    }
+    QStringList column(int c) const { return columnTexts(model, c); }
 
     ScriptedUi ui;
     LocalFileSystem files;
