@@ -6,7 +6,7 @@
 class AppContext;
 class QtUserInterface;
 
-// Registers the payee dialogs ("CPayeeList") with the user interface. Check
+// Registers the payee dialogs ("CPayeeList", "Totals") with the user interface. Check
 // All and the imports call services, Single Payment Summary calls pdf; both
 // do nothing until the application hands over the real ones.
 void registerPayeeDialogs(QtUserInterface& ui, AppContext& context, PayeeServices& services = noPayeeServices(),
