@@ -294,12 +294,12 @@ TEST_F(PayeeList, DeleteOfARowWhoseIdDoesNotConvertErasesNothing)
 {
     threePayees();
     // Read as the "not a number" value, it would have erased payee 999999.
-    list.fillRows({{"12a", "", "INB", "Bad", "", "", "Yes"}});
+    list.fillRows({ { "12a", "", "INB", "Bad", "", "", "Yes" } });
     list.setChecked(0, true);
     ui.answer(Answer::Yes);
     form.OnBnClickedDelete();
     EXPECT_EQ(context.report().payees.size(), 3u);
-    EXPECT_EQ(column(0), (QStringList{"1", "3", "999999"}));
+    EXPECT_EQ(column(0), (QStringList { "1", "3", "999999" }));
 }
 
 // ---- Copy ----

@@ -4,8 +4,7 @@
 
 // The texts of one column of a sortable list (its model or the control),
 // top to bottom.
-template <class List>
-QStringList columnTexts(const List& list, int column)
+template <class List> QStringList columnTexts(const List& list, int column)
 {
     QStringList texts;
     for (int row = 0; row < list.rowCount(); ++row)
