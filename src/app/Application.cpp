@@ -13,6 +13,9 @@
 #if __has_include("lodgement/dialogs/LodgementDialogs.h")
 #include "lodgement/dialogs/LodgementDialogs.h"
 #endif
+#if __has_include("payees/dialogs/PayeeDialogs.h")
+#include "payees/dialogs/PayeeDialogs.h"
+#endif
 #if __has_include("payers/dialogs/PayerListDialogs.h")
 #include "payers/dialogs/PayerListDialogs.h"
 #endif
@@ -39,6 +42,9 @@ void registerDialogs(QtUserInterface& ui, AppContext& context)
     registerShellDialogs(ui, context);
 #if __has_include("lodgement/dialogs/LodgementDialogs.h")
     registerLodgementDialogs(ui, context);
+#endif
+#if __has_include("payees/dialogs/PayeeDialogs.h")
+    registerPayeeDialogs(ui, context);
 #endif
 #if __has_include("payers/dialogs/PayerListDialogs.h")
     registerPayerListDialogs(ui, context);
