@@ -13,6 +13,9 @@
 #if __has_include("lodgement/dialogs/LodgementDialogs.h")
 #include "lodgement/dialogs/LodgementDialogs.h"
 #endif
+#if __has_include("pdf/PdfOutputs.h")
+#include "pdf/PdfOutputs.h"
+#endif
 #if __has_include("payers/dialogs/PayerListDialogs.h")
 #include "payers/dialogs/PayerListDialogs.h"
 #endif
@@ -35,7 +38,12 @@ void registerDialogs(QtUserInterface& ui, AppContext& context)
 {
     registerShellDialogs(ui, context);
 #if __has_include("lodgement/dialogs/LodgementDialogs.h")
+#if __has_include("pdf/PdfOutputs.h")
+    static PdfOutputs pdfOutputs;
+    registerLodgementDialogs(ui, context, pdfOutputs);
+#else
     registerLodgementDialogs(ui, context);
+#endif
 #endif
 #if __has_include("payers/dialogs/PayerListDialogs.h")
     registerPayerListDialogs(ui, context);
