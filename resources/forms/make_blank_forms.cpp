@@ -18,7 +18,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr double kPageWidth = 595;
 constexpr double kPageHeight = 842;
@@ -41,17 +42,17 @@ struct Line {
 
 Line heading(std::string text)
 {
-    return {Line::Kind::Heading, std::move(text), {}, 16};
+    return { Line::Kind::Heading, std::move(text), {}, 16 };
 }
 
 Line row(std::vector<Field> fields)
 {
-    return {Line::Kind::Fields, {}, std::move(fields), 0};
+    return { Line::Kind::Fields, {}, std::move(fields), 0 };
 }
 
 Line area(std::string text, double height)
 {
-    return {Line::Kind::Area, std::move(text), {}, height};
+    return { Line::Kind::Area, std::move(text), {}, height };
 }
 
 struct Form {
@@ -87,9 +88,9 @@ std::vector<Line> payeeLines()
 {
     return {
         heading("Payee details"),
-        row({{"Name1", "Payee's name"}, {"TFN1", "Payee's tax file number"}}),
-        row({{"Name2", "Payee's address line 1"}, {"Name3", "Payee's address line 2"}}),
-        row({{"Name4", "Payee's address line 3"}, {"Name5", "Payee's address line 4"}}),
+        row({ { "Name1", "Payee's name" }, { "TFN1", "Payee's tax file number" } }),
+        row({ { "Name2", "Payee's address line 1" }, { "Name3", "Payee's address line 2" } }),
+        row({ { "Name4", "Payee's address line 3" }, { "Name5", "Payee's address line 4" } }),
     };
 }
 
@@ -97,9 +98,9 @@ std::vector<Line> payerLines()
 {
     return {
         heading("Payer details"),
-        row({{"PayerName1", "Payer's name"}, {"PayerABN1", "Payer's ABN or withholding payer number"},
-             {"Branch1", "Branch number"}}),
-        row({{"Authorised1", "Signature of authorised person"}, {"Date1", "Date"}}),
+        row({ { "PayerName1", "Payer's name" }, { "PayerABN1", "Payer's ABN or withholding payer number" },
+            { "Branch1", "Branch number" } }),
+        row({ { "Authorised1", "Signature of authorised person" }, { "Date1", "Date" } }),
     };
 }
 
@@ -111,37 +112,37 @@ void append(std::vector<Line>& to, const std::vector<Line>& lines)
 std::vector<Line> inbLines(bool withMarkers, bool fei)
 {
     std::vector<Line> lines = payeeLines();
-    lines.push_back(row({{"FromDate", "Period of payment from"}, {"ToDate", "Period of payment to"}}));
+    lines.push_back(row({ { "FromDate", "Period of payment from" }, { "ToDate", "Period of payment to" } }));
     lines.push_back(heading("Amounts"));
-    lines.push_back(row({{"Tax1", "Total tax withheld $"}, {"Gross1", "Gross payments $"}}));
+    lines.push_back(row({ { "Tax1", "Total tax withheld $" }, { "Gross1", "Gross payments $" } }));
     if (fei) {
-        lines.push_back(row({{"GType", "Type of gross payments (F or J)"}, {"FTax2", "Foreign tax paid $"}}));
-        lines.push_back(row({{"RFBT1", "Reportable fringe benefits amount $"},
-                             {"RESC1", "Reportable employer superannuation contributions $"}}));
-        lines.push_back(row({{"LumpA1", "Lump sum A $"}, {"LumpAType", "Lump sum A type"}}));
-        lines.push_back(row({{"LumpD1", "Lump sum D $"}, {"LumpE1", "Lump sum E $"}}));
+        lines.push_back(row({ { "GType", "Type of gross payments (F or J)" }, { "FTax2", "Foreign tax paid $" } }));
+        lines.push_back(row({ { "RFBT1", "Reportable fringe benefits amount $" },
+            { "RESC1", "Reportable employer superannuation contributions $" } }));
+        lines.push_back(row({ { "LumpA1", "Lump sum A $" }, { "LumpAType", "Lump sum A type" } }));
+        lines.push_back(row({ { "LumpD1", "Lump sum D $" }, { "LumpE1", "Lump sum E $" } }));
     } else {
+        lines.push_back(row({ { "CDEP1", "CDEP salary or wage $" }, { "TotalAllow1", "Allowances $" },
+            { "RFBT1", "Reportable fringe benefits $" } }));
+        lines.push_back(row({ { "RESC1", "Reportable employer superannuation contributions $" } }));
         lines.push_back(
-            row({{"CDEP1", "CDEP salary or wage $"}, {"TotalAllow1", "Allowances $"}, {"RFBT1",
-                                                                                     "Reportable fringe benefits $"}}));
-        lines.push_back(row({{"RESC1", "Reportable employer superannuation contributions $"}}));
-        lines.push_back(row({{"LumpA1", "Lump sum A $"}, {"LumpAType", "Lump sum A type"}, {"LumpB1", "Lump sum B $"}}));
-        lines.push_back(row({{"LumpD1", "Lump sum D $"}, {"LumpE1", "Lump sum E $"}}));
+            row({ { "LumpA1", "Lump sum A $" }, { "LumpAType", "Lump sum A type" }, { "LumpB1", "Lump sum B $" } }));
+        lines.push_back(row({ { "LumpD1", "Lump sum D $" }, { "LumpE1", "Lump sum E $" } }));
     }
     if (withMarkers) {
-        std::vector<Field> markers = {{"RFBTYes", "Exempt from FBT: Yes"}, {"RFBTNo", "Exempt from FBT: No"}};
+        std::vector<Field> markers = { { "RFBTYes", "Exempt from FBT: Yes" }, { "RFBTNo", "Exempt from FBT: No" } };
         if (!fei)
-            markers.push_back({"IncomeType", "Type of income (S, P or H)"});
+            markers.push_back({ "IncomeType", "Type of income (S, P or H)" });
         lines.push_back(row(markers));
     }
     lines.push_back(heading("Lump sum E details"));
-    lines.push_back(row({{"Title1", "Heading"}, {"Detail1", "First accrual line"}}));
-    lines.push_back(row({{"Detail2", "Second accrual line"}, {"Detail3", "Third accrual line"}}));
+    lines.push_back(row({ { "Title1", "Heading" }, { "Detail1", "First accrual line" } }));
+    lines.push_back(row({ { "Detail2", "Second accrual line" }, { "Detail3", "Third accrual line" } }));
     lines.push_back(heading("Allowances, deductions and other amounts"));
     for (int i = 0; i < 5; ++i) {
         const std::string n = std::to_string(i + 1);
-        lines.push_back(row({{"Title" + std::to_string(i + 2), "Heading " + n},
-                             {"Detail" + std::to_string(i + 5), "Detail " + n}}));
+        lines.push_back(row({ { "Title" + std::to_string(i + 2), "Heading " + n },
+            { "Detail" + std::to_string(i + 5), "Detail " + n } }));
     }
     append(lines, payerLines());
     return lines;
@@ -150,11 +151,11 @@ std::vector<Line> inbLines(bool withMarkers, bool fei)
 std::vector<Line> busLines()
 {
     std::vector<Line> lines = payeeLines();
-    lines.push_back(row({{"ABN1", "Payee's ABN"}, {"PaymentType", "Payment type"}}));
-    lines.push_back(row({{"FromDate", "Period of payment from"}, {"ToDate", "Period of payment to"}}));
+    lines.push_back(row({ { "ABN1", "Payee's ABN" }, { "PaymentType", "Payment type" } }));
+    lines.push_back(row({ { "FromDate", "Period of payment from" }, { "ToDate", "Period of payment to" } }));
     lines.push_back(heading("Amounts"));
-    lines.push_back(row({{"Tax1", "Total tax withheld $"}, {"Gross1", "Gross payment $"}}));
-    lines.push_back(row({{"RESC1", "Reportable employer superannuation contributions $"}}));
+    lines.push_back(row({ { "Tax1", "Total tax withheld $" }, { "Gross1", "Gross payment $" } }));
+    lines.push_back(row({ { "RESC1", "Reportable employer superannuation contributions $" } }));
     append(lines, payerLines());
     return lines;
 }
@@ -162,10 +163,10 @@ std::vector<Line> busLines()
 std::vector<Line> etpLines()
 {
     std::vector<Line> lines = payeeLines();
-    lines.push_back(row({{"FromDate", "Date of payment"}, {"Code1", "ETP code"}}));
+    lines.push_back(row({ { "FromDate", "Date of payment" }, { "Code1", "ETP code" } }));
     lines.push_back(heading("Amounts"));
-    lines.push_back(row({{"Tax1", "Total tax withheld $"}, {"Taxable1", "Taxable component $"},
-                         {"TaxFree1", "Tax free component $"}}));
+    lines.push_back(row({ { "Tax1", "Total tax withheld $" }, { "Taxable1", "Taxable component $" },
+        { "TaxFree1", "Tax free component $" } }));
     append(lines, payerLines());
     return lines;
 }
@@ -173,17 +174,18 @@ std::vector<Line> etpLines()
 std::vector<Line> penLines(bool withMarkers)
 {
     std::vector<Line> lines = payeeLines();
-    lines.push_back(row({{"FromDate", "Period of payment from"}, {"ToDate", "Period of payment to"}}));
+    lines.push_back(row({ { "FromDate", "Period of payment from" }, { "ToDate", "Period of payment to" } }));
     lines.push_back(heading("Amounts"));
-    lines.push_back(row({{"Tax1", "Total tax withheld $"}, {"TCTaxed", "Taxable component: taxed element $"}}));
-    lines.push_back(row({{"TCUntaxed", "Taxable component: untaxed element $"}, {"Tax Free", "Tax free component $"}}));
-    lines.push_back(row({{"Tax Offset", "Tax offset amount $"}}));
+    lines.push_back(row({ { "Tax1", "Total tax withheld $" }, { "TCTaxed", "Taxable component: taxed element $" } }));
+    lines.push_back(
+        row({ { "TCUntaxed", "Taxable component: untaxed element $" }, { "Tax Free", "Tax free component $" } }));
+    lines.push_back(row({ { "Tax Offset", "Tax offset amount $" } }));
     lines.push_back(heading("Lump sum in arrears"));
-    lines.push_back(row({{"LSTaxed", "Taxed element $"}, {"LSUntaxed", "Untaxed element $"},
-                         {"LSTaxFree", "Tax free component $"}}));
+    lines.push_back(row({ { "LSTaxed", "Taxed element $" }, { "LSUntaxed", "Untaxed element $" },
+        { "LSTaxFree", "Tax free component $" } }));
     if (withMarkers)
-        lines.push_back(row({{"DBRISYes", "Death benefit reversionary income stream: Yes"},
-                             {"DBRISNo", "Death benefit reversionary income stream: No"}}));
+        lines.push_back(row({ { "DBRISYes", "Death benefit reversionary income stream: Yes" },
+            { "DBRISNo", "Death benefit reversionary income stream: No" } }));
     append(lines, payerLines());
     return lines;
 }
@@ -192,14 +194,15 @@ std::vector<Line> lumpSumLines(bool sls)
 {
     std::vector<Line> lines = payeeLines();
     if (sls) {
-        lines.push_back(row({{"Date", "Date of payment"}, {"Code1", "Death benefit indicator"}}));
-        lines.push_back(row({{"Tax Offset", "Type of death benefit"}}));
+        lines.push_back(row({ { "Date", "Date of payment" }, { "Code1", "Death benefit indicator" } }));
+        lines.push_back(row({ { "Tax Offset", "Type of death benefit" } }));
     } else {
-        lines.push_back(row({{"Date", "Date of payment"}}));
+        lines.push_back(row({ { "Date", "Date of payment" } }));
     }
     lines.push_back(heading("Amounts"));
-    lines.push_back(row({{"Tax1", "Total tax withheld $"}, {"TCTaxed", "Taxable component: taxed element $"}}));
-    lines.push_back(row({{"TCUntaxed", "Taxable component: untaxed element $"}, {"Tax Free", "Tax free component $"}}));
+    lines.push_back(row({ { "Tax1", "Total tax withheld $" }, { "TCTaxed", "Taxable component: taxed element $" } }));
+    lines.push_back(
+        row({ { "TCUntaxed", "Taxable component: untaxed element $" }, { "Tax Free", "Tax free component $" } }));
     append(lines, payerLines());
     return lines;
 }
@@ -208,21 +211,22 @@ std::vector<Line> mediaLines()
 {
     std::vector<Line> lines;
     lines.push_back(heading("Section A: Report and supplier details"));
-    lines.push_back(row({{"report-dateDay", "Period start: day"}, {"report-dateMonth", "month"},
-                         {"report-dateYear", "year"}, {"report-dateDayEnd", "Period end: day"},
-                         {"report-dateMonthEnd", "month"}, {"report-dateYearEnd", "year"}}));
-    lines.push_back(row({{"supplier-name", "Supplier's name"}, {"ABN-sep", "Supplier's ABN"}}));
-    lines.push_back(row({{"supplier-address", "Supplier's street address"}, {"supplier-addressSuburb", "Suburb"}}));
-    lines.push_back(row({{"supplier-addressState", "State"}, {"supplier-addressPostcode", "Postcode"},
-                         {"supplier-contactName", "Contact name"}}));
-    lines.push_back(row({{"suplier-phone", "Phone"}, {"supplier-fax", "Fax"}, {"supplier-email", "E-mail"}}));
+    lines.push_back(row({ { "report-dateDay", "Period start: day" }, { "report-dateMonth", "month" },
+        { "report-dateYear", "year" }, { "report-dateDayEnd", "Period end: day" }, { "report-dateMonthEnd", "month" },
+        { "report-dateYearEnd", "year" } }));
+    lines.push_back(row({ { "supplier-name", "Supplier's name" }, { "ABN-sep", "Supplier's ABN" } }));
+    lines.push_back(
+        row({ { "supplier-address", "Supplier's street address" }, { "supplier-addressSuburb", "Suburb" } }));
+    lines.push_back(row({ { "supplier-addressState", "State" }, { "supplier-addressPostcode", "Postcode" },
+        { "supplier-contactName", "Contact name" } }));
+    lines.push_back(row({ { "suplier-phone", "Phone" }, { "supplier-fax", "Fax" }, { "supplier-email", "E-mail" } }));
     lines.push_back(heading("Payers whose payment summaries are on the medium"));
     lines.push_back(
-        row({{"payer-name", "Payer's name"}, {"payer-ABN-sep", "Payer's ABN"}, {"payer-branch", "Branch"}}));
+        row({ { "payer-name", "Payer's name" }, { "payer-ABN-sep", "Payer's ABN" }, { "payer-branch", "Branch" } }));
     for (int i = 2; i <= 13; ++i) {
         const std::string n = std::to_string(i);
-        lines.push_back(row({{"payer-name" + n, "Payer's name"}, {"payer-ABN-sep" + n, "Payer's ABN"},
-                             {"payer-branch" + n, "Branch"}}));
+        lines.push_back(row({ { "payer-name" + n, "Payer's name" }, { "payer-ABN-sep" + n, "Payer's ABN" },
+            { "payer-branch" + n, "Branch" } }));
     }
     lines.push_back(area("Section B: Medium details (complete by hand)", 44));
     lines.push_back(area("Section C: Declaration (complete by hand)", 44));
@@ -235,8 +239,8 @@ std::vector<Form> allForms()
     const std::string ps = "PAYG payment summary - ";
     std::vector<Form> forms;
     auto pair = [&](int original, int amended, const std::string& type, const std::vector<Line>& lines) {
-        forms.push_back({original, ps + type, false, true, 30, lines});
-        forms.push_back({amended, ps + type, true, true, 30, lines});
+        forms.push_back({ original, ps + type, false, true, 30, lines });
+        forms.push_back({ amended, ps + type, true, true, 30, lines });
     };
     pair(353, 356, "individual non-business", inbLines(false, false));
     pair(368, 369, "individual non-business", inbLines(true, false));
@@ -247,22 +251,25 @@ std::vector<Form> allForms()
     pair(378, 379, "superannuation income stream", penLines(true));
     pair(374, 375, "superannuation lump sum", lumpSumLines(true));
     pair(376, 377, "departing Australia superannuation payment", lumpSumLines(false));
-    forms.push_back({362, "Media form - PAYG withholding payment summary annual report", false, false, 25,
-                     mediaLines()});
+    forms.push_back(
+        { 362, "Media form - PAYG withholding payment summary annual report", false, false, 25, mediaLines() });
     return forms;
 }
 
-class PageBuilder {
+class PageBuilder
+{
 public:
     PageBuilder(QPDF& pdf, QPDFObjectHandle page, QPDFObjectHandle fields)
-        : m_pdf(pdf), m_page(std::move(page)), m_fields(std::move(fields))
+        : m_pdf(pdf)
+        , m_page(std::move(page))
+        , m_fields(std::move(fields))
     {
     }
 
     void text(double x, double y, double size, const std::string& value)
     {
-        m_content << "BT /F1 " << number(size) << " Tf " << number(x) << ' ' << number(y) << " Td ("
-                  << escaped(value) << ") Tj ET\n";
+        m_content << "BT /F1 " << number(size) << " Tf " << number(x) << ' ' << number(y) << " Td (" << escaped(value)
+                  << ") Tj ET\n";
     }
 
     void box(double x, double y, double w, double h)
@@ -303,8 +310,8 @@ void writeForm(const Form& form, const std::string& folder)
     QPDF pdf;
     pdf.emptyPDF();
 
-    QPDFObjectHandle font = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"));
+    QPDFObjectHandle font = pdf.makeIndirectObject(
+        QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"));
     QPDFObjectHandle pageFonts = QPDFObjectHandle::newDictionary();
     pageFonts.replaceKey("/F1", font);
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
@@ -312,8 +319,8 @@ void writeForm(const Form& form, const std::string& folder)
 
     QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
     page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-    page.replaceKey("/MediaBox",
-                    QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, kPageWidth, kPageHeight)));
+    page.replaceKey(
+        "/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, kPageWidth, kPageHeight)));
     page.replaceKey("/Resources", resources);
     page.replaceKey("/Annots", QPDFObjectHandle::newArray());
     page = pdf.makeIndirectObject(page);
@@ -329,10 +336,11 @@ void writeForm(const Form& form, const std::string& folder)
         builder.text(kMargin, y, 14, "AMENDED");
     }
     if (form.yearBox) {
-        builder.text(kPageWidth - kMargin - 170, y, 9, "Year ending 30 June");
-        builder.field({"Year1", "Year"}, kPageWidth - kMargin - 70, y - 4, 70, 15);
+        y -= 24;
+        builder.text(kMargin, y + 4, 9, "Year ending 30 June");
+        builder.field({ "Year1", "Year" }, kMargin + 100, y, 70, 15);
     }
-    y -= 12;
+    y -= 8;
 
     const double boxHeight = 15;
     for (const Line& line : form.lines) {

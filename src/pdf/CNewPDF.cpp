@@ -9,7 +9,8 @@
 
 #include <exception>
 
-namespace {
+namespace
+{
 
 using PlanFunction = FieldPlan (*)(const PdfValues&, const Report&, const QString&);
 
@@ -23,8 +24,8 @@ bool writeBatchFile(AppContext& context, const PdfValues& values, const QByteArr
     const QString base = report.pdfOutputPath + values.fileName;
     constexpr int kNumberedNames = 1000;
     for (int n = -1; n < kNumberedNames; ++n) {
-        const QString path = n < 0 ? base + QStringLiteral(".pdf")
-                                   : base + QStringLiteral("%1.pdf").arg(n, 2, 10, QLatin1Char('0'));
+        const QString path
+            = n < 0 ? base + QStringLiteral(".pdf") : base + QStringLiteral("%1.pdf").arg(n, 2, 10, QLatin1Char('0'));
         report.pdfLastOutputFile = path;
         const FileResult claimed = files.createExclusive(path, QByteArray());
         if (claimed.error == FileError::AlreadyExists)
@@ -40,7 +41,7 @@ bool writeBatchFile(AppContext& context, const PdfValues& values, const QByteArr
 }
 
 void fill(AppContext& context, const PdfValues& values, const QString& templatePath, PlanFunction plan,
-          const QString& failure)
+    const QString& failure)
 {
     Report& report = context.report();
     report.pdfTemplateFailed = 0;

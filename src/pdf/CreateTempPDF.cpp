@@ -15,7 +15,7 @@ FileResult CreateFileBeside(FileSystem& files, const QString& path, const QByteA
     const QString folder = folderOf(path);
     // No folder is no folder: never the working directory.
     if (folder.isEmpty())
-        return {FileError::NotFound, QStringLiteral("no folder given")};
+        return { FileError::NotFound, QStringLiteral("no folder given") };
     QString stem = fileNameOf(path);
     QString extension;
     if (const qsizetype dot = stem.lastIndexOf(QLatin1Char('.')); dot > 0) {
@@ -24,8 +24,8 @@ FileResult CreateFileBeside(FileSystem& files, const QString& path, const QByteA
     }
     FileResult result;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const QString candidate = joinPath(
-            folder, stem + QLatin1Char('-') + QUuid::createUuid().toString(QUuid::Id128) + extension);
+        const QString candidate
+            = joinPath(folder, stem + QLatin1Char('-') + QUuid::createUuid().toString(QUuid::Id128) + extension);
         result = files.createExclusive(candidate, contents);
         if (result.ok()) {
             created = candidate;

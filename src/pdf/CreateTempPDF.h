@@ -18,7 +18,7 @@ FileResult CreateFileBeside(FileSystem& files, const QString& path, const QByteA
 // or when it could not be written (reported, and pdfTemplateFailed set).
 QString CreateTempPDF(AppContext& context, const QString& payeeType, const QString& origAmended);
 
-inline const QString kTempPdfNotSaved = QStringLiteral(
-    "Temp PDF not Saved. \nCheck that you have write permission.\n\nTry a different location.");
+inline const QString kTempPdfNotSaved
+    = QStringLiteral("Temp PDF not Saved. \nCheck that you have write permission.\n\nTry a different location.");
 inline const QString kTempPdfError
     = QStringLiteral("An unknown error has occurred while creating a temp PDF file - Ref #1033.");

@@ -6,17 +6,22 @@
 #include <array>
 #include <utility>
 
-namespace {
+namespace
+{
 
 const QString kYes = QStringLiteral("Yes");
 const QString kNo = QStringLiteral("No");
 const QString kMarked = QStringLiteral("X");
 
-class PlanBuilder {
+class PlanBuilder
+{
 public:
-    PlanBuilder(const QString& printZero) : m_printZero(printZero) {}
+    PlanBuilder(const QString& printZero)
+        : m_printZero(printZero)
+    {
+    }
 
-    void set(const QString& name, const QString& value) { m_plan.push_back({name, value}); }
+    void set(const QString& name, const QString& value) { m_plan.push_back({ name, value }); }
 
     // Under "Yes" every amount prints, 0 as "0"; under "No" only amounts
     // above 0; with any other value none.
@@ -110,8 +115,8 @@ void detailsBox(PlanBuilder& plan, const PdfValues& values, Form form)
     if (card.totalAllow > 0) {
         plan.set(titleField(title++), QStringLiteral("Allowances:"));
         plan.set(detailField(detail++), texts.allow1);
-        const std::array<std::pair<qint32, const QString*>, 3> more = {
-            {{card.allow2, &texts.allow2}, {card.allow3, &texts.allow3}, {card.allow4, &texts.allow4}}};
+        const std::array<std::pair<qint32, const QString*>, 3> more
+            = { { { card.allow2, &texts.allow2 }, { card.allow3, &texts.allow3 }, { card.allow4, &texts.allow4 } } };
         for (const auto& [amount, text] : more) {
             // FEI prints the allowance names alone, so a named one shows.
             const bool shown = form == Form::FEI ? !text->isEmpty() : amount > 0;
@@ -171,7 +176,7 @@ QString AbnInGroups(const QString& abn)
     if (abn.size() != 11)
         return abn;
     return abn.mid(0, 2) + QLatin1Char(' ') + abn.mid(2, 3) + QLatin1Char(' ') + abn.mid(5, 3) + QLatin1Char(' ')
-           + abn.mid(8, 3);
+        + abn.mid(8, 3);
 }
 
 FieldPlan PlanINB(const PdfValues& values, const Report& report, const QString& printZero)

@@ -10,7 +10,8 @@
 #include <map>
 #include <string>
 
-namespace {
+namespace
+{
 
 int keepFillableDepth = 0;
 

@@ -20,8 +20,8 @@ struct AmountTexts {
     QString lumpB;
     QString lumpD;
     QString lumpE;
-    QString lumpEYrMinus2;    // first accrual line
-    QString lumpEYrMinus3;    // second accrual line
+    QString lumpEYrMinus2; // first accrual line
+    QString lumpEYrMinus3; // second accrual line
     QString lumpEPreYrMinus3; // third accrual line
     QString cdep;
     QString rfbt;
@@ -43,10 +43,10 @@ struct AmountTexts {
 struct PdfValues {
     CCards card;
     QString fullName;
-    QString address;  // suburb, state and postcode
-    QString date1;    // period start
-    QString date2;    // period end
-    QString date3;    // payment date
+    QString address; // suburb, state and postcode
+    QString date1; // period start
+    QString date2; // period end
+    QString date3; // payment date
     QString fileName; // batch file name stem, beginning with a separator
     AmountTexts texts;
 
