@@ -21,6 +21,12 @@ public:
     static void FillDataSheetPEN(AppContext& context, const PdfValues& values, const QString& templatePath);
     static void FillDataSheetSLS(AppContext& context, const PdfValues& values, const QString& templatePath);
     static void FillDataSheetDAS(AppContext& context, const PdfValues& values, const QString& templatePath);
+
+    // Fills the media form template into the file pdfOutputPath as an
+    // incremental update, leaving it fillable, and says whether it was
+    // saved. Removes the template; never touches pdfTemplateFailed or
+    // pdfLastOutputFile.
+    static void FillDataSheetMedia(AppContext& context, const QString& templatePath);
 };
 
 inline const QString kFillFailedINB

@@ -1,8 +1,10 @@
 #include "pdf/PdfOutputs.h"
 
+#include "pdf/MediaForm.h"
+
 void PdfOutputs::atoMediaForm(AppContext& context)
 {
-    (void)context;
+    AtoMediaForm(context);
 }
 
 void PdfOutputs::paymentSummaries(AppContext& context)
