@@ -16,12 +16,10 @@
 
 #include <benchmark/benchmark.h>
 
-namespace
-{
+namespace {
 
 // Nobody at the screen: every message is counted as a failure of the run.
-class SilentUi : public UserInterface
-{
+class SilentUi : public UserInterface {
 public:
     int messages = 0;
     Answer message(const QString&, MessageButtons, MessageIcon) override

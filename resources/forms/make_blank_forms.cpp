@@ -18,8 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr double kPageWidth = 595;
 constexpr double kPageHeight = 842;
@@ -256,8 +255,7 @@ std::vector<Form> allForms()
     return forms;
 }
 
-class PageBuilder
-{
+class PageBuilder {
 public:
     PageBuilder(QPDF& pdf, QPDFObjectHandle page, QPDFObjectHandle fields)
         : m_pdf(pdf)

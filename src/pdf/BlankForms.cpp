@@ -15,8 +15,7 @@ static void initResources()
     (void)done;
 }
 
-namespace
-{
+namespace {
 
 struct FormRow {
     const char* type;

@@ -8,8 +8,7 @@
 
 // The blank payment-summary forms and the media form the program carries,
 // made by the build from their field lists. A form is known by its number.
-class BlankForms
-{
+class BlankForms {
 public:
     static constexpr std::array<int, 19> kNumbers
         = { 353, 356, 357, 358, 359, 360, 362, 368, 369, 370, 371, 372, 373, 374, 375, 376, 377, 378, 379 };

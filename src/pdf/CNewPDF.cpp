@@ -9,8 +9,7 @@
 
 #include <exception>
 
-namespace
-{
+namespace {
 
 using PlanFunction = FieldPlan (*)(const PdfValues&, const Report&, const QString&);
 
@@ -21,6 +20,9 @@ bool writeBatchFile(AppContext& context, const PdfValues& values, const QByteArr
 {
     Report& report = context.report();
     FileSystem& files = context.files;
+    // No folder is no folder: never the root or the working directory.
+    if (report.pdfOutputPath.isEmpty())
+        return false;
     const QString base = report.pdfOutputPath + values.fileName;
     constexpr int kNumberedNames = 1000;
     for (int n = -1; n < kNumberedNames; ++n) {

@@ -11,8 +11,7 @@ struct PdfValues;
 // otherwise the file pdfOutputPath. Sets pdfTemplateFailed to 1 after a
 // failure it has reported, and pdfLastOutputFile to the batch file written.
 // The template is removed in every case; nothing else is touched.
-class CNewPDF
-{
+class CNewPDF {
 public:
     static void FillDataSheetINB(AppContext& context, const PdfValues& values, const QString& templatePath);
     static void FillDataSheetBUS(AppContext& context, const PdfValues& values, const QString& templatePath);

@@ -6,15 +6,13 @@
 #include <array>
 #include <utility>
 
-namespace
-{
+namespace {
 
 const QString kYes = QStringLiteral("Yes");
 const QString kNo = QStringLiteral("No");
 const QString kMarked = QStringLiteral("X");
 
-class PlanBuilder
-{
+class PlanBuilder {
 public:
     PlanBuilder(const QString& printZero)
         : m_printZero(printZero)

@@ -1,5 +1,7 @@
 #include "pdf/FormFiller.h"
 
+#include "pdf/QpdfFields.h"
+
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
@@ -12,8 +14,7 @@
 #include <map>
 #include <string>
 
-namespace
-{
+namespace {
 
 int keepFillableDepth = 0;
 
@@ -26,9 +27,7 @@ QByteArray FillForm(const QByteArray& blank, const FieldPlan& plan, FormFinish f
     pdf.processMemoryFile("blank form", blank.constData(), size_t(blank.size()));
 
     QPDFAcroFormDocumentHelper form(pdf);
-    std::map<std::string, QPDFFormFieldObjectHelper> fields;
-    for (QPDFFormFieldObjectHelper& field : form.getFormFields())
-        fields.emplace(field.getFullyQualifiedName(), field);
+    std::map<std::string, QPDFFormFieldObjectHelper> fields = FieldsByName(form);
     for (const PlannedField& planned : plan) {
         auto found = fields.find(planned.name.toStdString());
         if (found != fields.end())

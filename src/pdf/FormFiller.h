@@ -16,8 +16,7 @@ QByteArray FillForm(const QByteArray& blank, const FieldPlan& plan, FormFinish f
 
 // While one of these lives, the payment-summary fillers leave their forms
 // fillable, so that tests can read every value back by field.
-class KeepPaymentSummariesFillable
-{
+class KeepPaymentSummariesFillable {
 public:
     KeepPaymentSummariesFillable();
     ~KeepPaymentSummariesFillable();

@@ -1,5 +1,7 @@
 #include "pdf/FormUpdate.h"
 
+#include "pdf/QpdfFields.h"
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFFormFieldObjectHelper.hh>
@@ -11,8 +13,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace
-{
+namespace {
 
 // The offset the form's last "startxref" gives, which must open a classic
 // cross-reference table.
@@ -55,9 +56,7 @@ QByteArray AppendFormUpdate(const QByteArray& form, const FieldPlan& plan)
     };
 
     QPDFAcroFormDocumentHelper acroForm(pdf);
-    std::map<std::string, QPDFFormFieldObjectHelper> fields;
-    for (QPDFFormFieldObjectHelper& field : acroForm.getFormFields())
-        fields.emplace(field.getFullyQualifiedName(), field);
+    std::map<std::string, QPDFFormFieldObjectHelper> fields = FieldsByName(acroForm);
     for (const PlannedField& planned : plan) {
         auto found = fields.find(planned.name.toStdString());
         if (found == fields.end())

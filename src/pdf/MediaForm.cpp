@@ -10,8 +10,7 @@
 
 #include <exception>
 
-namespace
-{
+namespace {
 
 struct DayMonthYear {
     QString day;

@@ -4,8 +4,7 @@
 
 // The PDF outputs Generate Files offers: the payment summaries of all
 // payees and the ATO media form.
-class PdfOutputs : public PdfServices
-{
+class PdfOutputs : public PdfServices {
 public:
     void atoMediaForm(AppContext& context) override;
     void paymentSummaries(AppContext& context) override;

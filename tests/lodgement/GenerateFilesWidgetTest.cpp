@@ -14,8 +14,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
 struct RecordingPdf : PdfServices {
     QStringList calls;
@@ -23,13 +22,9 @@ struct RecordingPdf : PdfServices {
     void paymentSummaries(AppContext&) override { calls << QStringLiteral("summaries"); }
 };
 
-class GenerateFilesWidgetTest : public ::testing::Test
-{
+class GenerateFilesWidgetTest : public ::testing::Test {
 protected:
-    GenerateFilesWidgetTest()
-        : context(ui, files)
-    {
-    }
+    GenerateFilesWidgetTest() : context(ui, files) {}
 
     QPushButton* button(QDialog& dialog, const char* name)
     {
@@ -50,24 +45,23 @@ TEST_F(GenerateFilesWidgetTest, ShowsItsButtonsWithTheirTooltips)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Quillastrand - Generate Files"));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("title"))->text(), QStringLiteral("Generate Files"));
     EXPECT_EQ(dialog.findChild<QDateEdit*>(QStringLiteral("psDate"))->toolTip(),
-        QStringLiteral("Select the Date to appear on the Payment Summaries"));
+              QStringLiteral("Select the Date to appear on the Payment Summaries"));
     struct Expect {
         const char* name;
         QString caption;
         QString tip;
     };
     const Expect expected[] = {
-        { "veskA01File", QStringLiteral("VESK.A01 File"),
-            QStringLiteral("Click here to Generate the VESK.A01 file that you upload to the ATO") },
-        { "summary", QStringLiteral("Summary of \nVESK.A01 File"),
-            QStringLiteral("Click here to Generate a Summary.txt of all the data in the VESK.A01 file") },
-        { "atoMediaForm", QStringLiteral("ATO Media Form"),
-            QStringLiteral(
-                "Click here to Generate the required Media Form when sending the VESK.A01 by post to the ATO") },
-        { "paymentSummaries", QStringLiteral("Payment Summaries"),
-            QStringLiteral("Click here to Generate the PDF Payment Summaries to provide to the Payees") },
-        { "help", QStringLiteral("Help"), QStringLiteral("Click to open online help in browser window") },
-        { "close", QStringLiteral("Close"), QStringLiteral("Click to close this dialog") },
+        {"veskA01File", QStringLiteral("VESK.A01 File"),
+         QStringLiteral("Click here to Generate the VESK.A01 file that you upload to the ATO")},
+        {"summary", QStringLiteral("Summary of \nVESK.A01 File"),
+         QStringLiteral("Click here to Generate a Summary.txt of all the data in the VESK.A01 file")},
+        {"atoMediaForm", QStringLiteral("ATO Media Form"),
+         QStringLiteral("Click here to Generate the required Media Form when sending the VESK.A01 by post to the ATO")},
+        {"paymentSummaries", QStringLiteral("Payment Summaries"),
+         QStringLiteral("Click here to Generate the PDF Payment Summaries to provide to the Payees")},
+        {"help", QStringLiteral("Help"), QStringLiteral("Click to open online help in browser window")},
+        {"close", QStringLiteral("Close"), QStringLiteral("Click to close this dialog")},
     };
     dialog.show();
     for (const Expect& e : expected) {
@@ -97,18 +91,17 @@ TEST_F(GenerateFilesWidgetTest, ButtonsReachTheirActions)
     dialog.show();
     button(dialog, "atoMediaForm")->click(); // disabled: reaches nothing
     button(dialog, "paymentSummaries")->click();
-    EXPECT_EQ(pdf.calls, QStringList { QStringLiteral("summaries") });
+    EXPECT_EQ(pdf.calls, QStringList{QStringLiteral("summaries")});
 
     button(dialog, "summary")->click();
-    EXPECT_EQ(ui.texts(),
-        QStringList { QStringLiteral("No Summary to Print. \n\nPlease generate the VESK.A01 file first.") });
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("No Summary to Print. \n\nPlease generate the VESK.A01 file first.")});
 
     context.report().payerNotInList = 2;
     button(dialog, "veskA01File")->click();
     EXPECT_EQ(ui.messages.size(), 2u);
 
     button(dialog, "help")->click();
-    EXPECT_EQ(ui.urlsOpened, QStringList { context.helpUrl() });
+    EXPECT_EQ(ui.urlsOpened, QStringList{context.helpUrl()});
 
     button(dialog, "close")->click();
     EXPECT_FALSE(dialog.isVisible());

@@ -10,8 +10,7 @@
 
 #include <set>
 
-namespace
-{
+namespace {
 
 using Names = std::set<QString>;
 
@@ -103,8 +102,7 @@ std::vector<FormCase> formCases()
     };
 }
 
-class FormContract : public ::testing::TestWithParam<FormCase>
-{
+class FormContract : public ::testing::TestWithParam<FormCase> {
 };
 
 TEST_P(FormContract, CarriesExactlyItsTextFieldsOnOnePageWithAClassicXref)

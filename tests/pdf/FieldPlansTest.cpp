@@ -7,8 +7,7 @@
 #include <map>
 #include <optional>
 
-namespace
-{
+namespace {
 
 using Fields = std::map<QString, QString>;
 
@@ -45,17 +44,7 @@ Report reportOf(int year)
 
 CCards payeeOf(const char* type)
 {
-    CCards c;
-    c.payeeType = QString::fromLatin1(type);
-    c.tfn = QStringLiteral("123 456 782");
-    c.firstName = QStringLiteral("Ann");
-    c.surname = QStringLiteral("Lee");
-    c.addLine1 = QStringLiteral("1 Main St");
-    c.suburb = QStringLiteral("Hobart");
-    c.state = QStringLiteral("TAS");
-    c.pCode = 7000;
-    c.country = QStringLiteral("Australia");
-    return c;
+    return samplePayee(QString::fromLatin1(type));
 }
 
 TEST(FieldPlans, PayerAbnInGroupsOnlyWhenElevenCharacters)

@@ -17,8 +17,7 @@
 
 #include <map>
 
-namespace
-{
+namespace {
 
 using Values = std::map<QString, QString>;
 
@@ -36,12 +35,6 @@ QStringList names(const FieldPlan& plan)
     for (const PlannedField& f : plan)
         list << f.name;
     return list;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 Report supplierReport()
@@ -146,8 +139,7 @@ TEST(MediaFormPlan, ValuesFromReportStates)
     }
 }
 
-class MediaFormFlow : public ::testing::Test
-{
+class MediaFormFlow : public ::testing::Test {
 protected:
     MediaFormFlow()
         : context(ui, files)
@@ -197,10 +189,7 @@ TEST_F(MediaFormFlow, NoCancelOrACancelledSaveWriteNothing)
 TEST_F(MediaFormFlow, SavesTheBlankFormWithAnUpdateThatStaysFillable)
 {
     // A file of the template's name is the user's own: never extended or removed.
-    QFile own(dir.filePath(QStringLiteral("tempmedia.pdf")));
-    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
-    own.write("mine");
-    own.close();
+    writeFile(dir.filePath(QStringLiteral("tempmedia.pdf")), "mine");
 
     ui.answer(Answer::Yes);
     ui.answerFile(output);
@@ -247,10 +236,7 @@ TEST_F(MediaFormFlow, SavesTheBlankFormWithAnUpdateThatStaysFillable)
 
 TEST_F(MediaFormFlow, ShorterFormReplacesALongerFileWhole)
 {
-    QFile old(output);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(100000, 'x'));
-    old.close();
+    writeFile(output, QByteArray(100000, 'x'));
     ui.answer(Answer::Yes);
     ui.answerFile(output);
     run();
@@ -289,10 +275,7 @@ TEST_F(MediaFormFlow, FillerFailuresGiveRef1029AndRemoveTheTemplate)
     const QString damaged = dir.filePath(QStringLiteral("tempmedia-x.pdf"));
     for (const QByteArray& bytes :
         { QByteArray("garbage"), BlankForms::bytes(353).left(300), BlankForms::bytes(353) }) {
-        QFile file(damaged);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        writeFile(damaged, bytes);
         ui.messages.clear();
         context.report().pdfOutputPath = output;
         CNewPDF::FillDataSheetMedia(context, damaged);

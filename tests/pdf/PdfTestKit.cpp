@@ -12,15 +12,12 @@
 
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 QString writeTemp(const QTemporaryDir& dir, const QByteArray& pdf)
 {
     const QString path = dir.filePath(QStringLiteral("doc.pdf"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        throw std::runtime_error("cannot write a temporary PDF");
+    writeFile(path, pdf);
     return path;
 }
 
@@ -92,6 +89,34 @@ bool hasClassicXrefOnly(const QByteArray& pdf)
         return false;
     const qsizetype offset = pdf.mid(start + 9).trimmed().split('\n').value(0).trimmed().toLongLong();
     return pdf.mid(offset, 4) == "xref" && !pdf.contains("/ObjStm") && !pdf.contains("/XRef");
+}
+
+CCards samplePayee(const QString& type)
+{
+    CCards c;
+    c.payeeType = type;
+    c.tfn = QStringLiteral("123 456 782");
+    c.firstName = QStringLiteral("Ann");
+    c.surname = QStringLiteral("Lee");
+    c.addLine1 = QStringLiteral("1 Main St");
+    c.suburb = QStringLiteral("Hobart");
+    c.state = QStringLiteral("TAS");
+    c.pCode = 7000;
+    c.country = QStringLiteral("Australia");
+    return c;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write a test file");
 }
 
 PdfValues plainValues(const CCards& card)

@@ -25,6 +25,12 @@ bool pageHasInk(const QByteArray& pdf);
 // A classic cross-reference table at the end and no object or xref streams.
 bool hasClassicXrefOnly(const QByteArray& pdf);
 
+// A payee of the type with a name, an address and a TFN, nothing else.
+CCards samplePayee(const QString& type);
+
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+
 // A payee's values as the payment summaries prepare them, kept simple:
 // amount texts are the plain numbers, dates day/month/year.
 PdfValues plainValues(const CCards& card);

@@ -15,37 +15,14 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+namespace {
 
 CCards inbPayee()
 {
-    CCards c;
+    CCards c = samplePayee(QStringLiteral("INB"));
     c.payeeId = 7;
-    c.payeeType = QStringLiteral("INB");
     c.origAmended = QStringLiteral("O");
     c.incomeType = QStringLiteral("Salary or Wages");
-    c.tfn = QStringLiteral("123 456 782");
-    c.firstName = QStringLiteral("Ann");
-    c.surname = QStringLiteral("Lee");
-    c.addLine1 = QStringLiteral("1 Main St");
-    c.suburb = QStringLiteral("Hobart");
-    c.state = QStringLiteral("TAS");
-    c.pCode = 7000;
-    c.country = QStringLiteral("Australia");
     c.startDay = QStringLiteral("01");
     c.startMonth = QStringLiteral("07");
     c.startYear = QStringLiteral("2017");
@@ -60,8 +37,7 @@ CCards inbPayee()
     return c;
 }
 
-class PdfFillTest : public ::testing::Test
-{
+class PdfFillTest : public ::testing::Test {
 protected:
     PdfFillTest()
         : context(ui, files)
@@ -266,6 +242,13 @@ TEST_F(PdfFillTest, BatchWriteFailureLeavesNoClaimedFile)
     EXPECT_EQ(r.pdfTemplateFailed, 1);
     EXPECT_TRUE(folder().isEmpty());
 
+    r.pdfOutputPath.clear(); // no folder: nothing is written anywhere
+    ui.messages.clear();
+    produce(plainValues(inbPayee()));
+    EXPECT_EQ(ui.texts(), QStringList{kFillFailedINB});
+    EXPECT_TRUE(folder().isEmpty());
+
+    r.pdfOutputPath = dir.path();
     files.clear();
     files.fail(FaultyFileSystem::Op::Create, dir.filePath(QStringLiteral("Lee")), FileError::AccessDenied);
     ui.messages.clear();

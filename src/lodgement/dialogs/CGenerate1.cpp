@@ -12,8 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 QPushButton* makeButton(const QString& caption, const QString& name, const QString& tip, QWidget* parent)
 {
@@ -28,8 +27,7 @@ QPushButton* makeButton(const QString& caption, const QString& name, const QStri
 } // namespace
 
 CGenerate1::CGenerate1(AppContext& context, PdfServices& pdf, QWidget* parent)
-    : QDialog(parent)
-    , m_logic(context, pdf)
+    : QDialog(parent), m_logic(context, pdf)
 {
     setWindowTitle(QStringLiteral("Quillastrand - Generate Files"));
     setApplicationIcon(this);
@@ -49,18 +47,22 @@ CGenerate1::CGenerate1(AppContext& context, PdfServices& pdf, QWidget* parent)
     CToolTipCtrlExt::AddToolForControl(QStringLiteral("Select the Date to appear on the Payment Summaries"), m_psDate);
 
     m_veskA01File = makeButton(QStringLiteral("VESK.A01 File"), QStringLiteral("veskA01File"),
-        QStringLiteral("Click here to Generate the VESK.A01 file that you upload to the ATO"), this);
+                               QStringLiteral("Click here to Generate the VESK.A01 file that you upload to the ATO"),
+                               this);
     m_summary = makeButton(QStringLiteral("Summary of \nVESK.A01 File"), QStringLiteral("summary"),
-        QStringLiteral("Click here to Generate a Summary.txt of all the data in the VESK.A01 file"), this);
-    m_atoMediaForm = makeButton(QStringLiteral("ATO Media Form"), QStringLiteral("atoMediaForm"),
+                           QStringLiteral("Click here to Generate a Summary.txt of all the data in the VESK.A01 file"),
+                           this);
+    m_atoMediaForm = makeButton(
+        QStringLiteral("ATO Media Form"), QStringLiteral("atoMediaForm"),
         QStringLiteral("Click here to Generate the required Media Form when sending the VESK.A01 by post to the ATO"),
         this);
-    m_paymentSummaries = makeButton(QStringLiteral("Payment Summaries"), QStringLiteral("paymentSummaries"),
+    m_paymentSummaries = makeButton(
+        QStringLiteral("Payment Summaries"), QStringLiteral("paymentSummaries"),
         QStringLiteral("Click here to Generate the PDF Payment Summaries to provide to the Payees"), this);
     m_help = makeButton(QStringLiteral("Help"), QStringLiteral("help"),
-        QStringLiteral("Click to open online help in browser window"), this);
-    m_close = makeButton(
-        QStringLiteral("Close"), QStringLiteral("close"), QStringLiteral("Click to close this dialog"), this);
+                        QStringLiteral("Click to open online help in browser window"), this);
+    m_close = makeButton(QStringLiteral("Close"), QStringLiteral("close"), QStringLiteral("Click to close this dialog"),
+                         this);
     m_help->setMinimumHeight(0);
     m_close->setMinimumHeight(0);
 
