@@ -162,8 +162,8 @@ FieldPlan lumpSumPlan(const PdfValues& values, const Report& report, const QStri
     plan.amount(QStringLiteral("TCTaxed"), texts.taxable, card.taxable);
     plan.amount(QStringLiteral("Tax Free"), texts.taxFree, card.taxFree);
     plan.amount(QStringLiteral("TCUntaxed"), texts.other1, card.other1);
-    plan.set(QStringLiteral("Code1"), card.etpPaymentType);
-    plan.set(QStringLiteral("Tax Offset"), card.spare1);
+    plan.set(QStringLiteral("Code1"), card.deathBenefit());
+    plan.set(QStringLiteral("Tax Offset"), card.deathBenefitRecipient());
     return plan.take();
 }
 
@@ -214,7 +214,7 @@ FieldPlan PlanFEI(const PdfValues& values, const Report& report, const QString& 
         const bool jpda = card.incomeType == QLatin1String("JPDA Income");
         plan.set(QStringLiteral("GType"), jpda ? QStringLiteral("J") : QStringLiteral("F"));
     }
-    plan.amount(QStringLiteral("FTax2"), texts.cdep, card.cdep);
+    plan.amount(QStringLiteral("FTax2"), texts.cdep, card.foreignTaxPaid());
     plan.amount(QStringLiteral("RFBT1"), texts.rfbt, card.rfbt);
     fbtMarkers(plan, values, report);
     plan.amount(QStringLiteral("RESC1"), texts.resc, card.resc);
@@ -260,18 +260,18 @@ FieldPlan PlanPEN(const PdfValues& values, const Report& report, const QString& 
     const AmountTexts& texts = values.texts;
     commonFields(plan, values, report, Form::PEN);
     periodFields(plan, values);
-    plan.amount(QStringLiteral("TCTaxed"), texts.gross, card.gross);
-    plan.amount(QStringLiteral("TCUntaxed"), texts.cdep, card.cdep);
-    plan.amount(QStringLiteral("Tax Free"), texts.allow1, card.allow1);
-    plan.amount(QStringLiteral("Tax Offset"), texts.allow2, card.allow2);
-    plan.amount(QStringLiteral("LSTaxed"), texts.lumpA, card.lumpA);
-    plan.amount(QStringLiteral("LSUntaxed"), texts.lumpB, card.lumpB);
-    plan.amount(QStringLiteral("LSTaxFree"), texts.lumpD, card.lumpD);
+    plan.amount(QStringLiteral("TCTaxed"), texts.gross, card.taxedElement());
+    plan.amount(QStringLiteral("TCUntaxed"), texts.cdep, card.untaxedElement());
+    plan.amount(QStringLiteral("Tax Free"), texts.allow1, card.taxFreeComponent());
+    plan.amount(QStringLiteral("Tax Offset"), texts.allow2, card.taxOffset());
+    plan.amount(QStringLiteral("LSTaxed"), texts.lumpA, card.arrearsTaxedElement());
+    plan.amount(QStringLiteral("LSUntaxed"), texts.lumpB, card.arrearsUntaxedElement());
+    plan.amount(QStringLiteral("LSTaxFree"), texts.lumpD, card.arrearsTaxFree());
     // The reversionary markers exist from 2018, whatever "Print Zero" says.
     if (report.reportYearNumber > 2017) {
-        if (card.lumpAType == QLatin1String("Y"))
+        if (card.reversionaryIndicator() == QLatin1String("Y"))
             plan.set(QStringLiteral("DBRISYes"), kMarked);
-        if (card.lumpAType == QLatin1String("N"))
+        if (card.reversionaryIndicator() == QLatin1String("N"))
             plan.set(QStringLiteral("DBRISNo"), kMarked);
     }
     return plan.take();

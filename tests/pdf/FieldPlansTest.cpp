@@ -358,14 +358,14 @@ TEST(FieldPlans, EtpUsesThePaymentDate)
 TEST(FieldPlans, PensionAmountsAndReversionaryMarkers)
 {
     CCards c = payeeOf("PEN");
-    c.gross = 1;
-    c.cdep = 2;
-    c.allow1 = 3;
-    c.allow2 = 4;
-    c.lumpA = 5;
-    c.lumpB = 6;
-    c.lumpD = 7;
-    c.lumpAType = QStringLiteral("Y");
+    c.taxedElement() = 1;
+    c.untaxedElement() = 2;
+    c.taxFreeComponent() = 3;
+    c.taxOffset() = 4;
+    c.arrearsTaxedElement() = 5;
+    c.arrearsUntaxedElement() = 6;
+    c.arrearsTaxFree() = 7;
+    c.reversionaryIndicator() = QStringLiteral("Y");
     Fields f = asMap(PlanPEN(plainValues(c), reportOf(2018), QStringLiteral("No")));
     const std::pair<const char*, const char*> amounts[] = { { "TCTaxed", "1" }, { "TCUntaxed", "2" },
         { "Tax Free", "3" }, { "Tax Offset", "4" }, { "LSTaxed", "5" }, { "LSUntaxed", "6" }, { "LSTaxFree", "7" } };
@@ -382,7 +382,7 @@ TEST(FieldPlans, PensionAmountsAndReversionaryMarkers)
     const Row rows[] = { { 2017, "Y", "Yes", std::nullopt, std::nullopt }, { 2018, "Y", "", x, std::nullopt },
         { 2018, "N", "No", std::nullopt, x }, { 2019, "y", "Yes", std::nullopt, std::nullopt } };
     for (const Row& row : rows) {
-        c.lumpAType = QString::fromLatin1(row.flag);
+        c.reversionaryIndicator() = QString::fromLatin1(row.flag);
         f = asMap(PlanPEN(plainValues(c), reportOf(row.year), QString::fromLatin1(row.printZero)));
         EXPECT_EQ(get(f, "DBRISYes"), row.yes) << row.year << row.flag;
         EXPECT_EQ(get(f, "DBRISNo"), row.no) << row.year << row.flag;
@@ -395,8 +395,8 @@ TEST(FieldPlans, SuperLumpSumsShareOnePlan)
     c.taxable = 10;
     c.taxFree = 0;
     c.other1 = 30;
-    c.etpPaymentType = QStringLiteral("D");
-    c.spare1 = QStringLiteral("Dependant");
+    c.deathBenefit() = QStringLiteral("D");
+    c.deathBenefitRecipient() = QStringLiteral("Dependant");
     c.paymentDay = QStringLiteral("1");
     c.paymentMonth = QStringLiteral("2");
     c.paymentYear = QStringLiteral("2018");
