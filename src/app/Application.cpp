@@ -25,6 +25,9 @@
 #if __has_include("shell/dialogs/PreferencesDialogs.h")
 #include "shell/dialogs/PreferencesDialogs.h"
 #endif
+#if __has_include("lodgement_import/dialogs/LodgementImportDialogs.h")
+#include "lodgement_import/dialogs/LodgementImportDialogs.h"
+#endif
 
 #include <QApplication>
 #include <QIcon>
@@ -53,6 +56,9 @@ void registerDialogs(QtUserInterface& ui, AppContext& context)
 #endif
 #if __has_include("shell/dialogs/PreferencesDialogs.h")
     registerPreferencesDialogs(ui, context);
+#endif
+#if __has_include("lodgement_import/dialogs/LodgementImportDialogs.h")
+    registerLodgementImportDialogs(ui, context);
 #endif
 }
 
