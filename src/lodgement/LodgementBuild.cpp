@@ -265,12 +265,8 @@ LodgementBuild BuildLodgement(const Report& report)
     // One walk sorts the payees by type; each group keeps ascending ID.
     std::array<std::vector<const CCards*>, 7> groups;
     for (const auto& [id, payee] : report.payees) {
-        for (PayeeType type : kPayeeTypes) {
-            if (payee.payeeType == payeeTypeCode(type)) {
-                groups[size_t(type)].push_back(&payee);
-                break;
-            }
-        }
+        if (const std::optional<PayeeType> type = payeeTypeOf(payee.payeeType))
+            groups[size_t(*type)].push_back(&payee);
     }
     qsizetype payeeTotal = 0;
     for (const auto& group : groups)
@@ -373,9 +369,10 @@ LodgementBuild BuildLodgement(const Report& report)
         }
         const RecordLayout layout = payeeRecordLayout(type, year);
         const std::vector<ResolvedLine> lines = resolve(type, layout);
+        const RecordPlan plan(layout, report);
         TypeTotals& totals = build.totals[size_t(type)];
         for (const CCards* payee : group) {
-            if (auto problem = writeRecord(layout, RecordSource{report, payee}, next)) {
+            if (auto problem = plan.write(*payee, next)) {
                 return refuse(*problem, QStringLiteral("Payee ID %1 (%2)")
                                             .arg(payee->payeeId)
                                             .arg(payeeTypeCode(type)));

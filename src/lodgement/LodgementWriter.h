@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // Why a field cannot go into the file as it stands. The file is ASCII with
 // records of exactly 628 bytes; a value that would break either is refused
@@ -45,6 +46,35 @@ FieldProblem writeField(const FieldLayout& field, const RecordSource& source, ch
 std::optional<RecordProblem> writeRecord(RecordLayout layout, const RecordSource& source, char* out);
 // One record as text; refused fields are left blank.
 QByteArray buildRecord(RecordLayout layout, const RecordSource& source);
+
+// A payee record layout compiled once for a report year: the record with its
+// constants and fillers already in place, and one step for each field that
+// comes from the payee. Writes exactly what writeRecord writes, and refuses
+// the same first field, without forming a temporary string.
+class RecordPlan {
+public:
+    RecordPlan(RecordLayout layout, const Report& report);
+
+    std::optional<RecordProblem> write(const CCards& payee, char* out) const;
+
+private:
+    enum class Op { Text, Amount, Postcode, Date, Tfn, BusTfn, Generic };
+    struct Step {
+        Op op;
+        int offset; // 0-based
+        int width;
+        int limit; // characters taken from a text
+        const FieldLayout* field;
+    };
+
+    const Report& m_report;
+    std::array<char, kRecordLength> m_template{};
+    std::vector<Step> m_steps;
+};
+
+// The type of a payee by its stored code; none for any other text (the
+// comparison is exact: "inb" is no type).
+std::optional<PayeeType> payeeTypeOf(const QString& code);
 
 // The TFN as the file carries it: nine digits, or nine zeros for anything
 // that is not one to nine digits (and for the refused "987654321").
