@@ -432,3 +432,14 @@ std::optional<PayeeType> payeeTypeOf(const QString& code)
     }
     return std::nullopt;
 }
+
+bool AsciiText::contains(QStringView text) const
+{
+    return QString::fromLatin1(bytes).contains(text);
+}
+
+bool AsciiText::endsWith(QStringView text) const
+{
+    return text.size() <= bytes.size()
+        && QLatin1StringView(bytes.constData() + bytes.size() - text.size(), text.size()) == text;
+}

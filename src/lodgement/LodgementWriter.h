@@ -88,13 +88,26 @@ struct TypeTotals {
     qint64 tax = 0;
 };
 
+// Text that is ASCII by construction, held as its bytes (one a character).
+// Reads as text where a caller wants one.
+struct AsciiText {
+    QByteArray bytes;
+
+    qsizetype size() const { return bytes.size(); }
+    bool isEmpty() const { return bytes.isEmpty(); }
+    void clear() { bytes = QByteArray(); }
+    operator QString() const { return QString::fromLatin1(bytes); }
+    bool contains(QStringView text) const;
+    bool endsWith(QStringView text) const;
+};
+
 // One run of the lodgement build: the file, the body of its summary and the
 // counters, or the reason it stopped.
 struct LodgementBuild {
     enum class Outcome { Built, Stopped2012, Refused };
     Outcome outcome = Outcome::Built;
-    QByteArray fileText; // the joined records, ASCII
-    QString summaryBody; // the summary without its heading
+    QByteArray fileText;   // the joined records, ASCII
+    AsciiText summaryBody; // the summary without its heading
     qint64 payeeRecords = 0;
     std::array<TypeTotals, 7> totals{}; // by PayeeType
     QString refusal;                    // the message when refused
@@ -106,6 +119,9 @@ LodgementBuild BuildLodgement(const Report& report);
 
 // The summary's heading before the body: the chosen path and the generation time.
 QString SummaryHeading(const QString& path, const QString& generatedAt);
+// The whole summary as the report keeps it: the heading, then the body,
+// whose memory is given back while it is copied.
+QString JoinSummary(const QString& heading, AsciiText&& body);
 
 inline const QString kYear2012Message = QStringLiteral(
     "Note: This Version supports the 2012 year for INB type payment summaries only. Contact Torvek for more "
