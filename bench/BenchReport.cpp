@@ -4,27 +4,28 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 
-const std::array kSurnames{"Nguyen", "Smith", "O'Brien", "Papadopoulos", "Williams", "Kowalski-Brown",
-                           "Chen", "MacDonald", "Singh", "Fitzgerald", "Tran", "Anderson"};
-const std::array kGivenNames{"Olivia", "Jack", "Charlotte", "William", "Ava", "Noah", "Amelia", "Thomas",
-                             "Isla", "Lachlan", "Mia", "Harrison"};
-const std::array kStreets{"George Street", "Smith Street", "Flinders Lane", "Hay Street", "Brunswick Road",
-                          "Mitchell Highway"};
+const std::array kSurnames { "Nguyen", "Smith", "O'Brien", "Papadopoulos", "Williams", "Kowalski-Brown", "Chen",
+    "MacDonald", "Singh", "Fitzgerald", "Tran", "Anderson" };
+const std::array kGivenNames { "Olivia", "Jack", "Charlotte", "William", "Ava", "Noah", "Amelia", "Thomas", "Isla",
+    "Lachlan", "Mia", "Harrison" };
+const std::array kStreets { "George Street", "Smith Street", "Flinders Lane", "Hay Street", "Brunswick Road",
+    "Mitchell Highway" };
 struct Place {
     const char* suburb;
     const char* state;
     int postcode;
 };
-const std::array kPlaces{Place{"Sydney", "NSW", 2000}, Place{"Darwin", "NT", 800},
-                         Place{"Fitzroy", "VIC", 3065}, Place{"Fremantle", "WA", 6160},
-                         Place{"Hobart", "TAS", 7000}, Place{"Toowoomba", "QLD", 4350}};
+const std::array kPlaces { Place { "Sydney", "NSW", 2000 }, Place { "Darwin", "NT", 800 },
+    Place { "Fitzroy", "VIC", 3065 }, Place { "Fremantle", "WA", 6160 }, Place { "Hobart", "TAS", 7000 },
+    Place { "Toowoomba", "QLD", 4350 } };
 
 // A nine-digit TFN with valid check digits made from a running number.
 QString validTfn(int seed)
 {
-    static const int weights[9] = {10, 7, 8, 4, 6, 3, 5, 2, 1};
+    static const int weights[9] = { 10, 7, 8, 4, 6, 3, 5, 2, 1 };
     for (int attempt = 0;; ++attempt) {
         QString digits = QString::number(10000000 + (seed * 7919 + attempt) % 89999999).left(8);
         int sum = 0;
@@ -43,7 +44,7 @@ QString twoDigits(int value)
 
 CCards payee(int id)
 {
-    static const char* const kTypes[] = {"INB", "ETP", "INB", "BUS", "INB", "FEI", "INB", "PEN", "SLS", "DAS"};
+    static const char* const kTypes[] = { "INB", "ETP", "INB", "BUS", "INB", "FEI", "INB", "PEN", "SLS", "DAS" };
     CCards p;
     p.payeeId = id;
     p.payeeType = QString::fromLatin1(kTypes[id % 10]);
@@ -53,7 +54,8 @@ CCards payee(int id)
     p.surname = QString::fromLatin1(kSurnames[size_t(id) % kSurnames.size()]);
     p.firstName = QString::fromLatin1(kGivenNames[size_t(id / 7) % kGivenNames.size()]);
     p.secName = id % 3 == 0 ? QString::fromLatin1(kGivenNames[size_t(id / 3) % kGivenNames.size()]) : QString();
-    p.addLine1 = QStringLiteral("%1 %2").arg(1 + id % 250).arg(QString::fromLatin1(kStreets[size_t(id) % kStreets.size()]));
+    p.addLine1
+        = QStringLiteral("%1 %2").arg(1 + id % 250).arg(QString::fromLatin1(kStreets[size_t(id) % kStreets.size()]));
     if (id % 4 == 0)
         p.addLine2 = QStringLiteral("Unit %1").arg(1 + id % 40);
     const Place& place = kPlaces[size_t(id / 5) % kPlaces.size()];
@@ -158,7 +160,8 @@ Report benchReport(int payees)
     return r;
 }
 
-namespace {
+namespace
+{
 
 qint64 statusKilobytes(const char* key)
 {

@@ -22,7 +22,8 @@ inline qint64 benchRecordCount(int payees)
 
 // A user interface that answers every question with OK, every save dialog
 // with one path, and keeps the messages so a benchmark can see what happened.
-class BenchUi : public UserInterface {
+class BenchUi : public UserInterface
+{
 public:
     QString savePath;
     QStringList messages;
@@ -35,11 +36,11 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> saveFileName(const FileDialogRequest&) override { return savePath; }
     std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
-    void setClipboardText(const QString&) override {}
+    void setClipboardText(const QString&) override { }
     bool openUrl(const QString&) override { return true; }
     int runDialog(const QString&) override { return 0; }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
+    void beginWaitCursor() override { }
+    void endWaitCursor() override { }
 };
 
 // The resident and peak resident memory of this process, in bytes, and a

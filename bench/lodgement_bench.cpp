@@ -17,7 +17,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 qint64 fileBytes(qint64 payeeRecords)
 {
@@ -93,102 +94,103 @@ void BM_LodgementBuildAndWrite(benchmark::State& state)
     setCounters(state, file, summary);
 }
 
-// One press of "VESK.A01 File" with a save path given: the build, the summary
-// kept in the report with its heading, and the atomic write. True when the
-// file was saved and the summary stored.
-bool generate(benchmark::State& state, AppContext& context, BenchUi& ui, int payees)
-{
-    ui.messages.clear();
-    context.report().summaryText.clear();
-    GenerateFiles generateFiles(context, noPdfServices());
-    generateFiles.OnBnClickedVeskA01File();
-    if (context.report().fileGenerated != 1 || ui.messages.value(ui.messages.size() - 1) != QLatin1String("VESK.A01 file saved.")) {
-        state.SkipWithError(("the file was not generated: " + ui.messages.join(QStringLiteral(" | ")).toStdString()).c_str());
-        return false;
+// The program's context around a report of `payees` payees, with a folder
+// for what Generate writes.
+struct GenerateWorld {
+    explicit GenerateWorld(int payees)
+        : payees(payees)
+    {
+        context.report() = benchReport(payees);
+        ui.savePath = lodgementPath();
     }
-    if (QFileInfo(ui.savePath).size() != fileBytes(payees) || context.report().summaryText.isEmpty()) {
-        state.SkipWithError("the file or the summary is not the one expected");
-        return false;
+    QString lodgementPath() const { return dir.filePath(QStringLiteral("VESK2018.A01")); }
+
+    // One press of "VESK.A01 File" with the save path given: the build, the
+    // summary kept in the report with its heading, and the atomic write.
+    // True when the file was saved and the summary stored.
+    bool generate(benchmark::State& state)
+    {
+        ui.messages.clear();
+        ui.savePath = lodgementPath();
+        context.report().summaryText.clear();
+        GenerateFiles(context, noPdfServices()).OnBnClickedVeskA01File();
+        if (context.report().fileGenerated != 1
+            || ui.messages.value(ui.messages.size() - 1) != QLatin1String("VESK.A01 file saved.")) {
+            state.SkipWithError(
+                ("the file was not generated: " + ui.messages.join(QStringLiteral(" | ")).toStdString()).c_str());
+            return false;
+        }
+        if (QFileInfo(lodgementPath()).size() != fileBytes(payees) || context.report().summaryText.isEmpty()) {
+            state.SkipWithError("the file or the summary is not the one expected");
+            return false;
+        }
+        return true;
     }
-    return true;
-}
+
+    int payees;
+    BenchUi ui;
+    LocalFileSystem files;
+    AppContext context { ui, files };
+    QTemporaryDir dir;
+};
 
 // The whole Generate step: what the user waits for after choosing the file name.
 void BM_LodgementGenerate(benchmark::State& state)
 {
-    const int payees = int(state.range(0));
-    BenchUi ui;
-    LocalFileSystem files;
-    AppContext context(ui, files);
-    context.report() = benchReport(payees);
-    QTemporaryDir dir;
-    ui.savePath = dir.filePath(QStringLiteral("VESK2018.A01"));
+    GenerateWorld w(int(state.range(0)));
     for (auto _ : state) {
-        if (!generate(state, context, ui, payees))
+        if (!w.generate(state))
             return;
     }
-    setCounters(state, QFileInfo(ui.savePath).size(), context.report().summaryText.size());
+    setCounters(state, QFileInfo(w.lodgementPath()).size(), w.context.report().summaryText.size());
 }
 
 // "Summary of VESK.A01 File" after a build: the summary text saved as UTF-8.
 void BM_LodgementSummarySave(benchmark::State& state)
 {
-    const int payees = int(state.range(0));
-    BenchUi ui;
-    LocalFileSystem files;
-    AppContext context(ui, files);
-    context.report() = benchReport(payees);
-    QTemporaryDir dir;
-    ui.savePath = dir.filePath(QStringLiteral("VESK2018.A01"));
-    if (!generate(state, context, ui, payees))
+    GenerateWorld w(int(state.range(0)));
+    if (!w.generate(state))
         return;
-    const QString summaryPath = dir.filePath(QStringLiteral("VESK_Summary.txt"));
-    ui.savePath = summaryPath;
-    GenerateFiles generateFiles(context, noPdfServices());
+    const QString summaryPath = w.dir.filePath(QStringLiteral("VESK_Summary.txt"));
+    w.ui.savePath = summaryPath;
+    GenerateFiles generateFiles(w.context, noPdfServices());
     for (auto _ : state) {
-        ui.messages.clear();
+        w.ui.messages.clear();
         generateFiles.OnBnClickedSummary();
-        if (ui.messages != QStringList{QStringLiteral("Summary file saved.")}) {
+        if (w.ui.messages != QStringList { QStringLiteral("Summary file saved.") }) {
             state.SkipWithError("the summary was not saved");
             return;
         }
     }
     const qint64 saved = QFileInfo(summaryPath).size();
-    if (saved != UTF16toUTF8(context.report().summaryText).size()) {
+    if (saved != UTF16toUTF8(w.context.report().summaryText).size()) {
         state.SkipWithError("the saved summary has the wrong size");
         return;
     }
-    setCounters(state, QFileInfo(dir.filePath(QStringLiteral("VESK2018.A01"))).size(), saved);
+    setCounters(state, QFileInfo(w.lodgementPath()).size(), saved);
 }
 
 // Peak memory of one Generate step beyond the loaded report, against the
 // size of the file it writes.
 void BM_LodgementGeneratePeakMemory(benchmark::State& state)
 {
-    const int payees = int(state.range(0));
-    BenchUi ui;
-    LocalFileSystem files;
-    AppContext context(ui, files);
-    context.report() = benchReport(payees);
-    QTemporaryDir dir;
-    ui.savePath = dir.filePath(QStringLiteral("VESK2018.A01"));
+    GenerateWorld w(int(state.range(0)));
     double extra = 0;
     double loaded = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        context.report().summaryText.clear();
-        context.report().summaryText.squeeze();
+        w.context.report().summaryText = QString();
         loaded = double(residentBytes());
         if (!resetPeakResident()) {
             state.SkipWithError("the peak of resident memory cannot be reset on this system");
             return;
         }
         state.ResumeTiming();
-        if (!generate(state, context, ui, payees))
+        if (!w.generate(state))
             return;
         extra = double(peakResidentBytes()) - loaded;
     }
-    const double file = double(fileBytes(payees));
+    const double file = double(fileBytes(w.payees));
     state.counters["report_MB"] = loaded / 1e6;
     state.counters["peak_extra_MB"] = extra / 1e6;
     state.counters["peak_extra_per_file"] = extra / file;

@@ -13,7 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 // A report with a summary text kept from a lodgement build, as a report
 // saved after Generate holds one.

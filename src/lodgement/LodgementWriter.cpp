@@ -392,7 +392,8 @@ std::optional<RecordProblem> RecordPlan::write(const CCards& payee, char* out) c
             const qint32 value = payee.*field.number;
             const qint32 most = step.op == Op::Amount ? 99999999 : 9999;
             if (value < 0 || value > most)
-                problem = {step.op == Op::Amount ? FieldFault::Amount : FieldFault::Postcode, QString::number(value), {}};
+                problem = {step.op == Op::Amount ? FieldFault::Amount : FieldFault::Postcode,
+                           QString::number(value), {}};
             else
                 zeroPadded(value, step.width, at);
             break;

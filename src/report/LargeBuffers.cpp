@@ -6,7 +6,8 @@
 
 #include <cstdint>
 
-namespace {
+namespace
+{
 
 // Below this a buffer is not worth a system call.
 constexpr qsizetype kLargeBuffer = qsizetype(4) << 20;

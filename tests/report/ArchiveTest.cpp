@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 void writeSample(ArchiveWriter& w)
 {
@@ -45,10 +46,9 @@ TEST(ArchiveWriter, BytesTakenMidwayStayAsTheyWere)
 TEST(ArchiveReader, RepeatedShortTextsReadAsTheirOwnValues)
 {
     ArchiveWriter w;
-    const QStringList texts{QStringLiteral("INB"), QStringLiteral("07"), QStringLiteral("INB"), QString(),
-                            QStringLiteral("ETP"), QStringLiteral("07"), QStringLiteral("Sixteen letters!"),
-                            QStringLiteral("Sixteen letters!"), QStringLiteral("seventeen letters"),
-                            QStringLiteral("seventeen letters")};
+    const QStringList texts { QStringLiteral("INB"), QStringLiteral("07"), QStringLiteral("INB"), QString(),
+        QStringLiteral("ETP"), QStringLiteral("07"), QStringLiteral("Sixteen letters!"),
+        QStringLiteral("Sixteen letters!"), QStringLiteral("seventeen letters"), QStringLiteral("seventeen letters") };
     for (const QString& t : texts)
         w.writeText(t);
     const QByteArray bytes = w.take();
