@@ -2,8 +2,6 @@
 
 #include "report/LargeBuffers.h"
 
-#include <QLatin1StringView>
-
 #include <algorithm>
 #include <cstring>
 #include <span>
