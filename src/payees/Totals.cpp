@@ -33,7 +33,7 @@ PayeeTotals ComputeTotals(const PayeeMap& payees)
             tax = &t.feiTax;
         } else if (type == QLatin1StringView("PEN")) {
             ++t.penCount;
-            t.penTaxedElement += p.gross;
+            t.penTaxedElement += p.taxedElement();
             tax = &t.penTax;
         } else if (type == QLatin1StringView("SLS")) {
             ++t.slsCount;
