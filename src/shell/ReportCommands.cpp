@@ -56,11 +56,7 @@ bool CSumbridge1App::readInto(const QString& path)
 {
     ResetReportGlobals(m_context.report());
     m_context.currentPayee = CCards();
-    // An empty file is not read at all: it leaves the reset report.
-    QByteArray bytes;
-    if (m_context.files.readAll(path, bytes).ok() && bytes.isEmpty())
-        return true;
-    return ReadReportFile(m_context, path);
+    return ReadReportFile(m_context, path) != ReportRead::Unreadable;
 }
 
 void CSumbridge1App::OnFileNew()

@@ -16,6 +16,8 @@
 
 #include <stdexcept>
 
+#include <sys/stat.h>
+
 namespace {
 
 class ReportCommands : public ::testing::Test {
@@ -340,6 +342,29 @@ TEST_F(ReportCommands, CommandLineFileThatCannotBeOpenedLeavesAnEmptyUntitledRep
     QFile written(path(QStringLiteral("foreign.vkrd")));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), foreign);
+}
+
+// A device, a pipe or a file larger than any report is refused before a
+// byte is read: the message, then the window on an empty untitled report.
+TEST_F(ReportCommands, CommandLineThingsThatAreNotReportsAreRefusedUnread)
+{
+    const QString fifo = path(QStringLiteral("pipe.vkrd"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile big(path(QStringLiteral("big.vkrd")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kLargestReadableFile + 1)); // sparse: takes no disk
+    big.close();
+
+    for (const QString& file : {QStringLiteral("/dev/zero"), fifo, big.fileName()}) {
+        ui.messages.clear();
+        context.report().payerName = QStringLiteral("Stale");
+        EXPECT_FALSE(app.OpenCommandLineFile(file));
+        EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Failed to open document.")}) << file.toStdString();
+        EXPECT_TRUE(context.report().payerName.isEmpty());
+        EXPECT_TRUE(context.document.pathName.isEmpty());
+        EXPECT_EQ(context.document.title, QStringLiteral("Untitled"));
+    }
+    EXPECT_TRUE(app.recentFiles().isEmpty());
 }
 
 TEST_F(ReportCommands, ClosingAskesToSaveAModifiedReport)
