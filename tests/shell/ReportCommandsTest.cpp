@@ -344,6 +344,67 @@ TEST_F(ReportCommands, CommandLineFileThatCannotBeOpenedLeavesAnEmptyUntitledRep
     EXPECT_EQ(written.readAll(), foreign);
 }
 
+// Nine payees, cut inside the records: five read, four lost past the damage.
+QByteArray reportCutInItsPayees(Report& whole)
+{
+    ResetReportGlobals(whole);
+    whole.payerName = QStringLiteral("Damaged");
+    whole.reportYear = QStringLiteral("2019");
+    for (qint32 id = 1; id <= 9; ++id) {
+        CCards card;
+        card.payeeId = id;
+        card.surname = QStringLiteral("Payee %1").arg(id);
+        whole.payees[id] = card;
+    }
+    const QByteArray bytes = StoreReport(whole);
+    const qsizetype record = (bytes.size() - StoreReport(Report()).size()) / 9;
+    return bytes.left(bytes.size() - 45 * 4 - 3 * record - record / 2);
+}
+
+// Read in part, the report opens without a path, as File > Open leaves it:
+// a plain Save asks for a name and never writes the partial report over the
+// file that still holds every payee.
+TEST_F(ReportCommands, AReportReadInPartIsNeverSavedOverItsFile)
+{
+    Report whole;
+    writeBytes(QStringLiteral("damaged.vkrd"), reportCutInItsPayees(whole));
+    const QString damaged = path(QStringLiteral("damaged.vkrd"));
+    const QByteArray before = bytesOf(damaged);
+    const QString kDamagedMessage = QStringLiteral(
+        "Although this is an Quillastrand Release 1 file, an error occurred on loading the data.\r\n\r\nProceed "
+        "with caution.\r\n\r\nTorvek recommends you check the Payer and Supplier Details and run the Check All "
+        "function from the Payee List before Generating any files.");
+
+    for (const bool fromRecent : {false, true}) {
+        SCOPED_TRACE(fromRecent ? "Open Recent" : "command line");
+        ui.messages.clear();
+        ui.fileRequests.clear();
+        for (const QString& recent : ReadRecentFiles())
+            RemoveRecentFile(recent);
+        if (fromRecent) {
+            AddRecentFile(damaged);
+            app.OnOpenRecentFile(0);
+        } else {
+            EXPECT_TRUE(app.OpenCommandLineFile(damaged));
+        }
+        ASSERT_EQ(ui.texts(), QStringList{kDamagedMessage});
+        EXPECT_EQ(context.report().payees.size(), 5u);
+        EXPECT_EQ(context.report().payerName, QStringLiteral("Damaged"));
+        EXPECT_TRUE(context.document.pathName.isEmpty());
+        EXPECT_EQ(context.document.title, QStringLiteral("damaged"));
+        EXPECT_EQ(app.recentFiles(), fromRecent ? QStringList{damaged} : QStringList());
+
+        context.report().payerName = QStringLiteral("Changed");
+        context.document.SetModifiedFlag();
+        ui.answerFile(path(QStringLiteral("rescued.vkrd")));
+        EXPECT_TRUE(app.OnFileSave());
+        ASSERT_EQ(ui.fileRequests.size(), 1u);
+        EXPECT_TRUE(ui.fileRequests[0].defaultName.isEmpty());
+        EXPECT_EQ(bytesOf(damaged), before);
+        EXPECT_EQ(context.document.pathName, path(QStringLiteral("rescued.vkrd")));
+    }
+}
+
 // A device, a pipe or a file larger than any report is refused before a
 // byte is read: the message, then the window on an empty untitled report.
 TEST_F(ReportCommands, CommandLineThingsThatAreNotReportsAreRefusedUnread)
