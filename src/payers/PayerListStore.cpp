@@ -11,11 +11,17 @@
 #include <QDateTime>
 
 #include <exception>
+#include <utility>
+#include <vector>
 
 namespace
 {
 
 const QString kUnableToLoad = QStringLiteral("Unable to load Payer data from file");
+
+const QString kDamagedImport = QStringLiteral(
+    "Unable to load Payer data from file. \n\nThe file is damaged or is not a Payer List file, so none of its "
+    "Payers has been imported. - Ref #1019.");
 
 const QString kMplFilter = QStringLiteral("MPL Files (*.mpl)|*.mpl|All Files (*.*)|*.*||");
 
@@ -166,23 +172,37 @@ void ImportPayerList(AppContext& context)
             QStringLiteral("An error has occurred while trying to load \nPayer List data from file - Ref #1016b."));
         return;
     }
+    // Merged into a copy, so that a damaged file or a Cancel leaves the
+    // Payer List, and its file, as they were.
+    PayerMap merged = context.payers;
     try {
-        ReadPayerList(bytes, [&context](const QString& key, CPayers entry) {
-            const auto found = context.payers.find(key);
-            if (found == context.payers.end()) {
-                context.payers.emplace(key, std::move(entry));
-                return;
+        // The whole file is read before a question is asked: a damaged file
+        // adds nothing.
+        std::vector<std::pair<QString, CPayers>> imported;
+        ReadPayerList(bytes, [&imported](const QString& key, CPayers entry) {
+            imported.emplace_back(key, std::move(entry));
+        });
+        for (auto& [key, entry] : imported) {
+            const auto found = merged.find(key);
+            if (found == merged.end()) {
+                merged.emplace(key, std::move(entry));
+                continue;
             }
             const QString question = key + u' ' + entry.name
                 + QStringLiteral("\n\nThis Payer with this ABN/Branch combination already exists in the Payer "
                                  "List.\r\n\r\nDo you want to replace with the imported Payer.");
-            if (context.ui.message(question, MessageButtons::YesNoCancel) == Answer::Yes)
+            switch (context.ui.message(question, MessageButtons::YesNoCancel)) {
+            case Answer::Yes:
                 found->second = std::move(entry);
-        });
+                break;
+            case Answer::No:
+                break;
+            default:
+                return;
+            }
+        }
     } catch (const ArchiveError&) {
-        context.ui.message(QStringLiteral(
-            "Unable to load Payer data from file. \n\nYou may not have permission to Write here. \n\nOpen File > "
-            "Preferences and select a location for the Payer List file where you have Write permission - Ref #1019."));
+        context.ui.message(kDamagedImport);
         return;
     } catch (const std::exception&) {
         context.ui.message(QStringLiteral(
@@ -196,6 +216,7 @@ void ImportPayerList(AppContext& context)
             "Preferences and select a location for the Payer List file where you have Write permission - Ref #1019."));
         return;
     }
+    context.payers = std::move(merged);
     SaveLivePayerList(context);
 }
 
