@@ -38,6 +38,15 @@ std::optional<QString> chooseMplFile(AppContext& context, const QString& title, 
     return saving ? context.ui.saveFileName(request) : context.ui.openFileName(request);
 }
 
+// A denied or missing folder is a matter of write access; any other failure,
+// a full disk for one, says the system's reason instead.
+QString writeFailureText(const FileResult& failure, const QString& accessText, const QString& otherText)
+{
+    if (failure.error == FileError::AccessDenied || failure.error == FileError::NotFound)
+        return SorryText(failure.error, accessText);
+    return WithReason(SorryText(failure.error, otherText), failure);
+}
+
 QString keptAsidePath(AppContext& context, const QString& folder)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
@@ -96,9 +105,11 @@ bool SaveLivePayerList(AppContext& context)
             return false;
         const FileResult written = context.files.writeWhole(path, WritePayerList(context.payers));
         if (!written.ok()) {
-            context.ui.message(SorryText(written.error,
+            context.ui.message(writeFailureText(written,
                 QStringLiteral("you do not seem to have write access to the PayerList Folder as set under File > "
-                               "Preferences. Open File > Preferences and select a different location.")));
+                               "Preferences. Open File > Preferences and select a different location."),
+                QStringLiteral("the Payer List file could not be written in the PayerList Folder as set under File > "
+                               "Preferences.")));
             return false;
         }
         const auto profile = openProfile();
@@ -146,9 +157,10 @@ void ExportPayerList(AppContext& context)
         WaitCursor wait(context.ui);
         const FileResult written = context.files.writeWhole(*chosen, WritePayerList(context.payers));
         if (!written.ok()) {
-            context.ui.message(SorryText(written.error,
+            context.ui.message(writeFailureText(written,
                 QStringLiteral("you do not seem to have write access to this \nfolder, please try a different "
-                               "location.")));
+                               "location."),
+                QStringLiteral("the export file could not be written, please try a different location.")));
             return;
         }
         context.ui.message(QStringLiteral("Export complete."));

@@ -137,6 +137,6 @@ bool WriteReportFile(AppContext& context, const QString& path)
     if (written.error == FileError::AccessDenied)
         context.ui.message(QStringLiteral("Access to %1 was denied.").arg(path));
     else
-        context.ui.message(QStringLiteral("Failed to save document."));
+        context.ui.message(WithReason(QStringLiteral("Failed to save document."), written));
     return false;
 }

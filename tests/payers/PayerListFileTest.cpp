@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace
 {
 
@@ -102,21 +104,28 @@ TEST(SaveLivePayerList, WritesTheWholeListAndSetsSet1)
 
 TEST(SaveLivePayerList, AWriteFailureSaysWhyAndLeavesTheFile)
 {
+    const QString noAccess = QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
+                                            "set under File > Preferences. Open File > Preferences and select a "
+                                            "different location.");
     struct Case {
-        FileError error;
-        const char* start;
+        FileResult failure;
+        QString text;
     };
-    for (const Case c : { Case { FileError::AccessDenied, "Sorry1" }, Case { FileError::Other, "Sorry3" } }) {
+    // A full disk is not a matter of write access: it says the system's reason.
+    const Case cases[] = {
+        { { FileError::AccessDenied, QStringLiteral("injected") }, QStringLiteral("Sorry1") + noAccess },
+        { fileFailure(ENOENT), QStringLiteral("Sorry3") + noAccess },
+        { fileFailure(ENOSPC),
+            QStringLiteral("Sorry3 - the Payer List file could not be written in the PayerList Folder as set under "
+                           "File > Preferences.\n\nNo space left on device.") },
+    };
+    for (const Case& c : cases) {
         PayerWorld w;
         w.writeLive(fixture());
         w.context.payers = { { kAcmeKey, acmeEntry() } };
-        w.files.fail(FaultyFileSystem::Op::Write, w.livePath(), c.error);
+        w.files.fail(FaultyFileSystem::Op::Write, w.livePath(), c.failure);
         EXPECT_FALSE(SaveLivePayerList(w.context));
-        EXPECT_EQ(w.ui.texts(),
-            QStringList { QString::fromLatin1(c.start)
-                + QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
-                                 "set under File > Preferences. Open File > Preferences and select a "
-                                 "different location.") });
+        EXPECT_EQ(w.ui.texts(), QStringList { c.text });
         EXPECT_EQ(w.liveBytes(), fixture());
         EXPECT_EQ(w.context.prefs.prefsSet1, QStringLiteral("0"));
     }
@@ -255,14 +264,14 @@ TEST(ExportPayerList, CancelWritesNothingAndFailuresSayWhy)
     w.files.fail(FaultyFileSystem::Op::Write, target, FileError::AccessDenied);
     w.ui.answerFile(target);
     ExportPayerList(w.context);
-    w.files.fail(FaultyFileSystem::Op::Write, target, FileError::Other);
+    w.files.fail(FaultyFileSystem::Op::Write, target, fileFailure(ENOSPC));
     w.ui.answerFile(target);
     ExportPayerList(w.context);
     EXPECT_EQ(w.ui.texts(),
         (QStringList { QStringLiteral("Sorry1 - you do not seem to have write access to this \nfolder, please "
                                       "try a different location."),
-            QStringLiteral("Sorry3 - you do not seem to have write access to this \nfolder, please "
-                           "try a different location.") }));
+            QStringLiteral("Sorry3 - the export file could not be written, please try a different location.\n\nNo "
+                           "space left on device.") }));
     EXPECT_FALSE(QFile::exists(target));
 }
 

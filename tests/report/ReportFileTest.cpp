@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace {
 
 // Byte builders written from the file layout, independent of the writer.
@@ -399,10 +401,10 @@ TEST_F(ReportFileOnDisk, FailedSaveKeepsThePreviousFileAndSaysSo)
     context.report().payerName = QStringLiteral("changed");
     files.fail(FaultyFileSystem::Op::Write, target, FileError::AccessDenied);
     EXPECT_FALSE(WriteReportFile(context, target));
-    files.fail(FaultyFileSystem::Op::Write, target, FileError::Other);
+    files.fail(FaultyFileSystem::Op::Write, target, fileFailure(ENOSPC));
     EXPECT_FALSE(WriteReportFile(context, target));
-    EXPECT_EQ(ui.texts(),
-              (QStringList{QStringLiteral("Access to %1 was denied.").arg(target), QStringLiteral("Failed to save document.")}));
+    EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("Access to %1 was denied.").arg(target),
+                                       QStringLiteral("Failed to save document.\n\nNo space left on device.")}));
     QByteArray after;
     ASSERT_TRUE(files.readAll(target, after).ok());
     EXPECT_EQ(after, before);

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <stdexcept>
 
 #include <sys/stat.h>
@@ -132,12 +133,15 @@ TEST_F(ReportCommands, FailedSaveEndsTheCommandUnchanged)
 {
     const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
     const QString second = writeReport(QStringLiteral("b.vkrd"), QStringLiteral("Beta"), 9);
+    const QByteArray before = bytesOf(first);
     openModified(first);
-    files.fail(FaultyFileSystem::Op::Write, first, FileError::Other);
+    files.fail(FaultyFileSystem::Op::Write, first, fileFailure(ENOSPC));
     ui.answer(Answer::Yes);
     ui.answerFile(second); // Open would ask for this, but must never get there
     app.OnFileOpen();
-    EXPECT_EQ(ui.texts(), (QStringList{kSaveBeforeOpeningPrompt, QStringLiteral("Failed to save document.")}));
+    EXPECT_EQ(ui.texts(), (QStringList{kSaveBeforeOpeningPrompt,
+                                       QStringLiteral("Failed to save document.\n\nNo space left on device.")}));
+    EXPECT_EQ(bytesOf(first), before);
     EXPECT_EQ(context.report().payerName, QStringLiteral("Changed"));
     EXPECT_EQ(context.document.pathName, first);
     EXPECT_TRUE(ui.fileRequests.empty());
