@@ -20,6 +20,7 @@ rm -rf "$seeds"
 "$dir/fuzz/make_fuzz_seeds" "$seeds"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:allocator_may_return_null=1
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 targets=()
