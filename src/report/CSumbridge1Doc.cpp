@@ -44,7 +44,7 @@ void CSumbridge1Doc::Serialize(ArchiveWriter& archive, const Report& report)
     storeReport(archive, report);
 }
 
-void CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInterface& ui)
+bool CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInterface& ui)
 {
     report.openState = 0;
     QString signature;
@@ -56,7 +56,7 @@ void CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInter
     if (signature != kReportSignature && signature != kOldReportSignature) {
         ui.message(QStringLiteral("Wrong Format, cannot open this file."));
         report.openState = 1;
-        return;
+        return false;
     }
 
     bool failed = false;
@@ -90,6 +90,7 @@ void CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInter
     }
     if (failed)
         ui.message(loadFailureMessage(signature));
+    return !failed;
 }
 
 QByteArray StoreReport(const Report& report)
@@ -102,13 +103,15 @@ QByteArray StoreReport(const Report& report)
     return archive.take();
 }
 
-void LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui)
+ReportRead LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui)
 {
     ArchiveReader archive(bytes);
-    CSumbridge1Doc::Serialize(archive, report, ui);
+    if (CSumbridge1Doc::Serialize(archive, report, ui))
+        return ReportRead::Whole;
+    return report.openState == 1 ? ReportRead::WrongFormat : ReportRead::Damaged;
 }
 
-bool ReadReportFile(AppContext& context, const QString& path)
+ReportRead ReadReportFile(AppContext& context, const QString& path)
 {
     QByteArray bytes;
     const FileResult read = context.files.readAll(path, bytes);
@@ -120,14 +123,21 @@ bool ReadReportFile(AppContext& context, const QString& path)
         case FileError::NotFound:
             context.ui.message(QStringLiteral("%1 was not found.").arg(path));
             break;
+        case FileError::OutOfMemory:
+            // Nothing was read: a damaged file to the user, not the end of
+            // the program.
+            context.ui.message(loadFailureMessage(QString()));
+            return ReportRead::Damaged;
         default:
             context.ui.message(QStringLiteral("Failed to open document."));
             break;
         }
-        return false;
+        return ReportRead::Unreadable;
     }
-    LoadReport(bytes, context.report(), context.ui);
-    return true;
+    // An empty file is not read at all: the report stays as it was.
+    if (bytes.isEmpty())
+        return ReportRead::Whole;
+    return LoadReport(bytes, context.report(), context.ui);
 }
 
 bool WriteReportFile(AppContext& context, const QString& path)
@@ -139,6 +149,6 @@ bool WriteReportFile(AppContext& context, const QString& path)
     if (written.error == FileError::AccessDenied)
         context.ui.message(QStringLiteral("Access to %1 was denied.").arg(path));
     else
-        context.ui.message(QStringLiteral("Failed to save document."));
+        context.ui.message(WithReason(QStringLiteral("Failed to save document."), written));
     return false;
 }
