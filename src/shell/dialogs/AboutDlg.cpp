@@ -23,7 +23,8 @@ QPushButton* makeButton(const char* text, const char* name, const char* tip, QWi
 
 } // namespace
 
-CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent) : QDialog(parent)
+CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent, VersionCheckOptions versionCheck)
+    : QDialog(parent), m_updateCheck(context, std::move(versionCheck))
 {
     setWindowTitle(QStringLiteral("About Quillastrand"));
     setApplicationIcon(this);
@@ -86,7 +87,12 @@ CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent) : QDialog(parent)
     buttons->addWidget(ok);
     layout->addLayout(buttons);
 
-    connect(check, &QPushButton::clicked, this, [&context] { OnCheckForUpdate(context); });
+    // The box stays live while the server is asked; the button waits for the
+    // answer before it can ask again.
+    connect(check, &QPushButton::clicked, this, [this, check] {
+        check->setEnabled(false);
+        m_updateCheck.start(UpdateCheckKind::OnRequest, [check](UpdateCheckResult) { check->setEnabled(true); });
+    });
     connect(download, &QPushButton::clicked, this, [&context] { OnDownloadUpdate(context); });
     connect(visit, &QPushButton::clicked, this, [&context] { OnVisitWebsite(context); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
