@@ -17,7 +17,7 @@ struct YearRow {
 // Report years 2012 to 2027; nothing for any other year.
 std::optional<YearRow> YearByText(const QString& text);
 std::optional<YearRow> YearByNumber(int number);
-// What the year list offers: 2012 to 2025.
+// What the year list offers: the whole table, 2012 to 2027.
 QStringList YearListItems();
 
 inline const QString kSelectYearMessage = QStringLiteral("You must select a year from the drop down list.");
