@@ -30,7 +30,7 @@ namespace {
 
 QPixmap errorMarkerPixmap()
 {
-    QPixmap pixmap(14, 14);
+    QPixmap pixmap(ErrorMarker::kSize, ErrorMarker::kSize);
     pixmap.fill(QColor(255, 0, 0));
     QPainter painter(&pixmap);
     painter.setPen(Qt::black);
@@ -47,9 +47,28 @@ QPixmap errorMarkerPixmap()
 ErrorMarker::ErrorMarker(QWidget* parent) : QLabel(parent)
 {
     setPixmap(errorMarkerPixmap());
-    setFixedSize(14, 14);
+    setFixedSize(kSize, kSize);
     setToolTip(QStringLiteral("Please correct this field"));
+    // Its place is kept while it is hidden, so the fields beside it do not
+    // move or shrink when it shows.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
     hide();
+}
+
+QWidget* fieldWithMarker(QWidget* field, ErrorMarker* marker)
+{
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    row->addWidget(field, 1);
+    if (marker)
+        row->addWidget(marker);
+    else
+        row->addSpacing(row->spacing() + ErrorMarker::kSize);
+    return box;
 }
 
 void setBlue(QLabel* label)

@@ -32,11 +32,19 @@ public:
 };
 
 // The marker beside a refused field: a small red square with a black 'E'.
+// Hidden at first; a layout keeps its place from the start, so showing it
+// moves nothing.
 class ErrorMarker : public QLabel {
     Q_OBJECT
 public:
+    static constexpr int kSize = 14;
     explicit ErrorMarker(QWidget* parent = nullptr);
 };
+
+// A field with its marker just right of it, as one widget for a layout; a
+// field without a marker (nullptr) keeps the same width free, so the fields
+// of a column line up.
+QWidget* fieldWithMarker(QWidget* field, ErrorMarker* marker);
 
 // Paints a label's text blue on a transparent background.
 void setBlue(QLabel* label);
