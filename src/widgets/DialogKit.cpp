@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -86,6 +88,22 @@ void installHelp(QDialog* dialog, QAbstractButton* helpButton, AppContext& conte
     QObject::connect(f1, &QShortcut::activated, dialog, [&context] { OpenHelp(context); });
     if (helpButton)
         QObject::connect(helpButton, &QAbstractButton::clicked, dialog, [&context] { OpenHelp(context); });
+}
+
+void fitWidthToTitle(QWidget* window)
+{
+    // The window icon and the title bar's buttons, with room to spare.
+    constexpr int kTitleBarAllowance = 160;
+    window->ensurePolished();
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const int needed = QFontMetrics(font).horizontalAdvance(window->windowTitle()) + kTitleBarAllowance;
+    if (window->width() < needed)
+        window->resize(needed, window->height());
 }
 
 void setApplicationIcon(QWidget* window)

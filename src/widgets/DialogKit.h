@@ -69,6 +69,12 @@ enum class WithCancel { No, Yes };
 // focus. Cancel rejects the dialog; Help and OK are the caller's to connect.
 HelpCancelOkRow makeHelpCancelOkRow(QDialog* dialog, const QString& okTip, WithCancel withCancel = WithCancel::Yes);
 
+// Sizes a window to its content and, where the content is narrower than the
+// caption, widens it so that the caption is not cut short in the title bar.
+// The title bar's font and buttons are the desktop's, so the allowance for
+// them is generous.
+void fitWidthToTitle(QWidget* window);
+
 // Registers Dialog under its class name: each opening builds one on the stack from the
 // context (and any further references the dialog takes) and runs it modally through Run.
 template <class Dialog, auto Run = &QDialog::exec, class... Extra>
@@ -76,6 +82,7 @@ void registerModalDialog(QtUserInterface& ui, const QString& dialogClass, AppCon
 {
     ui.registerDialog(dialogClass, [&context, &extra...](QWidget* parent) {
         Dialog dialog(context, extra..., parent);
+        fitWidthToTitle(&dialog);
         return (dialog.*Run)();
     });
 }

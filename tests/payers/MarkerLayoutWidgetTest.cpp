@@ -2,6 +2,7 @@
 #include "payers/dialogs/CAddPayer.h"
 #include "payers/dialogs/SupplierDialog.h"
 
+#include "widgets/ClippedText.h"
 #include "widgets/DialogKit.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ TEST(MarkerLayout, AddPayerKeepsItsFieldsWhereTheyWere)
     dialog.findChild<QPushButton*>(QStringLiteral("save"))->click();
     ASSERT_GT(shownMarkers(dialog), 3);
     EXPECT_EQ(fieldPlaces(dialog), before);
+    EXPECT_EQ(clippedTexts(&dialog), QStringList());
 }
 
 TEST(MarkerLayout, SupplierKeepsItsFieldsWhereTheyWere)

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,28 @@ TEST(ErrorMarkers, ShowingThemMovesNoField)
     settle();
     for (int i = 0; i < edits.size(); ++i)
         EXPECT_EQ(placeIn(&form, edits[i]), before[i]) << "field " << i;
+}
+
+// A window narrower than its caption is widened for it; a wider one keeps
+// its size.
+TEST(WindowCaption, FitsTheTitleBar)
+{
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+
+    QDialog narrow;
+    narrow.setWindowTitle(QStringLiteral("Quillastrand - Generate Files"));
+    (new QVBoxLayout(&narrow))->addWidget(new QLabel(QStringLiteral("PS Date:"), &narrow));
+    fitWidthToTitle(&narrow);
+    EXPECT_GE(narrow.width(), metrics.horizontalAdvance(narrow.windowTitle()) + 100);
+    EXPECT_GE(narrow.height(), narrow.sizeHint().height());
+
+    QDialog wide;
+    wide.setWindowTitle(QStringLiteral("Quillastrand"));
+    wide.resize(900, 300);
+    fitWidthToTitle(&wide);
+    EXPECT_EQ(wide.size(), QSize(900, 300));
 }
 
 } // namespace

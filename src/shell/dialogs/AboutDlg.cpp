@@ -28,7 +28,6 @@ CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent, VersionCheckOptions v
 {
     setWindowTitle(QStringLiteral("About Quillastrand"));
     setApplicationIcon(this);
-    setMinimumWidth(560);
 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -59,15 +58,18 @@ CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent, VersionCheckOptions v
         layout->addWidget(new QLabel(QString::fromLatin1(line), this));
     layout->addSpacing(12);
 
-    // One line for each library of other authors that the program uses.
-    auto* credits = new QLabel(
-        QStringLiteral("This program uses the following libraries of other authors:\n"
-                       "Qt 6, Copyright (C) The Qt Company Ltd., used under the GNU LGPL version 3.\n"
-                       "libcurl, Copyright (C) Daniel Stenberg and many contributors, used under the curl licence.\n"
-                       "QPDF, Copyright (C) Jay Berkenbilt, used under the Apache License 2.0."),
-        this);
+    // One line for each library of other authors that the program uses;
+    // each line as wide as its text, so none wraps into the buttons.
+    auto* credits = new QWidget(this);
     credits->setObjectName(QStringLiteral("credits"));
-    credits->setWordWrap(true);
+    auto* creditLines = new QVBoxLayout(credits);
+    creditLines->setContentsMargins(0, 0, 0, 0);
+    for (const char* line :
+         {"This program uses the following libraries of other authors:",
+          "Qt 6, Copyright (C) The Qt Company Ltd., used under the GNU LGPL version 3.",
+          "libcurl, Copyright (C) Daniel Stenberg and many contributors, used under the curl licence.",
+          "QPDF, Copyright (C) Jay Berkenbilt, used under the Apache License 2.0."})
+        creditLines->addWidget(new QLabel(QString::fromLatin1(line), credits));
     layout->addWidget(credits);
     layout->addStretch(1);
 

@@ -44,8 +44,11 @@ CMainFrame::CMainFrame(AppContext& context, CSumbridge1App& commands, QWidget* p
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("formScroll"));
     scroll->setWidget(m_view);
+    scroll->setWidgetResizable(true);
     scroll->setAlignment(Qt::AlignCenter);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The scroll area shows nothing of its own: the tab key passes it by.
+    scroll->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(scroll);
 
     buildMenus();
@@ -55,9 +58,13 @@ CMainFrame::CMainFrame(AppContext& context, CSumbridge1App& commands, QWidget* p
     const QScreen* s = screen();
     const int dpi = s ? qRound(s->logicalDotsPerInchX()) : -1;
     setMinimumSize(MinimumFrameSize(dpi));
-    // Shrunk to fit the form, as far as the minimum allows.
-    resize(sizeHint().expandedTo(m_view->size() + QSize(4, menuBar()->sizeHint().height() + 90)));
     RefreshView();
+    // Shrunk to fit the form, as far as the minimum allows.
+    int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    if (auto* bar = findChild<QToolBar*>(QStringLiteral("mainToolBar")))
+        chrome += bar->sizeHint().height();
+    const QSize form = m_view->sizeHint();
+    resize(QSize(form.width(), form.height() + chrome).expandedTo(minimumSize()));
 }
 
 void CMainFrame::buildMenus()
