@@ -11,6 +11,18 @@
 
 #include <stdexcept>
 
+namespace {
+
+// A report is titled by its file name without the extension, whichever way
+// it was opened or saved, so the window caption reads the same each time.
+QString reportTitleOf(const QString& path)
+{
+    const QString title = QFileInfo(path).completeBaseName();
+    return title.isEmpty() ? fileNameOf(path) : title;
+}
+
+} // namespace
+
 CSumbridge1App::CSumbridge1App(AppContext& context, std::function<void()> refreshView)
     : m_context(context), m_refreshView(std::move(refreshView))
 {
@@ -92,7 +104,7 @@ void CSumbridge1App::OnFileOpen()
     try {
         // The report keeps no path name, so a later Save asks for one and
         // can never write over the file that was opened.
-        makeUntitled(QFileInfo(*chosen).completeBaseName());
+        makeUntitled(reportTitleOf(*chosen));
         if (!readInto(*chosen))
             makeUntitled(QStringLiteral("untitled"));
         LoadPayerListAndMatchPayer(m_context);
@@ -121,7 +133,7 @@ void CSumbridge1App::OnOpenRecentFile(int index)
     if (!alreadyOpen) {
         if (readInto(path)) {
             m_context.document.pathName = path;
-            m_context.document.title = fileNameOf(path);
+            m_context.document.title = reportTitleOf(path);
             m_context.document.SetModifiedFlag(false);
             AddRecentFile(path);
         } else {
@@ -144,7 +156,7 @@ bool CSumbridge1App::saveTo(const QString& path)
     if (!WriteReportFile(m_context, path))
         return false;
     m_context.document.pathName = path;
-    m_context.document.title = fileNameOf(path);
+    m_context.document.title = reportTitleOf(path);
     m_context.document.SetModifiedFlag(false);
     AddRecentFile(path);
     return true;
@@ -190,7 +202,7 @@ bool CSumbridge1App::OpenCommandLineFile(const QString& path)
         return false;
     }
     m_context.document.pathName = path;
-    m_context.document.title = fileNameOf(path);
+    m_context.document.title = reportTitleOf(path);
     m_context.document.SetModifiedFlag(false);
     AddRecentFile(path);
     LoadPayerListAndMatchPayer(m_context);
