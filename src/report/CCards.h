@@ -82,6 +82,37 @@ struct CCards {
     bool operator==(const CCards&) const = default;
 
     void SetIgnoreWarnings(const QString& value) { ignoreWarnings = value == QLatin1String("Yes") ? value : QString(); }
+
+    // Fields one type keeps in members that other types use for something
+    // else: that type's code reads them by these names.
+
+    // FEI
+    qint32& foreignTaxPaid() { return cdep; }
+    qint32 foreignTaxPaid() const { return cdep; }
+
+    // PEN
+    qint32& taxedElement() { return gross; }
+    qint32 taxedElement() const { return gross; }
+    qint32& untaxedElement() { return cdep; }
+    qint32 untaxedElement() const { return cdep; }
+    qint32& taxFreeComponent() { return allow1; }
+    qint32 taxFreeComponent() const { return allow1; }
+    qint32& taxOffset() { return allow2; }
+    qint32 taxOffset() const { return allow2; }
+    qint32& arrearsTaxedElement() { return lumpA; }
+    qint32 arrearsTaxedElement() const { return lumpA; }
+    qint32& arrearsUntaxedElement() { return lumpB; }
+    qint32 arrearsUntaxedElement() const { return lumpB; }
+    qint32& arrearsTaxFree() { return lumpD; }
+    qint32 arrearsTaxFree() const { return lumpD; }
+    QString& reversionaryIndicator() { return lumpAType; }
+    const QString& reversionaryIndicator() const { return lumpAType; }
+
+    // SLS (taxed element in taxable, untaxed element in other1)
+    QString& deathBenefit() { return etpPaymentType; }
+    const QString& deathBenefit() const { return etpPaymentType; }
+    QString& deathBenefitRecipient() { return spare1; }
+    const QString& deathBenefitRecipient() const { return spare1; }
 };
 
 // Visits the 71 members in file order; one walk serves the writer and the
