@@ -6,11 +6,11 @@
 #include "shell/LocalHttpServer.h"
 #include "shell/ReportCommands.h"
 #include "shell/StartupChecks.h"
+#include "shell/UpdateCheckRunner.h"
 #include "support/ScriptedUi.h"
 #include "support/TestProfile.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,21 +22,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// Runs the event loop for a while, counting how often a 10 ms timer fired: a
-// loop held up by a request would count next to nothing.
-int spinFor(std::chrono::milliseconds time)
-{
-    int ticks = 0;
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&ticks] { ++ticks; });
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.start(10);
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-    return ticks;
-}
 
 class SilentServer : public ::testing::Test {
 protected:
@@ -124,11 +109,7 @@ TEST(AboutBoxCheck, TheButtonComesBackWithTheAnswer)
     auto* check = about.findChild<QPushButton*>(QStringLiteral("checkForUpdate"));
     ASSERT_NE(check, nullptr);
     check->click();
-    QElapsedTimer waited;
-    waited.start();
-    while (!check->isEnabled() && waited.elapsed() < 30000)
-        spinFor(20ms);
-    EXPECT_TRUE(check->isEnabled());
+    EXPECT_TRUE(spinUntil([check] { return check->isEnabled(); }));
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Latest Version is 4.0.0.0")});
     EXPECT_EQ(ui.waitDepth, 0);
 }

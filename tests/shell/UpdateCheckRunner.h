@@ -1,15 +1,45 @@
 #pragma once
 
-// Runs a version check to its end under the event loop, as the program does.
+// Runs the event loop in the version check tests, as the program does.
 
 #include "shell/VersionCheck.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <optional>
+
+// Runs the event loop for a while, counting how often a 10 ms timer fired: a
+// loop held up by a request would count next to nothing.
+inline int spinFor(std::chrono::milliseconds time)
+{
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&ticks] { ++ticks; });
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.start(10);
+    QEventLoop loop;
+    QTimer::singleShot(time, &loop, &QEventLoop::quit);
+    loop.exec();
+    return ticks;
+}
+
+// Runs the event loop until `done` holds, for 30 seconds at most.
+inline bool spinUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 30000)
+        spinFor(std::chrono::milliseconds(20));
+    return done();
+}
+
+// A version check run to its end.
 
 inline UpdateCheckResult runUpdateCheck(AppContext& context, const VersionCheckOptions& options, UpdateCheckKind kind)
 {
