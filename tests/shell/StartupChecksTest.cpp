@@ -117,7 +117,7 @@ TEST_F(StartupChecksTest, TheEventLoopRunsWhileTheServerIsSilent)
     checks.emplace(context);
     checks->start();
     // Whatever the server does, start() has returned and timers fire.
-    EXPECT_GT(spinFor(400ms), 10);
+    EXPECT_GE(spinFor(400ms), 3);
     EXPECT_TRUE(checks->checking());
     EXPECT_EQ(silent.requests(), 1);
     EXPECT_TRUE(ui.messages.empty());
@@ -127,7 +127,7 @@ TEST_F(StartupChecksTest, TheEventLoopRunsWhileTheServerIsSilent)
     QElapsedTimer closing;
     closing.start();
     checks.reset();
-    EXPECT_LT(closing.elapsed(), 1000);
+    EXPECT_LT(closing.elapsed(), 5000); // the silent server would hold it 30 s
     spinFor(50ms);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ui.dialogsRun.isEmpty());

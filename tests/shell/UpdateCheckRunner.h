@@ -15,7 +15,8 @@
 #include <optional>
 
 // Runs the event loop for a while, counting how often a 10 ms timer fired: a
-// loop held up by a request would count next to nothing.
+// loop held up by a request counts nothing at all. (A busy machine may count
+// far fewer than the ideal, so tests ask for a few only.)
 inline int spinFor(std::chrono::milliseconds time)
 {
     int ticks = 0;
