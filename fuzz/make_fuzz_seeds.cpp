@@ -4,6 +4,7 @@
 // Usage: make_fuzz_seeds <folder>
 #include "lodgement/LodgementTestData.h"
 
+#include "lodgement/LodgementWriter.h"
 #include "payers/PayerListFile.h"
 #include "report/Archive.h"
 #include "report/CSumbridge1Doc.h"
@@ -109,6 +110,26 @@ bool sortSeeds(const QString& folder)
         && write(folder, QStringLiteral("numbers"), QByteArray(1, char(1)) + "5\n3\n5\n1234567890\n-2\n");
 }
 
+// Lodgement files of every payee type, whole, cut inside a record, and with
+// CR LF after each record.
+bool lodgementFileSeeds(const QString& folder)
+{
+    bool ok = true;
+    for (const int year : { 2016, 2018 }) {
+        const LodgementBuild build = BuildLodgement(everyTypeReport(year));
+        if (build.outcome != LodgementBuild::Outcome::Built)
+            return false;
+        const QByteArray& file = build.fileText;
+        QByteArray withLineBreaks;
+        for (qsizetype at = 0; at < file.size(); at += 628)
+            withLineBreaks += file.mid(at, 628) + "\r\n";
+        const QString name = QString::number(year);
+        ok = ok && write(folder, name, file) && write(folder, name + QStringLiteral("_cut"), cutShort(file, 628 * 6 + 300))
+            && write(folder, name + QStringLiteral("_crlf"), withLineBreaks);
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -123,7 +144,8 @@ int main(int argc, char* argv[])
         && payerListSeeds(out.filePath(QStringLiteral("fuzz_payer_list")))
         && versionSeeds(out.filePath(QStringLiteral("fuzz_version_reply")))
         && layoutSeeds(out.filePath(QStringLiteral("fuzz_column_layout")))
-        && sortSeeds(out.filePath(QStringLiteral("fuzz_sort_list")));
+        && sortSeeds(out.filePath(QStringLiteral("fuzz_sort_list")))
+        && lodgementFileSeeds(out.filePath(QStringLiteral("fuzz_lodgement_file")));
     if (!ok) {
         std::fprintf(stderr, "make_fuzz_seeds: cannot write the seeds\n");
         return 1;

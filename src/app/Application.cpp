@@ -92,8 +92,9 @@ int runApplication(int argc, char* argv[])
     window.centreOnScreen();
     window.show();
 
-    // Once the event loop runs, so the window is painted before the version
-    // check, which may wait on the network.
-    QTimer::singleShot(0, &window, [&context] { RunStartupChecks(context); });
+    // Once the event loop runs, so the window is painted first. The version
+    // check waits on the network in the background; closing the window ends it.
+    StartupChecks startup(context);
+    QTimer::singleShot(0, &window, [&startup] { startup.start(); });
     return app.exec();
 }

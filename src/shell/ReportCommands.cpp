@@ -11,6 +11,18 @@
 
 #include <stdexcept>
 
+namespace {
+
+// A report is titled by its file name without the extension, whichever way
+// it was opened or saved, so the window caption reads the same each time.
+QString reportTitleOf(const QString& path)
+{
+    const QString title = QFileInfo(path).completeBaseName();
+    return title.isEmpty() ? fileNameOf(path) : title;
+}
+
+} // namespace
+
 CSumbridge1App::CSumbridge1App(AppContext& context, std::function<void()> refreshView)
     : m_context(context), m_refreshView(std::move(refreshView))
 {
@@ -62,14 +74,14 @@ ReportRead CSumbridge1App::readInto(const QString& path)
 void CSumbridge1App::keepWithoutPath(const QString& path)
 {
     m_context.document.pathName.clear();
-    m_context.document.title = QFileInfo(path).completeBaseName();
+    m_context.document.title = reportTitleOf(path);
     m_context.document.SetModifiedFlag(false);
 }
 
 void CSumbridge1App::takePath(const QString& path)
 {
     m_context.document.pathName = path;
-    m_context.document.title = fileNameOf(path);
+    m_context.document.title = reportTitleOf(path);
     m_context.document.SetModifiedFlag(false);
     AddRecentFile(path);
 }
@@ -103,7 +115,7 @@ void CSumbridge1App::OnFileOpen()
     try {
         // The report keeps no path name, so a later Save asks for one and
         // can never write over the file that was opened.
-        makeUntitled(QFileInfo(*chosen).completeBaseName());
+        makeUntitled(reportTitleOf(*chosen));
         if (readInto(*chosen) == ReportRead::Unreadable)
             makeUntitled(QStringLiteral("untitled"));
         LoadPayerListAndMatchPayer(m_context);
@@ -158,10 +170,7 @@ bool CSumbridge1App::saveTo(const QString& path)
     WaitCursor wait(m_context.ui);
     if (!WriteReportFile(m_context, path))
         return false;
-    m_context.document.pathName = path;
-    m_context.document.title = fileNameOf(path);
-    m_context.document.SetModifiedFlag(false);
-    AddRecentFile(path);
+    takePath(path);
     return true;
 }
 

@@ -175,7 +175,7 @@ TEST_F(ReportCommands, OpenThenSaveAsksForAName)
     ui.answerFile(copy);
     EXPECT_TRUE(app.OnFileSave());
     EXPECT_EQ(context.document.pathName, copy);
-    EXPECT_EQ(context.document.title, QStringLiteral("copy.vkrd"));
+    EXPECT_EQ(context.document.title, QStringLiteral("copy"));
     EXPECT_FALSE(context.document.IsModified());
     EXPECT_EQ(app.recentFiles(), QStringList{copy});
 }
@@ -247,7 +247,7 @@ TEST_F(ReportCommands, RecentOfAnotherReportReplacesItWholly)
     ASSERT_EQ(context.report().payees.size(), 1u);
     EXPECT_EQ(context.report().payees.begin()->first, 9);
     EXPECT_EQ(context.document.pathName, second);
-    EXPECT_EQ(context.document.title, QStringLiteral("b.vkrd"));
+    EXPECT_EQ(context.document.title, QStringLiteral("b"));
     EXPECT_EQ(app.recentFiles(), (QStringList{second, first}));
 }
 
@@ -313,11 +313,33 @@ TEST_F(ReportCommands, SaveAsProposesTheFileName)
     EXPECT_EQ(context.document.pathName, first);
 }
 
+// The window caption names the report the same way whichever way it came.
+TEST_F(ReportCommands, OneTitleWhicheverWayAReportIsOpened)
+{
+    const QString file = writeReport(QStringLiteral("Payroll 2026.vkrd"), QStringLiteral("Alpha"), 5);
+    ASSERT_TRUE(app.OpenCommandLineFile(file));
+    const QString fromCommandLine = context.document.title;
+    EXPECT_EQ(fromCommandLine, QStringLiteral("Payroll 2026"));
+
+    app.OnFileNew();
+    ui.answerFile(file);
+    app.OnFileOpen();
+    EXPECT_EQ(context.document.title, fromCommandLine);
+
+    app.OnFileNew();
+    app.OnOpenRecentFile(0);
+    EXPECT_EQ(context.document.title, fromCommandLine);
+
+    ui.answerFile(path(QStringLiteral("Payroll 2027.vkrd")));
+    ASSERT_TRUE(app.OnFileSaveAs());
+    EXPECT_EQ(context.document.title, QStringLiteral("Payroll 2027"));
+}
+
 TEST_F(ReportCommands, CommandLineFile)
 {
     const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
     EXPECT_TRUE(app.OpenCommandLineFile(first));
-    EXPECT_EQ(context.document.title, QStringLiteral("a.vkrd"));
+    EXPECT_EQ(context.document.title, QStringLiteral("a"));
     EXPECT_EQ(context.report().payerName, QStringLiteral("Alpha"));
 
     EXPECT_FALSE(app.OpenCommandLineFile(path(QStringLiteral("missing.vkrd"))));
