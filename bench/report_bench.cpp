@@ -67,7 +67,7 @@ void ReportLoad(benchmark::State& state)
         state.PauseTiming();
         ResetReportGlobals(context.report());
         state.ResumeTiming();
-        if (!ReadReportFile(context, path) || !ui.messages.isEmpty()
+        if (ReadReportFile(context, path) != ReportRead::Whole || !ui.messages.isEmpty()
             || context.report().payees.size() != size_t(payees)) {
             state.SkipWithError("the report did not load whole");
             return;
