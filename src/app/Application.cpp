@@ -22,6 +22,9 @@
 #if __has_include("shell/dialogs/PreferencesDialogs.h")
 #include "shell/dialogs/PreferencesDialogs.h"
 #endif
+#if __has_include("transfer/dialogs/TransferDialogs.h")
+#include "transfer/dialogs/TransferDialogs.h"
+#endif
 
 #include <QApplication>
 #include <QIcon>
@@ -45,6 +48,9 @@ void registerDialogs(QtUserInterface& ui, AppContext& context)
 #endif
 #if __has_include("shell/dialogs/PreferencesDialogs.h")
     registerPreferencesDialogs(ui, context);
+#endif
+#if __has_include("transfer/dialogs/TransferDialogs.h")
+    registerTransferDialogs(ui, context);
 #endif
 }
 
