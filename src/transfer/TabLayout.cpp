@@ -30,6 +30,8 @@ const TabLayout* findTabLayout(PayeeType type)
     switch (type) {
     case PayeeType::INB:
         return &kInbTabLayout;
+    case PayeeType::ETP:
+        return &kEtpTabLayout;
     default:
         return nullptr;
     }

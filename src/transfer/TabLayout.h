@@ -159,4 +159,5 @@ bool IsVoluntaryAgreement(const QString& busPaymentType);
 
 // One table per type.
 extern const TabLayout kInbTabLayout;
+extern const TabLayout kEtpTabLayout;
 
