@@ -32,6 +32,8 @@ const TabLayout* findTabLayout(PayeeType type)
         return &kInbTabLayout;
     case PayeeType::ETP:
         return &kEtpTabLayout;
+    case PayeeType::BUS:
+        return &kBusTabLayout;
     default:
         return nullptr;
     }

@@ -160,4 +160,5 @@ bool IsVoluntaryAgreement(const QString& busPaymentType);
 // One table per type.
 extern const TabLayout kInbTabLayout;
 extern const TabLayout kEtpTabLayout;
+extern const TabLayout kBusTabLayout;
 
