@@ -82,6 +82,10 @@ struct CCards {
     bool operator==(const CCards&) const = default;
 
     void SetIgnoreWarnings(const QString& value) { ignoreWarnings = value == QLatin1String("Yes") ? value : QString(); }
+
+    // Members that carry another type's field, named by what they hold for
+    // that type.
+    qint32& foreignTaxPaid() { return cdep; } // FEI
 };
 
 // Visits the 71 members in file order; one walk serves the writer and the

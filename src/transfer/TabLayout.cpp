@@ -34,6 +34,8 @@ const TabLayout* findTabLayout(PayeeType type)
         return &kEtpTabLayout;
     case PayeeType::BUS:
         return &kBusTabLayout;
+    case PayeeType::FEI:
+        return &kFeiTabLayout;
     default:
         return nullptr;
     }

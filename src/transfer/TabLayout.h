@@ -161,4 +161,5 @@ bool IsVoluntaryAgreement(const QString& busPaymentType);
 extern const TabLayout kInbTabLayout;
 extern const TabLayout kEtpTabLayout;
 extern const TabLayout kBusTabLayout;
+extern const TabLayout kFeiTabLayout;
 
