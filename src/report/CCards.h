@@ -86,6 +86,14 @@ struct CCards {
     // Members that carry another type's field, named by what they hold for
     // that type.
     qint32& foreignTaxPaid() { return cdep; } // FEI
+    qint32& taxedElement() { return gross; } // PEN taxable component, taxed element
+    qint32& untaxedElement() { return cdep; } // PEN taxable component, untaxed element
+    qint32& taxFreeComponent() { return allow1; } // PEN
+    qint32& taxOffset() { return allow2; } // PEN
+    qint32& arrearsTaxedElement() { return lumpA; } // PEN lump sum in arrears
+    qint32& arrearsUntaxedElement() { return lumpB; } // PEN lump sum in arrears
+    qint32& arrearsTaxFreeComponent() { return lumpD; } // PEN lump sum in arrears
+    QString& reversionaryIndicator() { return lumpAType; } // PEN
 };
 
 // Visits the 71 members in file order; one walk serves the writer and the

@@ -36,6 +36,8 @@ const TabLayout* findTabLayout(PayeeType type)
         return &kBusTabLayout;
     case PayeeType::FEI:
         return &kFeiTabLayout;
+    case PayeeType::PEN:
+        return &kPenTabLayout;
     default:
         return nullptr;
     }

@@ -162,4 +162,5 @@ extern const TabLayout kInbTabLayout;
 extern const TabLayout kEtpTabLayout;
 extern const TabLayout kBusTabLayout;
 extern const TabLayout kFeiTabLayout;
+extern const TabLayout kPenTabLayout;
 
