@@ -94,6 +94,9 @@ struct CCards {
     qint32& arrearsUntaxedElement() { return lumpB; } // PEN lump sum in arrears
     qint32& arrearsTaxFreeComponent() { return lumpD; } // PEN lump sum in arrears
     QString& reversionaryIndicator() { return lumpAType; } // PEN
+    qint32& lumpSumUntaxedElement() { return other1; } // SLS and DAS taxable component, untaxed element
+    QString& deathBenefit() { return etpPaymentType; } // SLS: "Y" or "N"
+    QString& deathBenefitRecipient() { return spare1; } // SLS type of death benefit
 };
 
 // Visits the 71 members in file order; one walk serves the writer and the

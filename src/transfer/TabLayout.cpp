@@ -38,6 +38,8 @@ const TabLayout* findTabLayout(PayeeType type)
         return &kFeiTabLayout;
     case PayeeType::PEN:
         return &kPenTabLayout;
+    case PayeeType::SLS:
+        return &kSlsTabLayout;
     default:
         return nullptr;
     }

@@ -163,4 +163,5 @@ extern const TabLayout kEtpTabLayout;
 extern const TabLayout kBusTabLayout;
 extern const TabLayout kFeiTabLayout;
 extern const TabLayout kPenTabLayout;
+extern const TabLayout kSlsTabLayout;
 
