@@ -40,6 +40,8 @@ const TabLayout* findTabLayout(PayeeType type)
         return &kPenTabLayout;
     case PayeeType::SLS:
         return &kSlsTabLayout;
+    case PayeeType::DAS:
+        return &kDasTabLayout;
     default:
         return nullptr;
     }

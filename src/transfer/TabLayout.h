@@ -164,4 +164,5 @@ extern const TabLayout kBusTabLayout;
 extern const TabLayout kFeiTabLayout;
 extern const TabLayout kPenTabLayout;
 extern const TabLayout kSlsTabLayout;
+extern const TabLayout kDasTabLayout;
 

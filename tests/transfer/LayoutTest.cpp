@@ -241,7 +241,7 @@ TEST_P(Layouts, GiveTheSameDataLinesAfterExportImportExport)
     EXPECT_EQ(readBytes(path("second.txt")), first);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachType, Layouts, ::testing::Values(kInb, kEtp, kBus, kFei, kPen, kSls), specName);
+INSTANTIATE_TEST_SUITE_P(EachType, Layouts, ::testing::Values(kInb, kEtp, kBus, kFei, kPen, kSls, kDas), specName);
 
 // ---- The cells of each layout ----
 
