@@ -45,6 +45,9 @@ public:
     qint32 sortColumn = 1;
     qint32 sortAscending = 1;
 
+    // Payees the last Check All marked "Error" or could not check.
+    qint32 checkErrorCount = 0;
+
     KnownWritable writable;
 
     qint32 ownVersion = 0;

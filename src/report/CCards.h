@@ -83,20 +83,36 @@ struct CCards {
 
     void SetIgnoreWarnings(const QString& value) { ignoreWarnings = value == QLatin1String("Yes") ? value : QString(); }
 
-    // Members that carry another type's field, named by what they hold for
-    // that type.
-    qint32& foreignTaxPaid() { return cdep; } // FEI
-    qint32& taxedElement() { return gross; } // PEN taxable component, taxed element
-    qint32& untaxedElement() { return cdep; } // PEN taxable component, untaxed element
-    qint32& taxFreeComponent() { return allow1; } // PEN
-    qint32& taxOffset() { return allow2; } // PEN
-    qint32& arrearsTaxedElement() { return lumpA; } // PEN lump sum in arrears
-    qint32& arrearsUntaxedElement() { return lumpB; } // PEN lump sum in arrears
-    qint32& arrearsTaxFreeComponent() { return lumpD; } // PEN lump sum in arrears
-    QString& reversionaryIndicator() { return lumpAType; } // PEN
-    qint32& lumpSumUntaxedElement() { return other1; } // SLS and DAS taxable component, untaxed element
-    QString& deathBenefit() { return etpPaymentType; } // SLS: "Y" or "N"
-    QString& deathBenefitRecipient() { return spare1; } // SLS type of death benefit
+    // Fields one type keeps in members that other types use for something
+    // else: that type's code reads them by these names.
+
+    // FEI
+    qint32& foreignTaxPaid() { return cdep; }
+    qint32 foreignTaxPaid() const { return cdep; }
+
+    // PEN
+    qint32& taxedElement() { return gross; }
+    qint32 taxedElement() const { return gross; }
+    qint32& untaxedElement() { return cdep; }
+    qint32 untaxedElement() const { return cdep; }
+    qint32& taxFreeComponent() { return allow1; }
+    qint32 taxFreeComponent() const { return allow1; }
+    qint32& taxOffset() { return allow2; }
+    qint32 taxOffset() const { return allow2; }
+    qint32& arrearsTaxedElement() { return lumpA; }
+    qint32 arrearsTaxedElement() const { return lumpA; }
+    qint32& arrearsUntaxedElement() { return lumpB; }
+    qint32 arrearsUntaxedElement() const { return lumpB; }
+    qint32& arrearsTaxFree() { return lumpD; }
+    qint32 arrearsTaxFree() const { return lumpD; }
+    QString& reversionaryIndicator() { return lumpAType; }
+    const QString& reversionaryIndicator() const { return lumpAType; }
+
+    // SLS (taxed element in taxable, untaxed element in other1)
+    QString& deathBenefit() { return etpPaymentType; }
+    const QString& deathBenefit() const { return etpPaymentType; }
+    QString& deathBenefitRecipient() { return spare1; }
+    const QString& deathBenefitRecipient() const { return spare1; }
 };
 
 // Visits the 71 members in file order; one walk serves the writer and the

@@ -22,7 +22,7 @@ constexpr TabColumn kColumns[] = {
     text("Payment Date Month No.", &CCards::paymentMonth, kDayOrMonth),
     text("Payment Date Year No.", &CCards::paymentYear),
     number("Taxable Component Taxed", &CCards::taxable),
-    number("Taxable Component Untaxed", +[](CCards& c) -> qint32& { return c.lumpSumUntaxedElement(); }),
+    number("Taxable Component Untaxed", &CCards::other1),
     number("TaxFree Component", &CCards::taxFree),
     number("Tax", &CCards::taxWithheld),
     text("Original_Amended", &CCards::origAmended, kUpperText),

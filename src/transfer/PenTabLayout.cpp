@@ -46,7 +46,7 @@ constexpr TabColumn kColumns[] = {
     number("Tax Offset Amount", +[](CCards& c) -> qint32& { return c.taxOffset(); }),
     number("LS Arrears - TC - Taxed Element", +[](CCards& c) -> qint32& { return c.arrearsTaxedElement(); }),
     number("LS Arrears - TC - Untaxed Element", +[](CCards& c) -> qint32& { return c.arrearsUntaxedElement(); }),
-    number("LS Arrears - Tax Free Component", +[](CCards& c) -> qint32& { return c.arrearsTaxFreeComponent(); }),
+    number("LS Arrears - Tax Free Component", +[](CCards& c) -> qint32& { return c.arrearsTaxFree(); }),
     text("Original_Amended", &CCards::origAmended, kUpperText),
     byYear("Reversionary Indicator", +[](CCards& c) -> QString& { return c.reversionaryIndicator(); }, kUpperText,
            TabYearRule::ReversionaryFrom2018),

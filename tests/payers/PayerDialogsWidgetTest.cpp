@@ -4,8 +4,8 @@
 #include "payers/dialogs/CEditPayer.h"
 #include "payers/dialogs/CPayer.h"
 #include "payers/dialogs/CPayerList.h"
-
 #include "widgets/CSortListCtrl.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

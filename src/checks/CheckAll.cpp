@@ -1,0 +1,71 @@
+#include "checks/CheckAll.h"
+
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+
+#include <QLatin1StringView>
+
+#include <vector>
+
+namespace {
+
+struct TypeCheck {
+    QLatin1StringView type;
+    PayeeCheck check; // null while the type has no check: its payees stay as they are
+};
+
+// In the order the types are compared.
+const TypeCheck kTypeChecks[] = {
+    {QLatin1StringView("INB"), nullptr}, {QLatin1StringView("ETP"), nullptr}, {QLatin1StringView("BUS"), nullptr},
+    {QLatin1StringView("FEI"), nullptr}, {QLatin1StringView("PEN"), nullptr}, {QLatin1StringView("SLS"), nullptr},
+    {QLatin1StringView("DAS"), nullptr},
+};
+
+const TypeCheck* checkOf(const QString& type)
+{
+    for (const TypeCheck& t : kTypeChecks) {
+        if (type == t.type)
+            return &t;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void CheckAllPayees(AppContext& context)
+{
+    context.checkErrorCount = 0;
+    WaitCursor wait(context.ui);
+    bool anyChecked = false;
+
+    // The checks write the map while we walk it: walk a copy of the keys.
+    std::vector<qint32> ids;
+    ids.reserve(context.report().payees.size());
+    for (const auto& entry : context.report().payees)
+        ids.push_back(entry.first);
+
+    for (const qint32 id : ids) {
+        const auto it = context.report().payees.find(id);
+        if (it == context.report().payees.end())
+            continue;
+        if (const TypeCheck* t = checkOf(it->second.payeeType)) {
+            anyChecked = true;
+            if (t->check)
+                t->check(context, id);
+            continue;
+        }
+        // A payee no check can pass must not stay "Yes": the lodgement file
+        // would leave it out while generation is enabled.
+        ++context.checkErrorCount;
+        it->second.checked = QStringLiteral("Error");
+        context.document.SetModifiedFlag();
+        context.ui.message(kInvalidPayeeTypeMessage);
+    }
+
+    if (!anyChecked)
+        context.ui.message(kNoPayeesToCheckMessage);
+    else if (context.checkErrorCount != 0)
+        context.ui.message(kCheckErrorsMessage);
+    else
+        context.ui.message(kCheckNoErrorsMessage);
+}
