@@ -81,12 +81,7 @@ double peakMegabytes()
 
 void BM_TabImport(benchmark::State& state)
 {
-    const TabLayout* found = findTabLayout(typeOf(state));
-    if (!found) {
-        state.SkipWithError("no layout for this type");
-        return;
-    }
-    const TabLayout& layout = *found;
+    const TabLayout& layout = tabLayout(typeOf(state));
     const QByteArray bytes = UTF16toUTF8(BuildTabDelimitedExport(reportOf(layout, kPayees), layout));
     BenchUi ui;
     LocalFileSystem files;
@@ -113,12 +108,7 @@ void BM_TabImport(benchmark::State& state)
 
 void BM_TabExport(benchmark::State& state)
 {
-    const TabLayout* found = findTabLayout(typeOf(state));
-    if (!found) {
-        state.SkipWithError("no layout for this type");
-        return;
-    }
-    const TabLayout& layout = *found;
+    const TabLayout& layout = tabLayout(typeOf(state));
     QTemporaryDir dir;
     BenchUi ui;
     ui.file = dir.path() + QStringLiteral("/export.txt");

@@ -43,9 +43,7 @@ QString BuildTabDelimitedExport(const Report& report, const TabLayout& layout)
 
 void ExportTabDelimited(AppContext& context, PayeeType type)
 {
-    const TabLayout* layout = findTabLayout(type);
-    if (!layout)
-        return;
+    const TabLayout& layout = tabLayout(type);
     UserInterface& ui = context.ui;
     const QString noPayees = QStringLiteral("There are no Payees to Export.");
     const Report& report = context.report();
@@ -53,7 +51,7 @@ void ExportTabDelimited(AppContext& context, PayeeType type)
         ui.message(noPayees);
         return;
     }
-    const QString text = BuildTabDelimitedExport(report, *layout);
+    const QString text = BuildTabDelimitedExport(report, layout);
     if (text.isEmpty()) {
         ui.message(noPayees);
         return;
@@ -61,8 +59,8 @@ void ExportTabDelimited(AppContext& context, PayeeType type)
 
     FileDialogRequest request;
     request.defaultExtension = QStringLiteral("*.txt");
-    request.defaultName = fromAscii(layout->typeCode) + QStringLiteral("Export");
-    request.filter = fromAscii(layout->exportFilter);
+    request.defaultName = fromAscii(layout.typeCode) + QStringLiteral("Export");
+    request.filter = fromAscii(layout.exportFilter);
     request.initialFolder = context.prefs.lodgementFolder();
     request.overwritePrompt = true;
     const std::optional<QString> path = ui.saveFileName(request);
@@ -74,11 +72,11 @@ void ExportTabDelimited(AppContext& context, PayeeType type)
         WaitCursor wait(ui);
         written = context.files.writeWhole(*path, UTF16toUTF8(text));
     } catch (const std::exception&) {
-        ui.message(fromAscii(layout->writeError));
+        ui.message(fromAscii(layout.writeError));
         return;
     }
     if (!written.ok()) {
-        ui.message(fromAscii(written.error == FileError::AccessDenied ? layout->accessMessage : layout->createError));
+        ui.message(fromAscii(written.error == FileError::AccessDenied ? layout.accessMessage : layout.createError));
         return;
     }
     ui.message(QStringLiteral("Saved."));

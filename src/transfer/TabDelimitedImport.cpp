@@ -139,9 +139,6 @@ int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteA
 
 void ImportTabDelimited(AppContext& context, PayeeType type)
 {
-    const TabLayout* layout = findTabLayout(type);
-    if (!layout)
-        return;
     UserInterface& ui = context.ui;
 
     FileDialogRequest request;
@@ -163,7 +160,7 @@ void ImportTabDelimited(AppContext& context, PayeeType type)
         ui.message(QStringLiteral("ERROR: Cannot open file"));
         return;
     }
-    ImportTabDelimitedBytes(context, *layout, bytes);
+    ImportTabDelimitedBytes(context, tabLayout(type), bytes);
 }
 
 void ImportTabDelimitedINB(AppContext& context)

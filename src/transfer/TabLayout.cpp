@@ -25,26 +25,25 @@ QString withoutBlanks(const QString& text)
 
 } // namespace
 
-const TabLayout* findTabLayout(PayeeType type)
+const TabLayout& tabLayout(PayeeType type)
 {
     switch (type) {
     case PayeeType::INB:
-        return &kInbTabLayout;
+        return kInbTabLayout;
     case PayeeType::ETP:
-        return &kEtpTabLayout;
+        return kEtpTabLayout;
     case PayeeType::BUS:
-        return &kBusTabLayout;
+        return kBusTabLayout;
     case PayeeType::FEI:
-        return &kFeiTabLayout;
+        return kFeiTabLayout;
     case PayeeType::PEN:
-        return &kPenTabLayout;
+        return kPenTabLayout;
     case PayeeType::SLS:
-        return &kSlsTabLayout;
+        return kSlsTabLayout;
     case PayeeType::DAS:
-        return &kDasTabLayout;
-    default:
-        return nullptr;
+        return kDasTabLayout;
     }
+    return kInbTabLayout; // every type is handled above
 }
 
 QString TabDelimitedHeader(const TabLayout& layout)

@@ -140,8 +140,7 @@ constexpr TabColumn taxNumber(std::string_view header)
 } // namespace tabcol
 
 // The layout of a payee type.
-// nullptr for a type whose layout is not yet known.
-const TabLayout* findTabLayout(PayeeType type);
+const TabLayout& tabLayout(PayeeType type);
 
 // Lines 1 to 19 of an exported file, each ended by CR LF.
 QString TabDelimitedHeader(const TabLayout& layout);

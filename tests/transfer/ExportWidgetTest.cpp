@@ -29,8 +29,9 @@ TEST_F(ExportWidgetTest, OpensWithNoTypeTickedAndExportsTheTickedOne)
 
     dialog.findChild<QRadioButton*>("etpRadio")->click();
     EXPECT_EQ(chosenType, 2);
-    dialog.findChild<QRadioButton*>("inbRadio")->click();
-    EXPECT_EQ(chosenType, 1);
+    dialog.findChild<QRadioButton*>("slsRadio")->click();
+    EXPECT_EQ(chosenType, 6);
+    EXPECT_FALSE(dialog.findChild<QRadioButton*>("etpRadio")->isChecked());
     dialog.show();
     dialog.findChild<QPushButton*>("tabDelimitedExport")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

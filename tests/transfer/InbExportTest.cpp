@@ -130,7 +130,7 @@ TEST_F(InbExport, AnIncomeTypeOutsideTheThreeIsWrittenAsS)
 {
     report().payees[3].incomeType = "";
     report().payees[7].incomeType = "X";
-    const QString text = BuildTabDelimitedExport(report(), *findTabLayout(PayeeType::INB));
+    const QString text = BuildTabDelimitedExport(report(), tabLayout(PayeeType::INB));
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines.at(19).split(u'\t').at(3), "S");
     EXPECT_EQ(lines.at(20).split(u'\t').at(3), "S");

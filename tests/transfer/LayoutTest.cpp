@@ -79,7 +79,7 @@ protected:
     // A payee of the type with a value in every column its layout carries.
     CCards fullPayee(qint32 id) const
     {
-        const TabLayout& layout = *findTabLayout(spec().type);
+        const TabLayout& layout = tabLayout(spec().type);
         CCards c;
         c.payeeId = id;
         c.payeeType = spec().code;
@@ -249,7 +249,7 @@ TEST_P(LayoutCells, StoreTheCellAndWriteTheMemberBack)
 {
     const CellCase& c = GetParam();
     setYear(c.year);
-    const int fields = findTabLayout(c.type)->fieldCount();
+    const int fields = tabLayout(c.type).fieldCount();
     std::map<int, QByteArray> cells = c.otherCells;
     cells[1] = "7";
     cells[c.column] = c.cell;
