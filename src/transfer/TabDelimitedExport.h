@@ -3,6 +3,7 @@
 #include "lodgement/LodgementLayouts.h"
 #include "report/Report.h"
 
+#include <QByteArray>
 #include <QString>
 
 class AppContext;
@@ -12,6 +13,8 @@ struct TabLayout;
 // of exactly the layout's type, in ascending ID order. Empty when no payee
 // is of the type.
 QString BuildTabDelimitedExport(const Report& report, const TabLayout& layout);
+// The same as the UTF-8 bytes the file holds.
+QByteArray TabDelimitedExportBytes(const Report& report, const TabLayout& layout);
 
 // Writes the payees of the type to a file the user chooses, with every
 // message of the export. Changes nothing in the report.

@@ -116,18 +116,24 @@ void ParseTabDelimitedLine(QStringList& fields, QStringView line)
     fields.resize(k);
 }
 
-QString TabDelimitedField(const QString& value)
+void AppendTabDelimitedField(QString& line, QStringView value)
 {
-    if (!value.contains(u'\t') && !value.contains(u'\r') && !value.startsWith(u'"'))
-        return value;
-    QString quoted;
-    quoted.reserve(value.size() + 2);
-    quoted.append(u'"');
+    if (!value.contains(u'\t') && !value.contains(u'\r') && !value.startsWith(u'"')) {
+        line.append(value);
+        return;
+    }
+    line.append(u'"');
     for (const QChar c : value) {
         if (c == u'"')
-            quoted.append(u'"');
-        quoted.append(c);
+            line.append(u'"');
+        line.append(c);
     }
-    quoted.append(u'"');
+    line.append(u'"');
+}
+
+QString TabDelimitedField(const QString& value)
+{
+    QString quoted;
+    AppendTabDelimitedField(quoted, value);
     return quoted;
 }

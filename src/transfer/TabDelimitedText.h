@@ -45,3 +45,5 @@ void ParseTabDelimitedLine(QStringList& fields, QStringView line);
 // it holds a TAB or a CR or begins with a double quote, so that
 // ParseTabDelimitedLine reads it back unchanged; otherwise as it stands.
 QString TabDelimitedField(const QString& value);
+// The same, appended to a line.
+void AppendTabDelimitedField(QString& line, QStringView value);
