@@ -25,6 +25,9 @@
 #if __has_include("transfer/dialogs/TransferDialogs.h")
 #include "transfer/dialogs/TransferDialogs.h"
 #endif
+#if __has_include("lodgement_import/dialogs/LodgementImportDialogs.h")
+#include "lodgement_import/dialogs/LodgementImportDialogs.h"
+#endif
 
 #include <QApplication>
 #include <QIcon>
@@ -51,6 +54,9 @@ void registerDialogs(QtUserInterface& ui, AppContext& context)
 #endif
 #if __has_include("transfer/dialogs/TransferDialogs.h")
     registerTransferDialogs(ui, context);
+#endif
+#if __has_include("lodgement_import/dialogs/LodgementImportDialogs.h")
+    registerLodgementImportDialogs(ui, context);
 #endif
 }
 

@@ -1,28 +1,16 @@
 #pragma once
 
+#include "report/ReportYears.h"
+
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class AppContext;
 
-// One row of the year table: a report year and the year before it.
-struct YearRow {
-    QString text;
-    int number = 0;
-    QString prior;
-};
-
-// Report years 2012 to 2027; nothing for any other year.
-std::optional<YearRow> YearByText(const QString& text);
-std::optional<YearRow> YearByNumber(int number);
 // What the year list offers: 2012 to 2025.
 QStringList YearListItems();
 
 inline const QString kSelectYearMessage = QStringLiteral("You must select a year from the drop down list.");
-inline const QString kYear2012Note =
-    QStringLiteral("Note: This Version supports the 2012 year for INB type payment summaries only.");
 inline const QString kChangeYearText = QStringLiteral(
     "If you click OK, you will be able to select a new Year for this Report. The year will be changed, and all From "
     "and To dates with be changed to for each Payee in this Report to 1 July and 30 June of the selected year. "

@@ -1,0 +1,280 @@
+#include "lodgement_import/LodgementReader.h"
+
+#include "lodgement/LodgementLayouts.h"
+#include "lodgement_import/LoaderFrame.h"
+#include "lodgement_import/RecordLoaders.h"
+#include "platform/FileSystem.h"
+#include "platform/UserInterface.h"
+#include "report/AppContext.h"
+#include "report/FieldHelpers.h"
+#include "report/Report.h"
+#include "report/ReportYears.h"
+#include "report/Windows1252.h"
+
+#include <limits>
+#include <string_view>
+
+namespace {
+
+constexpr qsizetype kFirstPayeeRecord = qsizetype(kHeaderRecordCount) * kRecordLength;
+constexpr int kFirstYear = 2012;
+constexpr int kLastYear = 2027;
+
+enum HeaderRecord { IdentRegister1, IdentRegister2, IdentRegister3, Identity, Software };
+
+// A header field of the imported file, where the writer puts it.
+struct HeaderField {
+    HeaderRecord record;
+    RecordLayout layout;
+    std::string_view name;
+    QString Report::*member;
+    bool trimmed; // trailing white space removed; ABNs and postcodes stay as they are
+};
+
+const HeaderField kHeaderFields[] = {
+    { IdentRegister2, kIdentRegister2Layout, "supplier name", &Report::origSupplierName, true },
+    { IdentRegister1, kIdentRegister1Layout, "supplier ABN", &Report::origSupplierAbn, false },
+    { IdentRegister3, kIdentRegister3Layout, "street address line 1", &Report::origSupplierAddress1, true },
+    { IdentRegister3, kIdentRegister3Layout, "street address line 2", &Report::origSupplierAddress2, true },
+    { IdentRegister3, kIdentRegister3Layout, "street suburb, town or city", &Report::origSupplierSuburb, true },
+    { IdentRegister3, kIdentRegister3Layout, "street state or territory", &Report::origSupplierState, true },
+    { IdentRegister3, kIdentRegister3Layout, "street postcode", &Report::origSupplierPostcode, false },
+    { IdentRegister3, kIdentRegister3Layout, "street country", &Report::origSupplierCountry, true },
+    { IdentRegister3, kIdentRegister3Layout, "postal address line 1", &Report::origSupplierPostalAddress1, true },
+    { IdentRegister3, kIdentRegister3Layout, "postal address line 2", &Report::origSupplierPostalAddress2, true },
+    { IdentRegister3, kIdentRegister3Layout, "postal suburb, town or city", &Report::origSupplierPostalSuburb, true },
+    { IdentRegister3, kIdentRegister3Layout, "postal state or territory", &Report::origSupplierPostalState, true },
+    { IdentRegister3, kIdentRegister3Layout, "postal postcode", &Report::origSupplierPostalPostcode, false },
+    { IdentRegister3, kIdentRegister3Layout, "postal country", &Report::origSupplierPostalCountry, true },
+    { IdentRegister2, kIdentRegister2Layout, "supplier contact name", &Report::origSupplierContact, true },
+    { IdentRegister2, kIdentRegister2Layout, "supplier contact telephone", &Report::origSupplierPhone, true },
+    { IdentRegister2, kIdentRegister2Layout, "supplier facsimile", &Report::origSupplierFax, true },
+    { IdentRegister3, kIdentRegister3Layout, "supplier e-mail address", &Report::origSupplierEmail, true },
+    { IdentRegister2, kIdentRegister2Layout, "supplier file reference", &Report::origFileReference, true },
+    { Identity, kIdentityLayout, "payer name", &Report::origPayerName, true },
+    { Identity, kIdentityLayout, "payer ABN or WPN", &Report::origPayerAbn, false },
+    { Identity, kIdentityLayout, "payer trading name", &Report::origPayerTradingName, true },
+    { Identity, kIdentityLayout, "payer branch number", &Report::origPayerBranch, true },
+    { Identity, kIdentityLayout, "payer address line 1", &Report::origPayerAddress1, true },
+    { Identity, kIdentityLayout, "payer address line 2", &Report::origPayerAddress2, true },
+    { Identity, kIdentityLayout, "payer suburb, town or city", &Report::origPayerSuburb, true },
+    { Identity, kIdentityLayout, "payer state or territory", &Report::origPayerState, true },
+    { Identity, kIdentityLayout, "payer postcode", &Report::origPayerPostcode, false },
+    { Identity, kIdentityLayout, "payer country", &Report::origPayerCountry, true },
+    { Identity, kIdentityLayout, "payer contact name", &Report::origPayerContact, true },
+    { Identity, kIdentityLayout, "payer contact telephone", &Report::origPayerPhone, true },
+    { Identity, kIdentityLayout, "payer facsimile", &Report::origPayerFax, true },
+};
+
+bool isAsciiSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+QString trailingSpaceRemoved(QString text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && isAsciiSpace(text.at(end - 1)))
+        --end;
+    text.truncate(end);
+    return text;
+}
+
+// The file's text: its bytes up to the first line feed. Windows-1252 gives
+// one character per byte, so positions in the bytes are positions in the
+// text, and each piece is decoded only when it is needed.
+class FileText
+{
+public:
+    explicit FileText(QByteArrayView bytes)
+    {
+        const qsizetype lineFeed = bytes.indexOf('\n');
+        m_bytes = lineFeed < 0 ? bytes : bytes.first(lineFeed);
+    }
+
+    qsizetype size() const { return m_bytes.size(); }
+    bool startsWith(const char* prefix) const { return m_bytes.startsWith(QByteArrayView(prefix)); }
+    qsizetype indexOf(const char* needle) const { return m_bytes.indexOf(QByteArrayView(needle)); }
+
+    // (start, length), or what exists of it.
+    QString mid(qsizetype start, qsizetype length) const
+    {
+        if (start < 0 || start >= m_bytes.size())
+            return {};
+        const QByteArrayView piece = m_bytes.sliced(start, qMin(length, m_bytes.size() - start));
+        return decodeWindows1252(piece.data(), piece.size());
+    }
+
+private:
+    QByteArrayView m_bytes;
+};
+
+QString headerText(const QString (&records)[kHeaderRecordCount], const HeaderField& field)
+{
+    const FieldLayout& layout = loadfield::writerField(field.layout, field.name);
+    const QString value = records[field.record].mid(layout.position - 1, layout.width);
+    return field.trimmed ? trailingSpaceRemoved(value) : value;
+}
+
+// The year of the report end date "3006YYYY" of IDENTREGISTER1.
+QString fileYear(const QString& identRegister1)
+{
+    const FieldLayout& endDate = loadfield::writerField(kIdentRegister1Layout, "report end date");
+    return identRegister1.mid(endDate.position - 1 + 4, 4);
+}
+
+void emptyImportedDetails(Report& report)
+{
+    for (int place = 1; place <= kImportedTextCount; ++place)
+        importedText(report, place).clear();
+}
+
+void raiseHighestPayeeId(Report& report)
+{
+    if (report.highestPayeeId < std::numeric_limits<qint32>::max())
+        ++report.highestPayeeId;
+}
+
+// Hands the record that starts at start to the loader of its identifier.
+// True when it was a DFEI record.
+bool loadRecord(Report& report, UserInterface& ui, const FileText& text, qsizetype start)
+{
+    report.importRecord = text.mid(start, kRecordLength);
+    const QStringView record = report.importRecord;
+    const QStringView identifier = record.mid(3, 4);
+    bool fei = false;
+    if (const AddPayeeFromA01 loader = recordLoaderFor(identifier)) {
+        loader(report, ui, record);
+        fei = identifier == u"DFEI";
+    } else {
+        ui.message(kUnknownRecordType + identifier.toString());
+    }
+    raiseHighestPayeeId(report);
+    return fei;
+}
+
+} // namespace
+
+bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes)
+{
+    report.importedCount = 0;
+    const FileText text(bytes);
+    if (!text.startsWith("628")) {
+        ui.message(kNotALodgementFile);
+        return false;
+    }
+
+    // Without "FEMPA" this reads letters of IDENTREGISTER1, which do not convert.
+    const qsizetype versionAt = text.indexOf("FEMPA");
+    const QString version = text.mid(versionAt + 5, 3) + text.mid(versionAt + 9, 1);
+    report.importVersion = StringToInt(version);
+    if (report.importVersion == kNotANumber) {
+        ui.message(kLodgementFileProblem);
+        return false;
+    }
+
+    const qsizetype fileTotalAt = text.indexOf("FILE-TOTAL");
+    report.importFileTotal = fileTotalAt < 0 ? kNotANumber : StringToInt(text.mid(fileTotalAt + 10, 8));
+    if (report.importFileTotal == kNotANumber) {
+        ui.message(kLodgementFileProblem);
+        return false;
+    }
+
+    QString records[kHeaderRecordCount];
+    for (int i = 0; i < kHeaderRecordCount; ++i)
+        records[i] = text.mid(qsizetype(i) * kRecordLength, kRecordLength);
+    const QString year = fileYear(records[IdentRegister1]);
+    const qint32 yearNumber = StringToInt(year);
+    if (yearNumber == kNotANumber) {
+        ui.message(kLodgementFileProblem);
+        return false;
+    }
+    if (yearNumber < kFirstYear) {
+        ui.message(kYearBefore2012);
+        return false;
+    }
+    if (yearNumber > kLastYear) {
+        ui.message(kYearAfter2027);
+        return false;
+    }
+
+    // Accepted: from here on the report takes the file.
+    emptyImportedDetails(report);
+    report.fromLodgementFile = QStringLiteral("Yes");
+    report.origYear = year;
+    report.origVersion = version;
+    const FieldLayout& product = loadfield::writerField(kSoftwareLayout, "type of software and product name");
+    report.origSoftware = trailingSpaceRemoved(records[Software].mid(product.position - 1, product.width));
+
+    report.reportYear = year;
+    if (const auto row = YearByText(year)) {
+        report.reportYearNumber = row->number;
+        report.priorYear = row->prior;
+        if (row->number == kFirstYear)
+            ui.message(kYear2012Note);
+    }
+    report.year2012Mode = report.reportYear == u"2012" ? 1 : 0;
+
+    // Records are handed out while they start inside the text: a count
+    // beyond the records present ends with the text, and records before
+    // FILE-TOTAL beyond the count are loaded too.
+    const qint64 count = qint64(report.importFileTotal) - 6;
+    const qsizetype fileTotalRecord = fileTotalAt - 3;
+    auto recordStart = [](qint64 k) { return kFirstPayeeRecord + qsizetype(k) * kRecordLength; };
+    report.highestPayeeId = 1;
+    bool feiLoaded = false;
+    bool countTooLarge = false;
+    qint64 k = 0;
+    for (; k < count; ++k) {
+        if (recordStart(k) >= text.size()) {
+            countTooLarge = true;
+            break;
+        }
+        feiLoaded |= loadRecord(report, ui, text, recordStart(k));
+    }
+    bool countTooSmall = false;
+    for (; !countTooLarge && recordStart(k) < fileTotalRecord; ++k) {
+        countTooSmall = true;
+        feiLoaded |= loadRecord(report, ui, text, recordStart(k));
+    }
+    report.payeeCountText = IntToString(report.importedCount);
+
+    for (const HeaderField& field : kHeaderFields)
+        report.*field.member = headerText(records, field);
+    report.fileReference = report.origFileReference;
+
+    if (countTooLarge)
+        ui.message(kFileTotalTooLarge);
+    if (countTooSmall)
+        ui.message(kFileTotalTooSmall);
+    ui.message(kLodgementFileLoaded);
+    if (feiLoaded)
+        ui.message(kFeiPayeesLoaded);
+    return true;
+}
+
+void OnBnClickedLoadA01(AppContext& context)
+{
+    WaitCursor wait(context.ui);
+    Report& report = context.report();
+    report.importedCount = 0;
+
+    FileDialogRequest request;
+    request.filter = kLodgementFileFilter;
+    request.overwritePrompt = false;
+    const std::optional<QString> path = context.ui.openFileName(request);
+    if (!path)
+        return;
+    report.importPathName = *path;
+    report.importSource = *path;
+    report.importFileName = fileNameOf(*path);
+    report.importFolder = folderOf(*path);
+
+    QByteArray bytes;
+    if (!context.files.readAll(*path, bytes).ok()) {
+        context.ui.message(kCannotOpenFile);
+        return;
+    }
+    if (LoadLodgementFile(report, context.ui, bytes))
+        context.document.SetModifiedFlag(true);
+}

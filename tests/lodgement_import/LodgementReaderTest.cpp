@@ -1,0 +1,340 @@
+#include "lodgement_import/LodgementReader.h"
+#include "lodgement_import/LoaderFrame.h"
+#include "lodgement_import/LodgementFixtures.h"
+#include "report/Report.h"
+#include "report/ReportYears.h"
+#include "support/ScriptedUi.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using fixture::payeeRecord;
+
+QByteArray dinb(const QByteArray& surname)
+{
+    return payeeRecord("DINB", { { 7, "S" }, { 8, "123456782" }, { 25, surname } });
+}
+
+class LodgementReader : public ::testing::Test
+{
+protected:
+    bool load(const QByteArray& bytes) { return LoadLodgementFile(report, ui, bytes); }
+
+    QStringList surnames() const
+    {
+        QStringList names;
+        for (const auto& [id, payee] : report.payees)
+            names << payee.surname;
+        return names;
+    }
+
+    QList<qint32> ids() const
+    {
+        QList<qint32> result;
+        for (const auto& [id, payee] : report.payees)
+            result << id;
+        return result;
+    }
+
+    ScriptedUi ui;
+    Report report;
+};
+
+// ---- Header ----
+
+TEST_F(LodgementReader, HeaderFieldsComeFromTheirPlacesTrailingBlanksRemoved)
+{
+    ASSERT_TRUE(load(fixture::file({})));
+    const Report& r = report;
+    EXPECT_EQ(r.fromLodgementFile, u"Yes");
+    EXPECT_EQ(r.origYear, u"2018");
+    EXPECT_EQ(r.origVersion, u"0130");
+    EXPECT_EQ(r.importVersion, 130);
+    EXPECT_EQ(r.importFileTotal, 6);
+    EXPECT_EQ(r.origSoftware, u"COMMERCIAL Torvek Quillastrand");
+
+    // Leading blanks and inner runs stay: only trailing white space goes.
+    EXPECT_EQ(r.origSupplierName, u"  Acme Payroll  Services");
+    EXPECT_EQ(r.origSupplierAbn, u"53004085616");
+    EXPECT_EQ(r.origSupplierAddress1, u"1 George Street");
+    EXPECT_EQ(r.origSupplierAddress2, u"Level 2");
+    EXPECT_EQ(r.origSupplierSuburb, u"Sydney");
+    EXPECT_EQ(r.origSupplierState, u"NSW");
+    EXPECT_EQ(r.origSupplierPostcode, u"2000");
+    EXPECT_EQ(r.origSupplierCountry, u"Australia");
+    EXPECT_EQ(r.origSupplierPostalAddress1, u"PO Box 1");
+    EXPECT_EQ(r.origSupplierPostalAddress2, u"Box Line 2");
+    EXPECT_EQ(r.origSupplierPostalSuburb, u"Darwin");
+    EXPECT_EQ(r.origSupplierPostalState, u"NT");
+    EXPECT_EQ(r.origSupplierPostalPostcode, u"800 "); // postcodes are taken unchanged
+    EXPECT_EQ(r.origSupplierPostalCountry, u"Australia");
+    EXPECT_EQ(r.origSupplierContact, u"Jane Citizen");
+    EXPECT_EQ(r.origSupplierPhone, u"02 9999 1234");
+    EXPECT_EQ(r.origSupplierFax, u"02 9999 5678");
+    EXPECT_EQ(r.origSupplierEmail, u"pay@acme.com.au");
+    EXPECT_EQ(r.origFileReference, u"REF-01");
+    EXPECT_EQ(r.fileReference, u"REF-01");
+    EXPECT_EQ(r.origPayerName, u"Acme Pty Ltd");
+    EXPECT_EQ(r.origPayerAbn, u"00004085616");
+    EXPECT_EQ(r.origPayerTradingName, u"Acme Trading");
+    EXPECT_EQ(r.origPayerBranch, u"001");
+    EXPECT_EQ(r.origPayerAddress1, u"2 Smith St");
+    EXPECT_EQ(r.origPayerAddress2, u"Level 3");
+    EXPECT_EQ(r.origPayerSuburb, u"Alice Springs");
+    EXPECT_EQ(r.origPayerState, u"NT");
+    EXPECT_EQ(r.origPayerPostcode, u"0870");
+    EXPECT_EQ(r.origPayerCountry, u"Australia");
+    EXPECT_EQ(r.origPayerContact, u"John Smith");
+    EXPECT_EQ(r.origPayerPhone, u"08 8999 0000");
+    EXPECT_EQ(r.origPayerFax, u"08 8999 0001");
+
+    EXPECT_EQ(r.reportYear, u"2018");
+    EXPECT_EQ(r.priorYear, u"2017");
+    EXPECT_EQ(r.reportYearNumber, 2018);
+    EXPECT_EQ(r.year2012Mode, 0);
+    EXPECT_EQ(r.payeeCountText, u"0");
+    EXPECT_EQ(ui.texts(), QStringList { kLodgementFileLoaded });
+}
+
+TEST_F(LodgementReader, AFileOf2012ShowsItsNoteAndSetsTheMode)
+{
+    ASSERT_TRUE(load(fixture::file({}, "2012", "FEMPA010.0")));
+    EXPECT_EQ(report.origVersion, u"0100");
+    EXPECT_EQ(report.importVersion, 100);
+    EXPECT_EQ(report.year2012Mode, 1);
+    EXPECT_EQ(report.priorYear, u"2011");
+    EXPECT_EQ(ui.texts(), (QStringList { kYear2012Note, kLodgementFileLoaded }));
+}
+
+TEST_F(LodgementReader, AFileOfVersion11IsRead)
+{
+    ASSERT_TRUE(load(fixture::file({}, "2016", "FEMPA011.0")));
+    EXPECT_EQ(report.origVersion, u"0110");
+    EXPECT_EQ(report.importVersion, 110);
+    EXPECT_EQ(report.reportYearNumber, 2016);
+}
+
+TEST_F(LodgementReader, AnEarlierImportsDetailsAreReplacedWhole)
+{
+    report.origPayerTradingName = QStringLiteral("old");
+    report.spareImported[40] = QStringLiteral("old spare");
+    QByteArray text = fixture::file({});
+    text.replace(628 * 3 + 229, 12, QByteArray(12, ' ')); // no trading name
+    ASSERT_TRUE(load(text));
+    EXPECT_EQ(report.origPayerTradingName, u"");
+    EXPECT_EQ(report.spareImported[40], u"");
+}
+
+// ---- Refusals ----
+
+struct Refusal {
+    const char* name;
+    QByteArray text;
+    QString message;
+};
+
+QByteArray withReplaced(QByteArray text, const QByteArray& from, const QByteArray& to)
+{
+    return text.replace(from, to);
+}
+
+TEST_F(LodgementReader, ARefusedFileLeavesYearPayeesAndDetailsAsTheyWere)
+{
+    const QByteArray good = fixture::file({ dinb("Smith") });
+    const Refusal refusals[] = {
+        { "no leading 628", good.mid(1), kNotALodgementFile },
+        { "foreign bytes", QByteArray("PK\x03\x04 not a lodgement file", 26), kNotALodgementFile },
+        { "no FEMPA", withReplaced(good, "FEMPA", "XXXXX"), kLodgementFileProblem },
+        { "no FILE-TOTAL", withReplaced(good, "FILE-TOTAL", "FILE_TOTAL"), kLodgementFileProblem },
+        { "a count that does not convert", withReplaced(good, "FILE-TOTAL00000007", "FILE-TOTAL0000 0x7"),
+            kLodgementFileProblem },
+        { "a year that does not convert", fixture::file({ dinb("Smith") }, "20 8"), kLodgementFileProblem },
+        { "2011", fixture::file({ dinb("Smith") }, "2011"), kYearBefore2012 },
+        { "2028", fixture::file({ dinb("Smith") }, "2028"), kYearAfter2027 },
+        { "empty", QByteArray(), kNotALodgementFile },
+    };
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.name);
+        Report before;
+        before.reportYear = QStringLiteral("2017");
+        before.priorYear = QStringLiteral("2016");
+        before.reportYearNumber = 2017;
+        before.payees[4].surname = QStringLiteral("Kept");
+        before.highestPayeeId = 4;
+        before.origYear = QStringLiteral("2015");
+        before.origVersion = QStringLiteral("0110");
+        before.origSoftware = QStringLiteral("Earlier");
+        before.origPayerName = QStringLiteral("Earlier payer");
+        report = before;
+        ui.messages.clear();
+
+        EXPECT_FALSE(load(refusal.text));
+        EXPECT_EQ(ui.texts(), QStringList { refusal.message });
+        // What the refused file may have set: the version and FILE-TOTAL it got to.
+        report.importVersion = before.importVersion;
+        report.importFileTotal = before.importFileTotal;
+        EXPECT_TRUE(report == before);
+    }
+}
+
+TEST_F(LodgementReader, RefusalsStopAtTheVersionOrCountTheyMet)
+{
+    load(withReplaced(fixture::file({}), "FILE-TOTAL", "FILE_TOTAL"));
+    EXPECT_EQ(report.importVersion, 130);
+    EXPECT_EQ(report.importFileTotal, 999999);
+    load(withReplaced(fixture::file({}), "FEMPA", "XXXXX"));
+    EXPECT_EQ(report.importVersion, 999999);
+}
+
+TEST_F(LodgementReader, ALineBrokenFileIsRefusedWithTheHintToTheTool)
+{
+    QByteArray text = fixture::file({ dinb("Smith") });
+    for (qsizetype at = text.size() - 628; at > 0; at -= 628)
+        text.insert(at, "\r\n");
+    EXPECT_FALSE(load(text));
+    EXPECT_EQ(ui.texts(), QStringList { kLodgementFileProblem });
+    EXPECT_TRUE(report.payees.empty());
+}
+
+// ---- The record loop ----
+
+TEST_F(LodgementReader, EveryPayeeRecordGivesAPayeeWithIdsInFileOrder)
+{
+    ASSERT_TRUE(load(fixture::file({ dinb("One"), dinb("Two"), dinb("Three") })));
+    EXPECT_EQ(ids(), (QList<qint32> { 1, 2, 3 }));
+    EXPECT_EQ(surnames(), (QStringList { "One", "Two", "Three" }));
+    EXPECT_EQ(report.importedCount, 3);
+    EXPECT_EQ(report.payeeCountText, u"3");
+    EXPECT_EQ(report.highestPayeeId, 4);
+    EXPECT_EQ(report.payeesChanged, 1);
+    EXPECT_EQ(report.importRecord.left(7), u"628DINB");
+}
+
+TEST_F(LodgementReader, UnknownAndLowerCaseIdentifiersAreNamedAndSkipped)
+{
+    const QByteArray unknown = payeeRecord("DXYZ", { { 25, "Nobody" } });
+    const QByteArray lower = payeeRecord("dinb", { { 25, "Lower" } });
+    ASSERT_TRUE(load(fixture::file({ unknown, dinb("Kept"), lower })));
+    EXPECT_EQ(
+        ui.texts(), (QStringList { kUnknownRecordType + "DXYZ", kUnknownRecordType + "dinb", kLodgementFileLoaded }));
+    // The ID count runs on over skipped records.
+    EXPECT_EQ(ids(), QList<qint32> { 2 });
+    EXPECT_EQ(report.highestPayeeId, 4);
+    EXPECT_EQ(report.payeeCountText, u"1");
+}
+
+TEST_F(LodgementReader, ACountOneTooLargeHandsFileTotalToTheDispatch)
+{
+    ASSERT_TRUE(load(fixture::file({ dinb("One") }, "2018", "FEMPA013.0", 8)));
+    EXPECT_EQ(report.payees.size(), 1u);
+    EXPECT_EQ(ui.texts(), (QStringList { kUnknownRecordType + "FILE", kLodgementFileLoaded }));
+    EXPECT_EQ(report.highestPayeeId, 3);
+}
+
+TEST_F(LodgementReader, ACountFarTooLargeStopsAtTheEndOfTheText)
+{
+    ASSERT_TRUE(load(fixture::file({ dinb("One"), dinb("Two") }, "2018", "FEMPA013.0", 99999999)));
+    EXPECT_EQ(report.payees.size(), 2u);
+    EXPECT_EQ(ui.texts(), (QStringList { kUnknownRecordType + "FILE", kFileTotalTooLarge, kLodgementFileLoaded }));
+    EXPECT_EQ(report.importFileTotal, 99999999);
+}
+
+TEST_F(LodgementReader, ASmallerCountStillLoadsEveryRecordBeforeFileTotal)
+{
+    for (const qint64 count : { 7, 6, 0 }) {
+        SCOPED_TRACE(count);
+        report = Report {};
+        ui.messages.clear();
+        ASSERT_TRUE(load(fixture::file({ dinb("One"), dinb("Two"), dinb("Three") }, "2018", "FEMPA013.0", count)));
+        EXPECT_EQ(ids(), (QList<qint32> { 1, 2, 3 }));
+        EXPECT_EQ(ui.texts(), (QStringList { kFileTotalTooSmall, kLodgementFileLoaded }));
+        EXPECT_EQ(report.payeeCountText, u"3");
+    }
+}
+
+TEST_F(LodgementReader, ACountOfSixWithoutPayeesLoadsTheHeaderOnly)
+{
+    ASSERT_TRUE(load(fixture::file({})));
+    EXPECT_TRUE(report.payees.empty());
+    EXPECT_EQ(report.highestPayeeId, 1);
+    EXPECT_EQ(ui.texts(), QStringList { kLodgementFileLoaded });
+}
+
+TEST_F(LodgementReader, ALastRecordCutShortGivesWhatItHolds)
+{
+    // The count reaches past FILE-TOTAL to a record that ends inside its surname.
+    ASSERT_TRUE(load(fixture::headerRecords() + dinb("Whole") + fixture::fileTotal(9) + dinb("Shortened").left(30)));
+    EXPECT_EQ(surnames(), (QStringList { "Whole", "Short" }));
+    EXPECT_EQ(report.payees.at(3).taxWithheld, 0);
+    EXPECT_EQ(ui.texts(), (QStringList { kUnknownRecordType + "FILE", kLodgementFileLoaded }));
+}
+
+TEST_F(LodgementReader, TheTextEndsAtTheFirstLineFeed)
+{
+    // A line feed after the FILE-TOTAL record cuts off what follows.
+    const QByteArray text = fixture::file({ dinb("One") }) + "\n" + dinb("Two");
+    ASSERT_TRUE(load(text));
+    EXPECT_EQ(surnames(), QStringList { "One" });
+}
+
+TEST_F(LodgementReader, AClosingEofByteIsIgnored)
+{
+    ASSERT_TRUE(load(fixture::file({ dinb("One") }) + "\x1A"));
+    EXPECT_EQ(surnames(), QStringList { "One" });
+    EXPECT_EQ(ui.texts(), QStringList { kLodgementFileLoaded });
+}
+
+// ---- IDs ----
+
+TEST_F(LodgementReader, IntoAReportHoldingPayeesRecordsTakeTheNextFreeIds)
+{
+    for (const qint32 id : { 1, 2, 4 }) {
+        report.payees[id].surname = QStringLiteral("Existing %1").arg(id);
+        report.payees[id].payeeId = id;
+    }
+    report.highestPayeeId = 4;
+    const PayeeMap before = report.payees;
+    ASSERT_TRUE(load(fixture::file({ dinb("One"), dinb("Two"), dinb("Three") })));
+    EXPECT_EQ(ids(), (QList<qint32> { 1, 2, 3, 4, 5, 6 }));
+    for (const auto& [id, payee] : before)
+        EXPECT_TRUE(report.payees.at(id) == payee) << id;
+    EXPECT_EQ(report.payees.at(3).surname, u"One");
+    EXPECT_EQ(report.payees.at(5).surname, u"Two");
+    EXPECT_EQ(report.payees.at(6).surname, u"Three");
+    EXPECT_EQ(report.highestPayeeId, 7);
+}
+
+// ---- Damaged files ----
+
+TEST_F(LodgementReader, TruncatedOrDamagedFilesNeverWriteOverAPayee)
+{
+    const QByteArray good = fixture::file({ dinb("One"), payeeRecord("DFEI", { { 24, "Two" } }), dinb("Three") });
+    CCards kept;
+    kept.payeeId = 2;
+    kept.surname = QStringLiteral("Kept");
+    QList<QByteArray> damaged;
+    for (qsizetype length = 0; length < good.size(); length += 53)
+        damaged << good.left(length);
+    quint32 seed = 12345;
+    for (int i = 0; i < 200; ++i) {
+        QByteArray bytes = good;
+        for (int flips = 0; flips < 8; ++flips) {
+            seed = seed * 1103515245u + 12345u;
+            bytes[qsizetype(seed % quint32(bytes.size()))] = char(seed >> 24);
+        }
+        damaged << bytes;
+    }
+    for (const QByteArray& bytes : damaged) {
+        report = Report {};
+        report.payees[2] = kept;
+        report.highestPayeeId = 2;
+        ui.messages.clear();
+        load(bytes);
+        EXPECT_TRUE(report.payees.at(2) == kept);
+        EXPECT_LE(report.payees.size(), 5u); // the kept payee and at most one per record
+        EXPECT_FALSE(ui.messages.empty());
+    }
+}
+
+} // namespace
