@@ -12,11 +12,6 @@
 
 namespace {
 
-QString fromAscii(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 // Digits straight into the text: a number per cell would otherwise cost an
 // allocation each, the bulk of a large export.
 void appendNumber(QString& text, qint32 value)

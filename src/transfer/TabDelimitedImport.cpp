@@ -14,11 +14,6 @@ namespace {
 
 constexpr int kFirstDataLine = 20;
 
-QString fromAscii(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 // Builds the payee of one data line. The ID is the line's own, through the
 // placeholder rule; it is settled against the report later.
 CCards payeeFromFields(const TabLayout& layout, const QStringList& fields, int reportYear, int& badNumbers)

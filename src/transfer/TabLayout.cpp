@@ -6,11 +6,6 @@
 
 namespace {
 
-QString fromAscii(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 QString fromUtf16(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));

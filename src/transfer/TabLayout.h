@@ -139,6 +139,12 @@ constexpr TabColumn taxNumber(std::string_view header)
 
 } // namespace tabcol
 
+// A text of a layout table as a QString.
+inline QString fromAscii(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
 // The layout of a payee type.
 const TabLayout& tabLayout(PayeeType type);
 

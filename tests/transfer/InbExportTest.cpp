@@ -4,7 +4,6 @@
 
 #include <QDir>
 
-#include <stdexcept>
 
 namespace {
 
@@ -99,12 +98,6 @@ protected:
         lowerCase.payeeType = "inb"; // only the exact type is exported
         report().payees[4] = lowerCase;
     }
-};
-
-// A file system whose writes throw, as a failing conversion or write would.
-class ThrowingFileSystem : public LocalFileSystem {
-public:
-    FileResult writeWhole(const QString&, const QByteArray&) override { throw std::runtime_error("disk gone"); }
 };
 
 TEST_F(InbExport, WritesTheWholeFileByteForByte)

@@ -2,7 +2,6 @@
 
 #include "transfer/TabLayout.h"
 
-#include <stdexcept>
 
 namespace {
 
@@ -189,11 +188,6 @@ TEST_P(Layouts, AskForTheFileAndReportFailuresInTheirOwnWords)
     EXPECT_EQ(ui.fileRequests[0].filter, spec().filter);
     EXPECT_EQ(ui.fileRequests[0].defaultExtension, "*.txt");
 }
-
-class ThrowingFileSystem : public LocalFileSystem {
-public:
-    FileResult writeWhole(const QString&, const QByteArray&) override { throw std::runtime_error("disk gone"); }
-};
 
 TEST_P(Layouts, ReportAFailureWhileWritingInTheirOwnWords)
 {

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
 
 namespace transfer_test {
 
@@ -45,6 +46,12 @@ inline QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+
+// A file system whose writes throw, as a failing conversion or write would.
+class ThrowingFileSystem : public LocalFileSystem {
+public:
+    FileResult writeWhole(const QString&, const QByteArray&) override { throw std::runtime_error("disk gone"); }
+};
 
 // A report of a year, a temporary folder for the files, the scripted user.
 class TransferTest : public ::testing::Test {
