@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev
   libbenchmark-dev
   poppler-utils
+  clang libclang-rt-dev
   python3
 )
 
