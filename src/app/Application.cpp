@@ -18,6 +18,8 @@
 #include "shell/dialogs/CMainFrame.h"
 #include "shell/dialogs/PreferencesDialogs.h"
 #include "shell/dialogs/ShellDialogs.h"
+#include "transfer/TabDelimitedImport.h"
+#include "transfer/dialogs/TransferDialogs.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -32,6 +34,7 @@ class ApplicationPayeeServices : public PayeeServices
 {
 public:
     void checkAllPayees(AppContext& context) override { CheckAllPayees(context); }
+    void importTabDelimited(AppContext& context, PayeeType type) override { ImportTabDelimited(context, type); }
 };
 
 void registerDialogs(QtUserInterface& ui, AppContext& context)
@@ -45,6 +48,7 @@ void registerDialogs(QtUserInterface& ui, AppContext& context)
     registerSupplierDialogs(ui, context);
     registerPreferencesDialogs(ui, context);
     registerLodgementImportDialogs(ui, context);
+    registerTransferDialogs(ui, context);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "report/Report.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -35,13 +36,22 @@ void NotePayeeIdStored(Report& report, qint32 id)
         report.highestPayeeId = id;
 }
 
-qint32 AssignImportedPayeeId(Report& report, qint32 importedId)
+std::optional<qint32> AssignImportedPayeeId(Report& report, qint32 importedId)
 {
-    NotePayeeIdStored(report, importedId);
-    if (!report.payees.contains(importedId))
+    if (importedId > kMaxPayeeId)
+        return std::nullopt;
+    if (!report.payees.contains(importedId)) {
+        NotePayeeIdStored(report, importedId);
         return importedId;
-    report.highestPayeeId = nextAfter(report.highestPayeeId);
-    return firstFreeFromHighest(report);
+    }
+    qint64 candidate = qint64(std::max(report.highestPayeeId, importedId)) + 1;
+    for (auto it = report.payees.lower_bound(qint32(std::min<qint64>(candidate, kMaxPayeeId)));
+         it != report.payees.end() && it->first == candidate && candidate <= kMaxPayeeId; ++it)
+        ++candidate;
+    if (candidate > kMaxPayeeId)
+        return std::nullopt;
+    report.highestPayeeId = qint32(candidate);
+    return report.highestPayeeId;
 }
 
 qint32 AssignLoadedPayeeId(Report& report)

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <optional>
+
 struct Report;
 
 // The rules that keep Report::highestPayeeId at least every ID in use.
@@ -12,10 +14,14 @@ qint32 ProposedPayeeId(const Report& report);
 // A form stored a payee under id: the highest ID follows it up.
 void NotePayeeIdStored(Report& report, qint32 id);
 
+// The largest payee ID a report holds.
+inline constexpr qint32 kMaxPayeeId = 999999999;
+
 // The ID a payee read from a tab-delimited file is stored under: its own ID,
-// unless that is taken, in which case the highest ID + 1. The highest ID
-// follows either way.
-qint32 AssignImportedPayeeId(Report& report, qint32 importedId);
+// unless that is taken, in which case the highest ID + 1 (stepping past
+// taken IDs). The highest ID follows. No ID, and the highest ID unchanged,
+// when the payee's own ID is above kMaxPayeeId or no free ID up to it is left.
+std::optional<qint32> AssignImportedPayeeId(Report& report, qint32 importedId);
 
 // The ID of the next payee loaded from a lodgement file (the loader sets the
 // highest ID to 1 first): the highest ID, or that + 1 when it is taken.

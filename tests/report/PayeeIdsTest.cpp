@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 void store(Report& r, qint32 id)
@@ -32,6 +34,40 @@ TEST(PayeeIds, ImportedIdKeepsItsOwnUnlessTaken)
     EXPECT_EQ(r.highestPayeeId, 9);
     EXPECT_EQ(AssignImportedPayeeId(r, 5), 10); // taken: highest + 1
     EXPECT_EQ(r.highestPayeeId, 10);
+}
+
+TEST(PayeeIds, ImportedIdsStopAtTheLargestPayeeId)
+{
+    Report r;
+    EXPECT_EQ(AssignImportedPayeeId(r, kMaxPayeeId), kMaxPayeeId);
+    store(r, kMaxPayeeId);
+    EXPECT_EQ(AssignImportedPayeeId(r, kMaxPayeeId + 1), std::nullopt); // above the bound
+    EXPECT_EQ(AssignImportedPayeeId(r, kMaxPayeeId), std::nullopt);     // taken, nothing free above
+    EXPECT_EQ(AssignImportedPayeeId(r, std::numeric_limits<qint32>::max()), std::nullopt);
+    EXPECT_EQ(r.highestPayeeId, kMaxPayeeId);
+
+    // Taken, and the only IDs above the highest are taken too.
+    Report s;
+    store(s, 10);
+    store(s, kMaxPayeeId - 1);
+    store(s, kMaxPayeeId);
+    s.highestPayeeId = kMaxPayeeId - 2;
+    EXPECT_EQ(AssignImportedPayeeId(s, 10), std::nullopt);
+    EXPECT_EQ(s.highestPayeeId, kMaxPayeeId - 2);
+    // One free ID left: it is taken.
+    s.payees.erase(kMaxPayeeId);
+    EXPECT_EQ(AssignImportedPayeeId(s, 10), kMaxPayeeId);
+    EXPECT_EQ(s.highestPayeeId, kMaxPayeeId);
+}
+
+TEST(PayeeIds, ImportedZeroAndNegativeIdsAreKept)
+{
+    Report r;
+    EXPECT_EQ(AssignImportedPayeeId(r, 0), 0);
+    EXPECT_EQ(AssignImportedPayeeId(r, -7), -7);
+    EXPECT_EQ(r.highestPayeeId, 0);
+    store(r, -7);
+    EXPECT_EQ(AssignImportedPayeeId(r, -7), 1);
 }
 
 TEST(PayeeIds, LoadedPayeesAreNumberedInFileOrder)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "lodgement/LodgementLayouts.h"
+
+#include <QByteArrayView>
+
+class AppContext;
+struct TabLayout;
+
+// Asks for a tab-delimited file and adds its payees to the report as new
+// payees of the type, with every message of the import. Payees already in
+// the report are never changed.
+void ImportTabDelimited(AppContext& context, PayeeType type);
+
+// The import once the file's bytes are read: the line-20 test, then one
+// payee per data line. Returns the number of payees added.
+int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteArrayView bytes);
+
+// The Add Payee dialog's importers, one per type.
+void ImportTabDelimitedINB(AppContext& context);
+void ImportTabDelimitedETP(AppContext& context);
+void ImportTabDelimitedBUS(AppContext& context);
+void ImportTabDelimitedFEI(AppContext& context);
+void ImportTabDelimitedPEN(AppContext& context);
+void ImportTabDelimitedSLS(AppContext& context);
+void ImportTabDelimitedDAS(AppContext& context);
