@@ -1,5 +1,8 @@
 #include "checks/CheckAll.h"
 
+#include "checks/CheckPayeeDas.h"
+#include "checks/CheckPayeeSls.h"
+
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
 
@@ -17,8 +20,8 @@ struct TypeCheck {
 // In the order the types are compared.
 const TypeCheck kTypeChecks[] = {
     {QLatin1StringView("INB"), nullptr}, {QLatin1StringView("ETP"), nullptr}, {QLatin1StringView("BUS"), nullptr},
-    {QLatin1StringView("FEI"), nullptr}, {QLatin1StringView("PEN"), nullptr}, {QLatin1StringView("SLS"), nullptr},
-    {QLatin1StringView("DAS"), nullptr},
+    {QLatin1StringView("FEI"), nullptr}, {QLatin1StringView("PEN"), nullptr}, {QLatin1StringView("SLS"), &CheckPayeeSLS},
+    {QLatin1StringView("DAS"), &CheckPayeeDAS},
 };
 
 const TypeCheck* checkOf(const QString& type)

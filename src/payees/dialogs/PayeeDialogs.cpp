@@ -1,6 +1,8 @@
 #include "payees/dialogs/PayeeDialogs.h"
 
+#include "payees/dialogs/CPayeeDAS.h"
 #include "payees/dialogs/CPayeeList.h"
+#include "payees/dialogs/CPayeeSLS.h"
 #include "payees/dialogs/Totals.h"
 #include "widgets/DialogKit.h"
 
@@ -8,4 +10,6 @@ void registerPayeeDialogs(QtUserInterface& ui, AppContext& context, PayeeService
 {
     registerModalDialog<CPayeeList>(ui, QStringLiteral("CPayeeList"), context, services, pdf);
     registerModalDialog<Totals>(ui, QStringLiteral("Totals"), context);
+    registerModalDialog<CPayeeSLS>(ui, QStringLiteral("CPayeeSLS"), context);
+    registerModalDialog<CPayeeDAS>(ui, QStringLiteral("CPayeeDAS"), context);
 }

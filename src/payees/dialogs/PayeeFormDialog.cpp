@@ -241,7 +241,7 @@ void PayeeFormDialog::buildCommon()
     cornerGrid->setContentsMargins(0, 0, 0, 0);
     m_amountValidation = new QLabel(QStringLiteral("Amount Validation"), m_amountCorner);
     m_amountValidation->setObjectName(QStringLiteral("amountValidationLabel"));
-    m_check999999 = new QLabel(QStringLiteral("Check $999999"), m_amountCorner);
+    m_check999999 = new QLabel(m_look.check999999Text, m_amountCorner);
     m_check999999->setObjectName(QStringLiteral("check999999Label"));
     m_amountValidation->hide();
     m_check999999->hide();

@@ -39,6 +39,7 @@ struct PayeeFormLook {
     bool tall = false; // INB, FEI, PEN: the body scrolls
     bool payeeIdAnyCharacters = false; // BUS: the Payee ID edit takes any text
     bool ignoreTipSaysFiled = false; // ETP, SLS, DAS word the tooltip so
+    QString check999999Text = QStringLiteral("Check $999999"); // SLS and DAS show five nines
 };
 
 // The dialog every payee form is built on. It owns the common controls
