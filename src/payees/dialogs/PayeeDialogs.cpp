@@ -1,5 +1,7 @@
 #include "payees/dialogs/PayeeDialogs.h"
 
+#include "payees/dialogs/CAddPayee1.h"
+#include "payees/dialogs/CPayeeINB.h"
 #include "payees/dialogs/CPayeeList.h"
 #include "payees/dialogs/Totals.h"
 #include "widgets/DialogKit.h"
@@ -8,4 +10,6 @@ void registerPayeeDialogs(QtUserInterface& ui, AppContext& context, PayeeService
 {
     registerModalDialog<CPayeeList>(ui, QStringLiteral("CPayeeList"), context, services, pdf);
     registerModalDialog<Totals>(ui, QStringLiteral("Totals"), context);
+    registerModalDialog<CAddPayee1>(ui, QStringLiteral("CAddPayee1"), context, services);
+    registerModalDialog<CPayeeINB>(ui, QStringLiteral("CPayeeINB"), context);
 }
