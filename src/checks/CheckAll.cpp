@@ -1,6 +1,7 @@
 #include "checks/CheckAll.h"
 
 #include "checks/CheckPayeeDas.h"
+#include "checks/CheckPayeeInb.h"
 #include "checks/CheckPayeeSls.h"
 
 #include "platform/UserInterface.h"
@@ -19,8 +20,12 @@ struct TypeCheck {
 
 // In the order the types are compared.
 const TypeCheck kTypeChecks[] = {
-    {QLatin1StringView("INB"), nullptr}, {QLatin1StringView("ETP"), nullptr}, {QLatin1StringView("BUS"), nullptr},
-    {QLatin1StringView("FEI"), nullptr}, {QLatin1StringView("PEN"), nullptr}, {QLatin1StringView("SLS"), &CheckPayeeSLS},
+    {QLatin1StringView("INB"), &CheckPayeeINB},
+    {QLatin1StringView("ETP"), nullptr},
+    {QLatin1StringView("BUS"), nullptr},
+    {QLatin1StringView("FEI"), nullptr},
+    {QLatin1StringView("PEN"), nullptr},
+    {QLatin1StringView("SLS"), &CheckPayeeSLS},
     {QLatin1StringView("DAS"), &CheckPayeeDAS},
 };
 

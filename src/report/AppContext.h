@@ -42,6 +42,8 @@ public:
     // The payee being edited, and the key it was loaded under.
     CCards currentPayee;
     qint32 currentPayeeKey = 0;
+    // The type Add Payee chose (1 INB .. 7 DAS), 0 for none; not in the report file.
+    qint32 addPayeeType = 0;
 
     // Shared by every sortable list; not in the report file.
     qint32 sortColumn = 1;

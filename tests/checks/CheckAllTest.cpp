@@ -57,11 +57,11 @@ TEST_F(CheckAll, OneMessagePerUnknownPayeeThenTheErrorsMessage)
     add(3, "");
     CheckAllPayees(context);
     EXPECT_EQ(ui.texts(), (QStringList{kInvalidPayeeTypeMessage, kInvalidPayeeTypeMessage, kCheckErrorsMessage}));
-    EXPECT_EQ(context.checkErrorCount, 2);
+    EXPECT_EQ(context.checkErrorCount, 3); // the two unknown and the empty INB payee
 
     // A second run without changes says the same.
     ui.messages.clear();
     CheckAllPayees(context);
     EXPECT_EQ(ui.texts(), (QStringList{kInvalidPayeeTypeMessage, kInvalidPayeeTypeMessage, kCheckErrorsMessage}));
-    EXPECT_EQ(context.checkErrorCount, 2);
+    EXPECT_EQ(context.checkErrorCount, 3); // the two unknown and the empty INB payee
 }

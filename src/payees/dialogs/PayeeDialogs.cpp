@@ -1,6 +1,8 @@
 #include "payees/dialogs/PayeeDialogs.h"
 
+#include "payees/dialogs/CAddPayee1.h"
 #include "payees/dialogs/CPayeeDAS.h"
+#include "payees/dialogs/CPayeeINB.h"
 #include "payees/dialogs/CPayeeList.h"
 #include "payees/dialogs/CPayeeSLS.h"
 #include "payees/dialogs/Totals.h"
@@ -10,6 +12,8 @@ void registerPayeeDialogs(QtUserInterface& ui, AppContext& context, PayeeService
 {
     registerModalDialog<CPayeeList>(ui, QStringLiteral("CPayeeList"), context, services, pdf);
     registerModalDialog<Totals>(ui, QStringLiteral("Totals"), context);
+    registerModalDialog<CAddPayee1>(ui, QStringLiteral("CAddPayee1"), context, services);
+    registerModalDialog<CPayeeINB>(ui, QStringLiteral("CPayeeINB"), context);
     registerModalDialog<CPayeeSLS>(ui, QStringLiteral("CPayeeSLS"), context);
     registerModalDialog<CPayeeDAS>(ui, QStringLiteral("CPayeeDAS"), context);
 }

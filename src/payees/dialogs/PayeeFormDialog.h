@@ -87,11 +87,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // For a type's own buttons that change the form's values ("All Zero").
+    void readControls();
+    void showValues();
 
 private:
     void buildCommon();
-    void readControls();
-    void showValues();
     void save();
 
     AppContext& m_context;

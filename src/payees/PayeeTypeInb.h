@@ -1,0 +1,63 @@
+#pragma once
+
+#include "payees/PayeeRules.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// The INB payee type (salary and wages, non-super pensions, working holiday
+// makers): one rule list shared by the INB form's Save and its check, and
+// the members its record keeps.
+extern const PayeeTypeRules kInbType;
+
+// The Income Type choices of a report year (a third from 2017).
+QStringList InbIncomeTypes(int reportYear);
+// True when the report year asks the s57A question (from 2017).
+bool InbAsksS57A(int reportYear);
+// The grossed-up RFBT minimum of a report year; 0 when there is none.
+qint32 RfbtMinimum(int reportYear);
+// The least Lump Sum E above 0 a report year accepts (400 to 2015, 1200
+// from 2016).
+qint32 LumpSumEMinimum(int reportYear);
+
+// The amount plausibility messages, in the order the cases are tried.
+inline constexpr QStringView kInbTaxAboveTaxable
+    = u"Tax Withheld should not be greater than Taxable Amounts. This will be accepted by the ATO, however a "
+      u"Warning will be generated. \n\nEnsure the figures are correct.";
+inline constexpr QStringView kInbNothingReportable
+    = u"There should be at least one Taxable or Reportable field. This will be accepted by the ATO, however a "
+      u"Warning will be generated. \n\nEnsure the figures are correct.";
+inline constexpr QStringView kInbLumpDAndExemptOnly
+    = u"Payment Summary should not include Lump Sum D and Exempt Foreign Income only, there should be at least one "
+      u"Taxable or Reportable field. This will be accepted by the ATO, however a Warning will be generated. "
+      u"\n\nEnsure the figures are correct.";
+inline constexpr QStringView kInbLumpDOnly
+    = u"Payment Summary should not include only Lump Sum D, there should be at least one Taxable or Reportable "
+      u"field. This will be accepted by the ATO, however a Warning will be generated. \n\nEnsure the figures are "
+      u"correct.";
+inline constexpr QStringView kInbExemptOnly
+    = u"Payment Summary should not include only Exempt Foreign Income, there should be at least one Taxable or "
+      u"Reportable field. This will be accepted by the ATO, however a Warning will be generated. \n\nEnsure the "
+      u"figures are correct.";
+
+// INB's rule groups of what it shares with other types (Lump Sum A and E,
+// the union name, the RFBT minimum), named for what they are so another
+// type's list can take them.
+namespace inb
+{
+// Lump Sum A above 0 needs type "R" or "T"; 0 takes neither.
+void lumpSumAType(RuleRun& run);
+// Lump Sum E: its accrued amounts add up to it (unless the report makes
+// only the lodgement file), and it is 0 or at least the year's minimum.
+void lumpSumE(RuleRun& run);
+// A check only: Lump Sum E above 0 needs the accrual year texts.
+void lumpSumEAccrualYears(RuleRun& run);
+// Total Allowances is the sum of the four, each amount has a name and each
+// name an amount (all relaxed for a lodgement-file-only report).
+void allowances(RuleRun& run);
+// A union amount needs a name (relaxed as above); a name needs an amount.
+void unionName(RuleRun& run);
+// The RFBT below the year's grossed-up minimum is a warning.
+void rfbtMinimum(RuleRun& run);
+} // namespace inb

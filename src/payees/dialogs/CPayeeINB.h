@@ -1,0 +1,21 @@
+#pragma once
+
+#include "payees/PayeeInbForm.h"
+#include "payees/dialogs/PayeeFormDialog.h"
+
+class AppContext;
+
+// "Quillastrand - INB Payee Details": the tall, scrolling form of an INB
+// payee, adding or editing as the payee mode says.
+class CPayeeINB : public PayeeFormDialog
+{
+    Q_OBJECT
+public:
+    explicit CPayeeINB(AppContext& context, QWidget* parent = nullptr);
+
+private:
+    void build();
+
+    // Made before the base uses it: the base only binds to it until load().
+    PayeeInbForm m_inb;
+};
