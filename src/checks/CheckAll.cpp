@@ -1,5 +1,6 @@
 #include "checks/CheckAll.h"
 
+#include "checks/CheckPayeeFei.h"
 #include "checks/CheckPayeePen.h"
 
 #include "platform/UserInterface.h"
@@ -19,7 +20,7 @@ struct TypeCheck {
 // In the order the types are compared.
 const TypeCheck kTypeChecks[] = {
     {QLatin1StringView("INB"), nullptr}, {QLatin1StringView("ETP"), nullptr}, {QLatin1StringView("BUS"), nullptr},
-    {QLatin1StringView("FEI"), nullptr}, {QLatin1StringView("PEN"), &CheckPayeePEN}, {QLatin1StringView("SLS"), nullptr},
+    {QLatin1StringView("FEI"), &CheckPayeeFEI}, {QLatin1StringView("PEN"), &CheckPayeePEN}, {QLatin1StringView("SLS"), nullptr},
     {QLatin1StringView("DAS"), nullptr},
 };
 
