@@ -31,7 +31,7 @@ public:
     QStringList allowanceNames; // the twelve of the preferences
     QStringList organisationNames;
 
-    void OnInitDialog();
+    void OnInitDialog() override;
     // "All Zero": RFBT, RESC and Workplace Giving become 0.
     void OnBnClickedAllZero();
 };

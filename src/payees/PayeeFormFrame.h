@@ -67,7 +67,7 @@ public:
 
     // Loads the current payee (editing) or the new payee's defaults
     // (adding). Types add their own set-up after it.
-    void OnInitDialog();
+    virtual void OnInitDialog();
     // The box was clicked: the current payee's flag and the tick go together.
     void OnBnClickedIgnoreWarnings();
     // Validates; stores the payee when nothing stands in the way.

@@ -40,5 +40,5 @@ public:
     // The reversionary label and list show from report year 2018.
     bool reversionaryVisible = false;
 
-    void OnInitDialog();
+    void OnInitDialog() override;
 };
