@@ -6,11 +6,13 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  libqt6svg6
   libqpdf-dev
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev
   poppler-utils
+  clang libclang-rt-dev
   python3
 )
 

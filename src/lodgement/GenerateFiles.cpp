@@ -90,13 +90,23 @@ void GenerateFiles::buildAndSave()
     if (!path)
         return;
 
-    report.summaryText = SummaryHeading(*path, generatedAt) + build.summaryBody;
-
     FileResult written;
     {
         WaitCursor wait(ui);
-        // The file is ASCII, so its UTF-8 form is these very bytes.
-        written = m_context.files.writeWhole(*path, build.fileText);
+        // The previous summary gives way first, and the file's bytes once they
+        // are on disk, so the build never holds two summaries, nor the file
+        // beside both forms of the summary.
+        report.summaryText = QString();
+        const QString heading = SummaryHeading(*path, generatedAt);
+        try {
+            // The file is ASCII, so its UTF-8 form is these very bytes.
+            written = m_context.files.writeWhole(*path, build.fileText);
+        } catch (...) {
+            report.summaryText = JoinSummary(heading, std::move(build.summaryBody));
+            throw;
+        }
+        build.fileText = QByteArray();
+        report.summaryText = JoinSummary(heading, std::move(build.summaryBody));
     }
     if (!written.ok()) {
         ui.message(written.error == FileError::AccessDenied ? kSorry1WriteMessage

@@ -1,8 +1,10 @@
 #include "lodgement/LodgementWriter.h"
 
-#include <QLatin1StringView>
+#include "report/LargeBuffers.h"
 
+#include <algorithm>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -151,7 +153,7 @@ std::vector<SummaryLine> linesOf(PayeeType type)
 
 // A summary line resolved against one record layout.
 struct ResolvedLine {
-    QLatin1StringView label;
+    std::string_view label;
     const FieldLayout* field;
 };
 
@@ -160,32 +162,73 @@ std::vector<ResolvedLine> resolve(PayeeType type, RecordLayout layout)
     std::vector<ResolvedLine> result;
     for (const SummaryLine& line : linesOf(type)) {
         const FieldLayout* field = line.field.empty() ? nullptr : findField(layout, line.field);
-        result.push_back({QLatin1StringView(line.label.data(), qsizetype(line.label.size())), field});
+        result.push_back({line.label, field});
     }
     return result;
 }
 
-QLatin1StringView fieldText(const char* record, const FieldLayout& field)
+constexpr std::string_view kSeparator = "_____________________________________________________________";
+constexpr std::string_view kPayeeNumberLabel = "\r\n\r\nPayee No. ";
+constexpr std::string_view kBlockEnd = "\r\n";
+// Decimal digits of the largest count or sum the summary shows.
+constexpr qsizetype kNumberWidth = 20;
+
+// Writes the summary's ASCII bytes at a cursor. The buffer is sized before
+// writing starts, so nothing here allocates.
+class SummaryCursor {
+public:
+    explicit SummaryCursor(char* at) : m_at(at) {}
+
+    void put(std::string_view text)
+    {
+        std::memcpy(m_at, text.data(), text.size());
+        m_at += text.size();
+    }
+    void put(const char* record, const FieldLayout& field)
+    {
+        std::memcpy(m_at, record + field.position - 1, size_t(field.width));
+        m_at += field.width;
+    }
+    void putTrimmed(const char* record, const FieldLayout& field)
+    {
+        qsizetype n = field.width;
+        const char* from = record + field.position - 1;
+        while (n > 0 && from[n - 1] == ' ')
+            --n;
+        std::memcpy(m_at, from, size_t(n));
+        m_at += n;
+    }
+    void put(qint64 value)
+    {
+        char digits[kNumberWidth];
+        int n = 0;
+        const bool negative = value < 0;
+        quint64 rest = negative ? quint64(0) - quint64(value) : quint64(value);
+        do {
+            digits[n++] = char('0' + rest % 10);
+            rest /= 10;
+        } while (rest);
+        if (negative)
+            *m_at++ = '-';
+        while (n)
+            *m_at++ = digits[--n];
+    }
+    char* at() const { return m_at; }
+
+private:
+    char* m_at;
+};
+
+// The most bytes one payee's block can take: the fixed labels, the fields at
+// their widths and the payee number.
+qsizetype blockSize(const std::vector<ResolvedLine>& lines)
 {
-    return QLatin1StringView(record + field.position - 1, field.width);
+    qsizetype size = qsizetype(kPayeeNumberLabel.size() + kBlockEnd.size()) + kNumberWidth;
+    for (const ResolvedLine& line : lines)
+        size += qsizetype(line.label.size()) + (line.field ? line.field->width : 0);
+    return size;
 }
 
-QLatin1StringView fieldText(const char* record, RecordLayout layout, std::string_view name)
-{
-    return fieldText(record, *findField(layout, name));
-}
-
-QLatin1StringView trimmedRight(QLatin1StringView text)
-{
-    qsizetype n = text.size();
-    while (n > 0 && text.at(n - 1) == u' ')
-        --n;
-    return text.first(n);
-}
-
-const QLatin1StringView kSeparator("_____________________________________________________________");
-
-// The amount each type adds to its amount sum.
 qint32 summedAmount(PayeeType type, const CCards& payee)
 {
     switch (type) {
@@ -250,9 +293,103 @@ QString refusalText(const RecordProblem& problem, const QString& owner)
         .arg(where(field, owner), why);
 }
 
-void appendNumber(QString& text, qint64 value)
+// One line of the supplier or payer section: its label, the header record
+// and field it shows, and whether trailing blanks are removed.
+struct HeaderLine {
+    std::string_view label;
+    int record; // 0 to 4: IDENTREGISTER1 .. SOFTWARE
+    std::string_view field;
+    bool trimmed = false;
+};
+
+constexpr HeaderLine kSupplierLines[] = {
+    {"\r\nSupplier ABN = \t", 0, "supplier ABN"},
+    {"\r\nReport end date = \t", 0, "report end date"},
+    {"\r\nSupplier name = \t", 1, "supplier name", true},
+    {"\r\nSupplier contact name = \t", 1, "supplier contact name"},
+    {"\r\nSupplier contact telephone = \t", 1, "supplier contact telephone"},
+    {"\r\nSupplier facsimile = \t", 1, "supplier facsimile"},
+    {"\r\nSupplier file reference = \t", 1, "supplier file reference"},
+    {"\r\nStreet address line 1 = \t", 2, "street address line 1"},
+    {"\r\nStreet address line 2 = \t", 2, "street address line 2"},
+    {"\r\nSuburb, town or city = \t", 2, "street suburb, town or city"},
+    {"\r\nState or territory = \t", 2, "street state or territory"},
+    {"\r\nPostcode = \t", 2, "street postcode"},
+    {"\r\nCountry = \t", 2, "street country"},
+    {"\r\nPostal address line 1 = \t", 2, "postal address line 1"},
+    {"\r\nPostal address line 2 = \t", 2, "postal address line 2"},
+    {"\r\nSuburb, town or city = \t", 2, "postal suburb, town or city"},
+    {"\r\nState or territory = \t", 2, "postal state or territory"},
+    {"\r\nPostcode = \t", 2, "postal postcode"},
+    {"\r\nCountry = \t", 2, "postal country"},
+    {"\r\nSupplier E-mail = \t", 2, "supplier e-mail address", true},
+};
+
+constexpr HeaderLine kPayerLines[] = {
+    {"\r\nPayer ABN or WPN = \t", 3, "payer ABN or WPN"},
+    {"\r\nBranch Number = \t", 3, "payer branch number"},
+    {"\r\nFinancial Year = \t", 3, "financial year"},
+    {"\r\nPayer business name = \t", 3, "payer name", true},
+    {"\r\nPayer trading name = \t", 3, "payer trading name", true},
+    {"\r\nPayer address line 1 = \t", 3, "payer address line 1"},
+    {"\r\nPayer address line 2 = \t", 3, "payer address line 2"},
+    {"\r\nSuburb, town or city = \t", 3, "payer suburb, town or city"},
+    {"\r\nState or territory = \t", 3, "payer state or territory"},
+    {"\r\nPostcode = \t", 3, "payer postcode"},
+    {"\r\nCountry = \t", 3, "payer country"},
+    {"\r\nContact name = \t", 3, "payer contact name"},
+    {"\r\nContact telephone = \t", 3, "payer contact telephone"},
+    {"\r\nContact facsimile = \t", 3, "payer facsimile"},
+};
+
+constexpr std::array<RecordLayout, kHeaderRecordCount> kHeaderLayouts{
+    kIdentRegister1Layout, kIdentRegister2Layout, kIdentRegister3Layout, kIdentityLayout, kSoftwareLayout};
+
+constexpr std::string_view kSupplierOpening = "\r\n_____________________________________________________________"
+                                              "\r\n\r\nSupplier Details.\r\n";
+constexpr std::string_view kPayerOpening = "\r\n\r\n_____________________________________________________________"
+                                           "\r\n\r\nPayer Details.\r\n";
+constexpr std::string_view kPayeeOpening = "\r\n\r\n_____________________________________________________________"
+                                           "\r\n\r\nPayee Details.";
+
+constexpr std::string_view kGroupLabels[7][3] = {
+    {"\r\n\r\nNumber of INB Payees = \t", "\r\nINB Gross = \t", "\r\nINB Tax = \t"},
+    {"\r\n\r\nNumber of ETP Payees = \t", "\r\nETP Taxable Component = \t", "\r\nETP Tax = \t"},
+    {"\r\n\r\nNumber of BUS Payees = \t", "\r\nBUS Gross or Attrib = \t", "\r\nBUS Tax = \t"},
+    {"\r\n\r\nNumber of FEI Payees = \t", "\r\nFEI Gross = \t", "\r\nFEI Aust Tax = \t"},
+    {"\r\n\r\nNumber of PEN Payees = \t", "\r\nPEN Taxable - Taxed = \t", "\r\nPEN Tax = \t"},
+    {"\r\n\r\nNumber of SLS Payees = \t", "\r\nSLS Taxable - Taxed = \t", "\r\nSLS Tax = \t"},
+    {"\r\n\r\nNumber of DAS Payees = \t", "\r\nDAS Taxable - Taxed = \t", "\r\nDAS Tax = \t"},
+};
+
+// The most bytes of the summary outside the payee blocks.
+qsizetype framingSize()
 {
-    text.append(QString::number(value));
+    qsizetype size = qsizetype(kSupplierOpening.size() + kPayerOpening.size() + kPayeeOpening.size());
+    for (const auto& lines : {std::span<const HeaderLine>(kSupplierLines), std::span<const HeaderLine>(kPayerLines)}) {
+        for (const HeaderLine& line : lines)
+            size += qsizetype(line.label.size()) + findField(kHeaderLayouts[size_t(line.record)], line.field)->width;
+    }
+    // The report details, the per-type figures and the totals.
+    size += 2 * qsizetype(kSeparator.size()) + 400 + kRecordLength;
+    for (const auto& group : kGroupLabels) {
+        for (std::string_view label : group)
+            size += qsizetype(label.size()) + kNumberWidth;
+    }
+    return size + 3 * (60 + kNumberWidth);
+}
+
+void putHeaderLines(SummaryCursor& s, std::span<const HeaderLine> lines, const char* headers)
+{
+    for (const HeaderLine& line : lines) {
+        const FieldLayout& field = *findField(kHeaderLayouts[size_t(line.record)], line.field);
+        const char* record = headers + line.record * kRecordLength;
+        s.put(line.label);
+        if (line.trimmed)
+            s.putTrimmed(record, field);
+        else
+            s.put(record, field);
+    }
 }
 
 } // namespace
@@ -265,104 +402,66 @@ LodgementBuild BuildLodgement(const Report& report)
     // One walk sorts the payees by type; each group keeps ascending ID.
     std::array<std::vector<const CCards*>, 7> groups;
     for (const auto& [id, payee] : report.payees) {
-        for (PayeeType type : kPayeeTypes) {
-            if (payee.payeeType == payeeTypeCode(type)) {
-                groups[size_t(type)].push_back(&payee);
-                break;
-            }
-        }
+        if (const std::optional<PayeeType> type = payeeTypeOf(payee.payeeType))
+            groups[size_t(*type)].push_back(&payee);
     }
+
+    struct TypePass {
+        RecordLayout layout;
+        std::vector<ResolvedLine> lines;
+    };
+    std::array<std::optional<TypePass>, 7> passes;
     qsizetype payeeTotal = 0;
-    for (const auto& group : groups)
-        payeeTotal += qsizetype(group.size());
-
-    QByteArray& file = build.fileText;
-    file = QByteArray(kRecordLength * (payeeTotal + kHeaderRecordCount + 1), ' ');
-    char* out = file.data();
-
-    auto refuse = [&build](const RecordProblem& problem, const QString& owner) {
-        build.outcome = LodgementBuild::Outcome::Refused;
-        build.refusal = refusalText(problem, owner);
-        build.fileText.clear();
-        build.summaryBody.clear();
-        return build;
-    };
-
-    const RecordSource headerSource{report};
-    const std::array<std::pair<RecordLayout, QString>, 5> headers{{
-        {kIdentRegister1Layout, QStringLiteral("Supplier details")},
-        {kIdentRegister2Layout, QStringLiteral("Supplier details")},
-        {kIdentRegister3Layout, QStringLiteral("Supplier details")},
-        {kIdentityLayout, QStringLiteral("Payer details")},
-        {kSoftwareLayout, QStringLiteral("Software record")},
-    }};
-    for (size_t i = 0; i < headers.size(); ++i) {
-        if (auto problem = writeRecord(headers[i].first, headerSource, out + i * kRecordLength))
-            return refuse(*problem, headers[i].second);
-    }
-    const char* ir1 = out;
-    const char* ir2 = out + kRecordLength;
-    const char* ir3 = out + 2 * kRecordLength;
-    const char* identity = out + 3 * kRecordLength;
-    const char* software = out + 4 * kRecordLength;
-
-    QString& s = build.summaryBody;
-    s.reserve(6000 + payeeTotal * 1700);
-    auto line = [&s](const char* label, QLatin1StringView value) {
-        s.append(QLatin1StringView(label));
-        s.append(value);
-    };
-
-    s.append(QLatin1StringView("\r\n"));
-    s.append(kSeparator);
-    s.append(QLatin1StringView("\r\n\r\nSupplier Details.\r\n"));
-    line("\r\nSupplier ABN = \t", fieldText(ir1, kIdentRegister1Layout, "supplier ABN"));
-    line("\r\nReport end date = \t", fieldText(ir1, kIdentRegister1Layout, "report end date"));
-    line("\r\nSupplier name = \t", trimmedRight(fieldText(ir2, kIdentRegister2Layout, "supplier name")));
-    line("\r\nSupplier contact name = \t", fieldText(ir2, kIdentRegister2Layout, "supplier contact name"));
-    line("\r\nSupplier contact telephone = \t", fieldText(ir2, kIdentRegister2Layout, "supplier contact telephone"));
-    line("\r\nSupplier facsimile = \t", fieldText(ir2, kIdentRegister2Layout, "supplier facsimile"));
-    line("\r\nSupplier file reference = \t", fieldText(ir2, kIdentRegister2Layout, "supplier file reference"));
-    line("\r\nStreet address line 1 = \t", fieldText(ir3, kIdentRegister3Layout, "street address line 1"));
-    line("\r\nStreet address line 2 = \t", fieldText(ir3, kIdentRegister3Layout, "street address line 2"));
-    line("\r\nSuburb, town or city = \t", fieldText(ir3, kIdentRegister3Layout, "street suburb, town or city"));
-    line("\r\nState or territory = \t", fieldText(ir3, kIdentRegister3Layout, "street state or territory"));
-    line("\r\nPostcode = \t", fieldText(ir3, kIdentRegister3Layout, "street postcode"));
-    line("\r\nCountry = \t", fieldText(ir3, kIdentRegister3Layout, "street country"));
-    line("\r\nPostal address line 1 = \t", fieldText(ir3, kIdentRegister3Layout, "postal address line 1"));
-    line("\r\nPostal address line 2 = \t", fieldText(ir3, kIdentRegister3Layout, "postal address line 2"));
-    line("\r\nSuburb, town or city = \t", fieldText(ir3, kIdentRegister3Layout, "postal suburb, town or city"));
-    line("\r\nState or territory = \t", fieldText(ir3, kIdentRegister3Layout, "postal state or territory"));
-    line("\r\nPostcode = \t", fieldText(ir3, kIdentRegister3Layout, "postal postcode"));
-    line("\r\nCountry = \t", fieldText(ir3, kIdentRegister3Layout, "postal country"));
-    line("\r\nSupplier E-mail = \t", trimmedRight(fieldText(ir3, kIdentRegister3Layout, "supplier e-mail address")));
-
-    s.append(QLatin1StringView("\r\n\r\n"));
-    s.append(kSeparator);
-    s.append(QLatin1StringView("\r\n\r\nPayer Details.\r\n"));
-    line("\r\nPayer ABN or WPN = \t", fieldText(identity, kIdentityLayout, "payer ABN or WPN"));
-    line("\r\nBranch Number = \t", fieldText(identity, kIdentityLayout, "payer branch number"));
-    line("\r\nFinancial Year = \t", fieldText(identity, kIdentityLayout, "financial year"));
-    line("\r\nPayer business name = \t", trimmedRight(fieldText(identity, kIdentityLayout, "payer name")));
-    line("\r\nPayer trading name = \t", trimmedRight(fieldText(identity, kIdentityLayout, "payer trading name")));
-    line("\r\nPayer address line 1 = \t", fieldText(identity, kIdentityLayout, "payer address line 1"));
-    line("\r\nPayer address line 2 = \t", fieldText(identity, kIdentityLayout, "payer address line 2"));
-    line("\r\nSuburb, town or city = \t", fieldText(identity, kIdentityLayout, "payer suburb, town or city"));
-    line("\r\nState or territory = \t", fieldText(identity, kIdentityLayout, "payer state or territory"));
-    line("\r\nPostcode = \t", fieldText(identity, kIdentityLayout, "payer postcode"));
-    line("\r\nCountry = \t", fieldText(identity, kIdentityLayout, "payer country"));
-    line("\r\nContact name = \t", fieldText(identity, kIdentityLayout, "payer contact name"));
-    line("\r\nContact telephone = \t", fieldText(identity, kIdentityLayout, "payer contact telephone"));
-    line("\r\nContact facsimile = \t", fieldText(identity, kIdentityLayout, "payer facsimile"));
-
-    s.append(QLatin1StringView("\r\n\r\n"));
-    s.append(kSeparator);
-    s.append(QLatin1StringView("\r\n\r\nPayee Details."));
-
-    char* next = out + kHeaderRecordCount * kRecordLength;
+    qsizetype summarySize = framingSize();
     for (PayeeType type : kPayeeTypes) {
         const auto& group = groups[size_t(type)];
         if (group.empty())
+            continue;
+        const RecordLayout layout = payeeRecordLayout(type, year);
+        passes[size_t(type)] = TypePass{layout, resolve(type, layout)};
+        payeeTotal += qsizetype(group.size());
+        summarySize += qsizetype(group.size()) * blockSize(passes[size_t(type)]->lines);
+    }
+
+    auto refuse = [&build](const RecordProblem& problem, const QString& owner) {
+        build = LodgementBuild{};
+        build.outcome = LodgementBuild::Outcome::Refused;
+        build.refusal = refusalText(problem, owner);
+        return build;
+    };
+
+    // The header records first: a refused supplier or payer field stops the
+    // build before the large buffers are taken.
+    std::array<char, kHeaderRecordCount * kRecordLength> headers;
+    const RecordSource headerSource{report};
+    const std::array<QString, kHeaderRecordCount> owners{
+        QStringLiteral("Supplier details"), QStringLiteral("Supplier details"), QStringLiteral("Supplier details"),
+        QStringLiteral("Payer details"), QStringLiteral("Software record")};
+    for (size_t i = 0; i < kHeaderRecordCount; ++i) {
+        if (auto problem = writeRecord(kHeaderLayouts[i], headerSource, headers.data() + i * kRecordLength))
+            return refuse(*problem, owners[i]);
+    }
+    const char* ir1 = headers.data();
+    const char* software = headers.data() + 4 * kRecordLength;
+
+    QByteArray& file = build.fileText;
+    file = uninitializedBytes(kRecordLength * (payeeTotal + kHeaderRecordCount + 1));
+    char* out = file.data();
+    std::memcpy(out, headers.data(), headers.size());
+
+    QByteArray& summary = build.summaryBody.bytes;
+    summary = uninitializedBytes(summarySize);
+    SummaryCursor s(summary.data());
+
+    s.put(kSupplierOpening);
+    putHeaderLines(s, kSupplierLines, headers.data());
+    s.put(kPayerOpening);
+    putHeaderLines(s, kPayerLines, headers.data());
+    s.put(kPayeeOpening);
+
+    char* next = out + kHeaderRecordCount * kRecordLength;
+    for (PayeeType type : kPayeeTypes) {
+        if (!passes[size_t(type)])
             continue;
         if (report.year2012Mode == 1
             && (type == PayeeType::ETP || type == PayeeType::BUS || type == PayeeType::SLS
@@ -371,11 +470,11 @@ LodgementBuild BuildLodgement(const Report& report)
             build.outcome = LodgementBuild::Outcome::Stopped2012;
             return build;
         }
-        const RecordLayout layout = payeeRecordLayout(type, year);
-        const std::vector<ResolvedLine> lines = resolve(type, layout);
+        const TypePass& pass = *passes[size_t(type)];
+        const RecordPlan plan(pass.layout, report);
         TypeTotals& totals = build.totals[size_t(type)];
-        for (const CCards* payee : group) {
-            if (auto problem = writeRecord(layout, RecordSource{report, payee}, next)) {
+        for (const CCards* payee : groups[size_t(type)]) {
+            if (auto problem = plan.write(*payee, next)) {
                 return refuse(*problem, QStringLiteral("Payee ID %1 (%2)")
                                             .arg(payee->payeeId)
                                             .arg(payeeTypeCode(type)));
@@ -385,14 +484,14 @@ LodgementBuild BuildLodgement(const Report& report)
             totals.amount += summedAmount(type, *payee);
             totals.tax += payee->taxWithheld;
 
-            s.append(QLatin1StringView("\r\n\r\nPayee No. "));
-            appendNumber(s, build.payeeRecords);
-            for (const ResolvedLine& l : lines) {
-                s.append(l.label);
+            s.put(kPayeeNumberLabel);
+            s.put(build.payeeRecords);
+            for (const ResolvedLine& l : pass.lines) {
+                s.put(l.label);
                 if (l.field)
-                    s.append(fieldText(next, *l.field));
+                    s.put(next, *l.field);
             }
-            s.append(QLatin1StringView("\r\n"));
+            s.put(kBlockEnd);
             next += kRecordLength;
         }
     }
@@ -400,45 +499,38 @@ LodgementBuild BuildLodgement(const Report& report)
     if (auto problem = writeRecord(kFileTotalLayout, RecordSource{report, nullptr, build.payeeRecords}, next))
         return refuse(*problem, QStringLiteral("File total"));
 
-    s.append(QLatin1StringView("\r\n"));
-    s.append(kSeparator);
-    s.append(QLatin1StringView("\r\n\r\nReport Details"));
-    line("\r\n\r\nSpecification Version =  \t",
-         fieldText(ir1, kIdentRegister1Layout, "report specification version"));
-    line("\r\nSoftware Product =  \t", fieldText(software, kSoftwareLayout, "type of software and product name"));
-    s.append(QLatin1StringView("\r\nNo. of Records (Payees + 6) =  \t"));
-    appendNumber(s, build.payeeRecords + 6);
-    s.append(QLatin1StringView("\r\n"));
-    s.append(kSeparator);
+    s.put("\r\n");
+    s.put(kSeparator);
+    s.put("\r\n\r\nReport Details");
+    s.put("\r\n\r\nSpecification Version =  \t");
+    s.put(ir1, *findField(kIdentRegister1Layout, "report specification version"));
+    s.put("\r\nSoftware Product =  \t");
+    s.put(software, *findField(kSoftwareLayout, "type of software and product name"));
+    s.put("\r\nNo. of Records (Payees + 6) =  \t");
+    s.put(build.payeeRecords + 6);
+    s.put("\r\n");
+    s.put(kSeparator);
 
-    static const char* const kGroupLabels[7][3] = {
-        {"\r\n\r\nNumber of INB Payees = \t", "\r\nINB Gross = \t", "\r\nINB Tax = \t"},
-        {"\r\n\r\nNumber of ETP Payees = \t", "\r\nETP Taxable Component = \t", "\r\nETP Tax = \t"},
-        {"\r\n\r\nNumber of BUS Payees = \t", "\r\nBUS Gross or Attrib = \t", "\r\nBUS Tax = \t"},
-        {"\r\n\r\nNumber of FEI Payees = \t", "\r\nFEI Gross = \t", "\r\nFEI Aust Tax = \t"},
-        {"\r\n\r\nNumber of PEN Payees = \t", "\r\nPEN Taxable - Taxed = \t", "\r\nPEN Tax = \t"},
-        {"\r\n\r\nNumber of SLS Payees = \t", "\r\nSLS Taxable - Taxed = \t", "\r\nSLS Tax = \t"},
-        {"\r\n\r\nNumber of DAS Payees = \t", "\r\nDAS Taxable - Taxed = \t", "\r\nDAS Tax = \t"},
-    };
     qint64 amountTotal = 0;
     qint64 taxTotal = 0;
     for (size_t i = 0; i < 7; ++i) {
         const TypeTotals& t = build.totals[i];
-        s.append(QLatin1StringView(kGroupLabels[i][0]));
-        appendNumber(s, t.count);
-        s.append(QLatin1StringView(kGroupLabels[i][1]));
-        appendNumber(s, t.amount);
-        s.append(QLatin1StringView(kGroupLabels[i][2]));
-        appendNumber(s, t.tax);
+        s.put(kGroupLabels[i][0]);
+        s.put(t.count);
+        s.put(kGroupLabels[i][1]);
+        s.put(t.amount);
+        s.put(kGroupLabels[i][2]);
+        s.put(t.tax);
         amountTotal += t.amount;
         taxTotal += t.tax;
     }
-    s.append(QLatin1StringView("\r\n\r\nTotal Number of Payees = \t"));
-    appendNumber(s, build.payeeRecords);
-    s.append(QLatin1StringView("\r\nTotal Gross and Taxable = \t"));
-    appendNumber(s, amountTotal);
-    s.append(QLatin1StringView("\r\nTotal Tax = \t"));
-    appendNumber(s, taxTotal);
+    s.put("\r\n\r\nTotal Number of Payees = \t");
+    s.put(build.payeeRecords);
+    s.put("\r\nTotal Gross and Taxable = \t");
+    s.put(amountTotal);
+    s.put("\r\nTotal Tax = \t");
+    s.put(taxTotal);
+    summary.truncate(s.at() - summary.constData());
     return build;
 }
 
@@ -446,4 +538,26 @@ QString SummaryHeading(const QString& path, const QString& generatedAt)
 {
     return QStringLiteral("Contents of VESK.A01 File.\r\n\r\nVESK.A01 File Name = ") + path
         + QStringLiteral("\r\n\r\nFile Generated = ") + generatedAt + QStringLiteral("\r\n\r\n");
+}
+
+QString JoinSummary(const QString& heading, AsciiText&& body)
+{
+    QByteArray& bytes = body.bytes;
+    QString text = uninitializedText(heading.size() + bytes.size());
+    std::copy(heading.constBegin(), heading.constEnd(), text.data());
+    QChar* out = text.data() + heading.size();
+    // Copied from the end backwards, each part's bytes given back as soon as
+    // it is copied, so the body and the text are never both held whole.
+    constexpr qsizetype kPart = qsizetype(4) << 20;
+    for (qsizetype left = bytes.size(); left > 0;) {
+        const qsizetype from = std::max<qsizetype>(0, left - kPart);
+        const char* in = bytes.constData();
+        for (qsizetype i = from; i < left; ++i)
+            out[i] = QChar(char16_t(uchar(in[i])));
+        left = from;
+        bytes.truncate(left);
+        bytes.squeeze();
+    }
+    body.clear();
+    return text;
 }

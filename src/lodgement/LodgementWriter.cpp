@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -69,6 +70,17 @@ bool allDigits(const QString& text)
             return false;
     }
     return true;
+}
+
+// Whether a stored TFN goes into the file as it stands (padded with "0" in
+// front) rather than as nine zeros. Only a TFN made wholly of digits counts
+// as a number: "-1234" or " 1234" would otherwise pass as digits and be
+// padded with zeros. One that reads as the not-a-number value is no TFN
+// quoted either.
+bool tfnQuoted(const QString& tfn)
+{
+    return !tfn.isEmpty() && tfn.size() <= 9 && tfn != QLatin1String("987654321") && allDigits(tfn)
+        && StringToInt(tfn) != kNotANumber;
 }
 
 QString lastFour(const QString& text)
@@ -150,10 +162,7 @@ FieldProblem writeText(const FieldLayout& field, const QString& value, char* out
 QString lodgementTfn(const QString& tfn)
 {
     // Only a TFN made wholly of digits counts as a number: "-1234" or
-    // " 1234" would otherwise pass as digits and be padded with zeros. One
-    // that reads as the not-a-number value is no TFN quoted either.
-    if (tfn.isEmpty() || tfn.size() > 9 || tfn == QLatin1String("987654321") || !allDigits(tfn)
-        || StringToInt(tfn) == kNotANumber)
+    if (!tfnQuoted(tfn))
         return QStringLiteral("000000000");
     return tfn.rightJustified(9, u'0');
 }
@@ -282,4 +291,156 @@ QByteArray buildRecord(RecordLayout layout, const RecordSource& source)
             std::memcpy(record.data() + field.position - 1, part.constData(), size_t(field.width));
     }
     return record;
+}
+
+namespace {
+
+// The TFN rule written straight into the field.
+void writeTfn(const QString& tfn, char* out)
+{
+    const qsizetype n = tfn.size();
+    if (!tfnQuoted(tfn)) {
+        std::memset(out, '0', 9);
+        return;
+    }
+    std::memset(out, '0', size_t(9 - n));
+    const QChar* chars = tfn.constData();
+    for (qsizetype i = 0; i < n; ++i)
+        out[9 - n + i] = char(chars[i].unicode());
+}
+
+// A date's three members joined straight into the field; refused as
+// writeField refuses it, with the joined text in the message.
+FieldProblem writeDate(const FieldLayout& field, const CCards& payee, char* out)
+{
+    const QString* parts[3] = {&(payee.*field.text), &(payee.*field.month), &(payee.*field.year)};
+    if (parts[0]->size() + parts[1]->size() + parts[2]->size() != field.width)
+        return {FieldFault::Length, *parts[0] + *parts[1] + *parts[2], {}};
+    for (const QString* part : parts) {
+        for (const QChar c : *part) {
+            if (!printableAscii(c))
+                return characterProblem(*parts[0] + *parts[1] + *parts[2], c);
+            *out++ = char(c.unicode());
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+RecordPlan::RecordPlan(RecordLayout layout, const Report& report) : m_report(report)
+{
+    m_template.fill(' ');
+    const int year = report.reportYearNumber;
+    for (const FieldLayout& field : layout) {
+        char* at = m_template.data() + field.position - 1;
+        Step step{Op::Generic, field.position - 1, field.width, field.width, &field};
+        const bool fromPayee = field.reportText == nullptr;
+        if (field.kind == FieldKind::Constant || field.kind == FieldKind::Filler
+            || (field.rule == FieldRule::FromYear2017 && year < 2017)) {
+            // Fixed for the whole file: written once into the template.
+            writeField(field, RecordSource{report}, at);
+            continue;
+        }
+        const bool plain = field.rule == FieldRule::None || field.rule == FieldRule::FromYear2017;
+        switch (field.kind) {
+        case FieldKind::Text:
+        case FieldKind::Indicator:
+        case FieldKind::Telephone:
+            if (plain && fromPayee && field.text) {
+                step.op = Op::Text;
+                step.limit = field.kind == FieldKind::Telephone ? 12 : field.width;
+            }
+            break;
+        case FieldKind::Amount:
+        case FieldKind::Postcode:
+            if (field.rule == FieldRule::None && field.number)
+                step.op = field.kind == FieldKind::Amount ? Op::Amount : Op::Postcode;
+            break;
+        case FieldKind::Date:
+            if (field.rule == FieldRule::None && field.text && field.month && field.year)
+                step.op = Op::Date;
+            break;
+        case FieldKind::Tfn:
+            if (!fromPayee || !field.text)
+                break;
+            if (field.rule == FieldRule::None)
+                step.op = Op::Tfn;
+            else if (field.rule == FieldRule::BusTfn)
+                step.op = Op::BusTfn;
+            break;
+        default:
+            break;
+        }
+        m_steps.push_back(step);
+    }
+}
+
+std::optional<RecordProblem> RecordPlan::write(const CCards& payee, char* out) const
+{
+    std::memcpy(out, m_template.data(), m_template.size());
+    for (const Step& step : m_steps) {
+        char* at = out + step.offset;
+        const FieldLayout& field = *step.field;
+        FieldProblem problem;
+        switch (step.op) {
+        case Op::Text:
+            problem = copyCut(payee.*field.text, step.limit, step.width, at);
+            break;
+        case Op::Amount:
+        case Op::Postcode: {
+            const qint32 value = payee.*field.number;
+            const qint32 most = step.op == Op::Amount ? 99999999 : 9999;
+            if (value < 0 || value > most)
+                problem = {step.op == Op::Amount ? FieldFault::Amount : FieldFault::Postcode,
+                           QString::number(value), {}};
+            else
+                zeroPadded(value, step.width, at);
+            break;
+        }
+        case Op::Date:
+            problem = writeDate(field, payee, at);
+            break;
+        case Op::BusTfn:
+            if (payee.busPaymentType == kVoluntaryAgreement) {
+                std::memset(at, '0', 9);
+                break;
+            }
+            [[fallthrough]];
+        case Op::Tfn:
+            writeTfn(payee.*field.text, at);
+            break;
+        case Op::Generic:
+            problem = writeField(field, RecordSource{m_report, &payee}, at);
+            break;
+        }
+        if (problem.fault != FieldFault::None)
+            return RecordProblem{&field, std::move(problem)};
+    }
+    return std::nullopt;
+}
+
+std::optional<PayeeType> payeeTypeOf(const QString& code)
+{
+    // The codes in the order of PayeeType.
+    static constexpr std::u16string_view kCodes[7] = {u"INB", u"ETP", u"BUS", u"FEI", u"PEN", u"SLS", u"DAS"};
+    if (code.size() != 3)
+        return std::nullopt;
+    const QChar* c = code.constData();
+    for (size_t i = 0; i < std::size(kCodes); ++i) {
+        if (c[0] == kCodes[i][0] && c[1] == kCodes[i][1] && c[2] == kCodes[i][2])
+            return PayeeType(i);
+    }
+    return std::nullopt;
+}
+
+bool AsciiText::contains(QStringView text) const
+{
+    return QString::fromLatin1(bytes).contains(text);
+}
+
+bool AsciiText::endsWith(QStringView text) const
+{
+    return text.size() <= bytes.size()
+        && QLatin1StringView(bytes.constData() + bytes.size() - text.size(), text.size()) == text;
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // Why a field cannot go into the file as it stands. The file is ASCII with
 // records of exactly 628 bytes; a value that would break either is refused
@@ -46,6 +47,35 @@ std::optional<RecordProblem> writeRecord(RecordLayout layout, const RecordSource
 // One record as text; refused fields are left blank.
 QByteArray buildRecord(RecordLayout layout, const RecordSource& source);
 
+// A payee record layout compiled once for a report year: the record with its
+// constants and fillers already in place, and one step for each field that
+// comes from the payee. Writes exactly what writeRecord writes, and refuses
+// the same first field, without forming a temporary string.
+class RecordPlan {
+public:
+    RecordPlan(RecordLayout layout, const Report& report);
+
+    std::optional<RecordProblem> write(const CCards& payee, char* out) const;
+
+private:
+    enum class Op { Text, Amount, Postcode, Date, Tfn, BusTfn, Generic };
+    struct Step {
+        Op op;
+        int offset; // 0-based
+        int width;
+        int limit; // characters taken from a text
+        const FieldLayout* field;
+    };
+
+    const Report& m_report;
+    std::array<char, kRecordLength> m_template{};
+    std::vector<Step> m_steps;
+};
+
+// The type of a payee by its stored code; none for any other text (the
+// comparison is exact: "inb" is no type).
+std::optional<PayeeType> payeeTypeOf(const QString& code);
+
 // The TFN as the file carries it: nine digits, or nine zeros for anything
 // that is not one to nine digits (and for the refused "987654321").
 QString lodgementTfn(const QString& tfn);
@@ -58,13 +88,26 @@ struct TypeTotals {
     qint64 tax = 0;
 };
 
+// Text that is ASCII by construction, held as its bytes (one a character).
+// Reads as text where a caller wants one.
+struct AsciiText {
+    QByteArray bytes;
+
+    qsizetype size() const { return bytes.size(); }
+    bool isEmpty() const { return bytes.isEmpty(); }
+    void clear() { bytes = QByteArray(); }
+    operator QString() const { return QString::fromLatin1(bytes); }
+    bool contains(QStringView text) const;
+    bool endsWith(QStringView text) const;
+};
+
 // One run of the lodgement build: the file, the body of its summary and the
 // counters, or the reason it stopped.
 struct LodgementBuild {
     enum class Outcome { Built, Stopped2012, Refused };
     Outcome outcome = Outcome::Built;
-    QByteArray fileText; // the joined records, ASCII
-    QString summaryBody; // the summary without its heading
+    QByteArray fileText;   // the joined records, ASCII
+    AsciiText summaryBody; // the summary without its heading
     qint64 payeeRecords = 0;
     std::array<TypeTotals, 7> totals{}; // by PayeeType
     QString refusal;                    // the message when refused
@@ -76,6 +119,9 @@ LodgementBuild BuildLodgement(const Report& report);
 
 // The summary's heading before the body: the chosen path and the generation time.
 QString SummaryHeading(const QString& path, const QString& generatedAt);
+// The whole summary as the report keeps it: the heading, then the body,
+// whose memory is given back while it is copied.
+QString JoinSummary(const QString& heading, AsciiText&& body);
 
 inline const QString kYear2012Message = QStringLiteral(
     "Note: This Version supports the 2012 year for INB type payment summaries only. Contact Torvek for more "

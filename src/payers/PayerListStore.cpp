@@ -11,11 +11,17 @@
 #include <QDateTime>
 
 #include <exception>
+#include <utility>
+#include <vector>
 
 namespace
 {
 
 const QString kUnableToLoad = QStringLiteral("Unable to load Payer data from file");
+
+const QString kDamagedImport = QStringLiteral(
+    "Unable to load Payer data from file. \n\nThe file is damaged or is not a Payer List file, so none of its "
+    "Payers has been imported. - Ref #1019.");
 
 const QString kMplFilter = QStringLiteral("MPL Files (*.mpl)|*.mpl|All Files (*.*)|*.*||");
 
@@ -30,6 +36,15 @@ std::optional<QString> chooseMplFile(AppContext& context, const QString& title, 
     request.filter = kMplFilter;
     request.overwritePrompt = saving;
     return saving ? context.ui.saveFileName(request) : context.ui.openFileName(request);
+}
+
+// A denied or missing folder is a matter of write access; any other failure,
+// a full disk for one, says the system's reason instead.
+QString writeFailureText(const FileResult& failure, const QString& accessText, const QString& otherText)
+{
+    if (failure.error == FileError::AccessDenied || failure.error == FileError::NotFound)
+        return SorryText(failure.error, accessText);
+    return WithReason(SorryText(failure.error, otherText), failure);
 }
 
 QString keptAsidePath(AppContext& context, const QString& folder)
@@ -90,9 +105,11 @@ bool SaveLivePayerList(AppContext& context)
             return false;
         const FileResult written = context.files.writeWhole(path, WritePayerList(context.payers));
         if (!written.ok()) {
-            context.ui.message(SorryText(written.error,
+            context.ui.message(writeFailureText(written,
                 QStringLiteral("you do not seem to have write access to the PayerList Folder as set under File > "
-                               "Preferences. Open File > Preferences and select a different location.")));
+                               "Preferences. Open File > Preferences and select a different location."),
+                QStringLiteral("the Payer List file could not be written in the PayerList Folder as set under File > "
+                               "Preferences.")));
             return false;
         }
         const auto profile = openProfile();
@@ -140,9 +157,10 @@ void ExportPayerList(AppContext& context)
         WaitCursor wait(context.ui);
         const FileResult written = context.files.writeWhole(*chosen, WritePayerList(context.payers));
         if (!written.ok()) {
-            context.ui.message(SorryText(written.error,
+            context.ui.message(writeFailureText(written,
                 QStringLiteral("you do not seem to have write access to this \nfolder, please try a different "
-                               "location.")));
+                               "location."),
+                QStringLiteral("the export file could not be written, please try a different location.")));
             return;
         }
         context.ui.message(QStringLiteral("Export complete."));
@@ -166,23 +184,37 @@ void ImportPayerList(AppContext& context)
             QStringLiteral("An error has occurred while trying to load \nPayer List data from file - Ref #1016b."));
         return;
     }
+    // Merged into a copy, so that a damaged file or a Cancel leaves the
+    // Payer List, and its file, as they were.
+    PayerMap merged = context.payers;
     try {
-        ReadPayerList(bytes, [&context](const QString& key, CPayers entry) {
-            const auto found = context.payers.find(key);
-            if (found == context.payers.end()) {
-                context.payers.emplace(key, std::move(entry));
-                return;
+        // The whole file is read before a question is asked: a damaged file
+        // adds nothing.
+        std::vector<std::pair<QString, CPayers>> imported;
+        ReadPayerList(bytes, [&imported](const QString& key, CPayers entry) {
+            imported.emplace_back(key, std::move(entry));
+        });
+        for (auto& [key, entry] : imported) {
+            const auto found = merged.find(key);
+            if (found == merged.end()) {
+                merged.emplace(key, std::move(entry));
+                continue;
             }
             const QString question = key + u' ' + entry.name
                 + QStringLiteral("\n\nThis Payer with this ABN/Branch combination already exists in the Payer "
                                  "List.\r\n\r\nDo you want to replace with the imported Payer.");
-            if (context.ui.message(question, MessageButtons::YesNoCancel) == Answer::Yes)
+            switch (context.ui.message(question, MessageButtons::YesNoCancel)) {
+            case Answer::Yes:
                 found->second = std::move(entry);
-        });
+                break;
+            case Answer::No:
+                break;
+            default:
+                return;
+            }
+        }
     } catch (const ArchiveError&) {
-        context.ui.message(QStringLiteral(
-            "Unable to load Payer data from file. \n\nYou may not have permission to Write here. \n\nOpen File > "
-            "Preferences and select a location for the Payer List file where you have Write permission - Ref #1019."));
+        context.ui.message(kDamagedImport);
         return;
     } catch (const std::exception&) {
         context.ui.message(QStringLiteral(
@@ -196,6 +228,7 @@ void ImportPayerList(AppContext& context)
             "Preferences and select a location for the Payer List file where you have Write permission - Ref #1019."));
         return;
     }
+    context.payers = std::move(merged);
     SaveLivePayerList(context);
 }
 

@@ -29,6 +29,8 @@ PayerListLoad LoadLivePayerList(AppContext& context, const QString& standardFail
 void ExportPayerList(AppContext& context);
 // Asks for a file, merges its entries into the Payer List (asking before
 // replacing an entry of the same key) and rewrites LivePayerList.mpl.
+// Cancel at a question, or a damaged file, leaves the Payer List and its
+// file as they were.
 void ImportPayerList(AppContext& context);
 
 // Rereads the Payer List file and reconciles the report's payer with it.

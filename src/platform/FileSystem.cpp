@@ -5,7 +5,9 @@
 #include <QSaveFile>
 #include <QUuid>
 
+#include <algorithm>
 #include <cerrno>
+#include <new>
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
@@ -35,11 +37,7 @@ FileError errorFromErrno(int err)
 
 FileResult fromErrno(int err)
 {
-    FileResult result;
-    result.error = errorFromErrno(err);
-    if (!result.ok())
-        result.detail = QString::fromLocal8Bit(std::strerror(err));
-    return result;
+    return fileFailure(err);
 }
 
 QByteArray encoded(const QString& path)
@@ -47,34 +45,84 @@ QByteArray encoded(const QString& path)
     return QFile::encodeName(path);
 }
 
+// Closes the descriptor however the read ends.
+struct FdCloser {
+    int fd;
+    ~FdCloser() { ::close(fd); }
+};
+
+FileResult readOpenFile(int fd, QByteArray& contents)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return fromErrno(errno);
+    if (S_ISDIR(info.st_mode))
+        return {FileError::Other, QStringLiteral("It is a folder.")};
+    if (!S_ISREG(info.st_mode))
+        return {FileError::Other, QStringLiteral("It is a device or a pipe, not a file.")};
+    if (info.st_size > kLargestReadableFile)
+        return {FileError::Other, QStringLiteral("It is larger than any file this program reads (1 GB).")};
+
+    // One pass: the size the file has now, and whatever it grows by while
+    // it is read, up to the limit.
+    QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            if (done > kLargestReadableFile)
+                return {FileError::Other, QStringLiteral("It is larger than any file this program reads (1 GB).")};
+            bytes.resize(std::min<qsizetype>(2 * done + 4096, kLargestReadableFile + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fromErrno(errno);
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    bytes.truncate(done);
+    contents = std::move(bytes);
+    return {};
+}
+
 } // namespace
+
+FileResult fileFailure(int err)
+{
+    FileResult result;
+    result.error = errorFromErrno(err);
+    if (!result.ok())
+        result.detail = QString::fromLocal8Bit(std::strerror(err));
+    return result;
+}
 
 FileResult LocalFileSystem::readAll(const QString& path, QByteArray& contents)
 {
     contents.clear();
-    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Opened without blocking, so a pipe with no writer is refused rather
+    // than waited on.
+    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return fromErrno(errno);
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {FileError::Other, file.errorString()};
+    FdCloser closer{fd};
+    try {
+        return readOpenFile(fd, contents);
+    } catch (const std::bad_alloc&) {
+        contents.clear();
+        return {FileError::OutOfMemory, QStringLiteral("There is not enough memory to read it.")};
     }
-    if (QFileInfo(path).isDir())
-        return {FileError::Other, QStringLiteral("is a folder")};
-    contents = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {FileError::Other, file.errorString()};
-    return {};
 }
 
 FileResult LocalFileSystem::writeWhole(const QString& path, const QByteArray& contents)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isDir() && !info.isWritable())
-        return {FileError::AccessDenied, QStringLiteral("the file is read-only")};
+        return {FileError::AccessDenied, QStringLiteral("The file is read-only.")};
     if (info.exists() && info.isDir())
-        return {FileError::Other, QStringLiteral("is a folder")};
+        return {FileError::Other, QStringLiteral("It is a folder.")};
     // Probe the folder first so that a denied folder reports as such; the
     // temporary file of QSaveFile hides errno.
     const QString folder = info.absolutePath();
@@ -167,6 +215,14 @@ FileResult probeFolderWritable(FileSystem& files, const QString& folder)
 QString SorryText(FileError error, const QString& rest)
 {
     return (error == FileError::AccessDenied ? QStringLiteral("Sorry1 - ") : QStringLiteral("Sorry3 - ")) + rest;
+}
+
+QString WithReason(const QString& message, const FileResult& failure)
+{
+    if (failure.detail.isEmpty())
+        return message;
+    const bool stop = failure.detail.endsWith(QLatin1Char('.'));
+    return message + QStringLiteral("\n\n") + failure.detail + (stop ? QString() : QStringLiteral("."));
 }
 
 QString folderOf(const QString& path)

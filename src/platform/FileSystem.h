@@ -5,15 +5,25 @@
 
 // Why a file operation failed. The program's messages depend on the kind:
 // access denied gets one text, every other failure another.
-enum class FileError { None, AccessDenied, NotFound, AlreadyExists, Other };
+// OutOfMemory: the file could not be held in memory to be read.
+enum class FileError { None, AccessDenied, NotFound, AlreadyExists, OutOfMemory, Other };
 
 struct FileResult {
     FileError error = FileError::None;
-    QString detail;
+    QString detail; // the system's reason, in words a user can act on
+
 
     bool ok() const { return error == FileError::None; }
     static FileResult success() { return {}; }
 };
+
+// The failure the system reports as errno err, with its reason
+// ("No space left on device").
+FileResult fileFailure(int err);
+
+// No file the program reads (report, Payer List, tab-delimited or
+// lodgement file) comes near this size: a larger one is refused unread.
+inline constexpr qint64 kLargestReadableFile = qint64(1) << 30; // 1 GB
 
 // Every read and write of the program goes through this layer, so that
 // failures arrive as kinds and tests can inject them (tests run as root,
@@ -22,6 +32,8 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
+    // Reads a regular file whole, once. A folder, device or pipe, or a file
+    // larger than kLargestReadableFile, is refused without being read.
     virtual FileResult readAll(const QString& path, QByteArray& contents) = 0;
     // Writes the whole file through a temporary file renamed over the target,
     // so a failure leaves the previous file as it was.
@@ -55,6 +67,9 @@ FileResult probeFolderWritable(FileSystem& files, const QString& folder);
 // A folder or file that cannot be written is reported as "Sorry1 - " + rest
 // when the system refused access, "Sorry3 - " + rest for any other failure.
 QString SorryText(FileError error, const QString& rest);
+
+// message, a blank line and the system's reason for failure, when it gave one.
+QString WithReason(const QString& message, const FileResult& failure);
 
 // "a/b/c.txt" -> "a/b": the path up to its last separator.
 QString folderOf(const QString& path);

@@ -1,88 +1,97 @@
 #include "report/Archive.h"
 
+#include "report/LargeBuffers.h"
 #include "report/Windows1252.h"
 
-#include <QtEndian>
+#include <algorithm>
+#include <cstring>
 
-void ArchiveWriter::writeInt(qint32 value)
+namespace {
+
+constexpr bool kLittleEndian = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
+
+} // namespace
+
+ArchiveWriter::ArchiveWriter(qsizetype size)
+    : m_bytes(uninitializedBytes(size)), m_at(m_bytes.data()), m_end(m_at + size)
 {
-    const qint32 le = qToLittleEndian(value);
-    writeRaw(&le, 4);
 }
 
-void ArchiveWriter::writeTime(qint64 value)
+void ArchiveWriter::reserve(qsizetype bytes)
 {
-    const qint64 le = qToLittleEndian(value);
-    writeRaw(&le, 8);
+    if (m_end - m_at < bytes - written())
+        grow(bytes - written());
+}
+
+void ArchiveWriter::grow(qsizetype n)
+{
+    const qsizetype used = written();
+    const qsizetype size = std::max({used + n, 2 * m_bytes.size(), qsizetype(256)});
+    if (used == 0) {
+        m_bytes = uninitializedBytes(size);
+    } else {
+        m_bytes.truncate(used);
+        m_bytes.resize(size);
+    }
+    m_at = m_bytes.data() + used;
+    m_end = m_bytes.data() + size;
+}
+
+const QByteArray& ArchiveWriter::bytes()
+{
+    m_bytes.truncate(written());
+    // The next value goes through grow(), which detaches from any copy of
+    // these bytes the caller keeps.
+    m_end = m_at;
+    return m_bytes;
+}
+
+QByteArray ArchiveWriter::take()
+{
+    m_bytes.truncate(written());
+    m_at = m_end = nullptr;
+    return std::move(m_bytes);
 }
 
 void ArchiveWriter::writeText(const QString& text)
 {
-    static const char unicodeMark[3] = {char(0xFF), char(0xFE), char(0xFF)};
-    writeRaw(unicodeMark, 3);
-    const auto length = quint64(text.size());
+    const qsizetype length = text.size();
+    char* out = room(textSize(length));
+    *out++ = char(0xFF);
+    *out++ = char(0xFE);
+    *out++ = char(0xFF);
     if (length < 0xFF) {
-        const quint8 b = quint8(length);
-        writeRaw(&b, 1);
+        *out++ = char(length);
     } else if (length < 0xFFFE) {
-        const quint8 b = 0xFF;
-        writeRaw(&b, 1);
-        const quint16 w = qToLittleEndian(quint16(length));
-        writeRaw(&w, 2);
+        *out++ = char(0xFF);
+        qToLittleEndian(quint16(length), out);
+        out += 2;
     } else {
-        const quint8 b = 0xFF;
-        writeRaw(&b, 1);
-        const quint16 w = 0xFFFF;
-        writeRaw(&w, 2);
-        const quint32 d = qToLittleEndian(quint32(length));
-        writeRaw(&d, 4);
+        *out++ = char(0xFF);
+        qToLittleEndian(quint16(0xFFFF), out);
+        qToLittleEndian(quint32(length), out + 2);
+        out += 6;
     }
-    const qsizetype start = m_bytes.size();
-    m_bytes.resize(start + text.size() * 2);
-    char* out = m_bytes.data() + start;
-    const char16_t* in = reinterpret_cast<const char16_t*>(text.utf16());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        out[2 * i] = char(in[i] & 0xFF);
-        out[2 * i + 1] = char(in[i] >> 8);
+    // constData() reads the text as the report holds it, without detaching it.
+    const QChar* units = text.constData();
+    if constexpr (kLittleEndian) {
+        std::memcpy(out, units, size_t(length) * 2);
+    } else {
+        for (qsizetype i = 0; i < length; ++i)
+            qToLittleEndian(units[i].unicode(), out + 2 * i);
     }
-}
-
-const char* ArchiveReader::take(qsizetype size)
-{
-    if (size < 0 || size > m_bytes.size() - m_pos)
-        throw ArchiveError("the file ends early");
-    const char* at = m_bytes.constData() + m_pos;
-    m_pos += size;
-    return at;
-}
-
-quint8 ArchiveReader::readByte()
-{
-    return quint8(*take(1));
-}
-
-quint16 ArchiveReader::readWord()
-{
-    return qFromLittleEndian<quint16>(take(2));
-}
-
-quint32 ArchiveReader::readDword()
-{
-    return qFromLittleEndian<quint32>(take(4));
-}
-
-qint32 ArchiveReader::readInt()
-{
-    return qFromLittleEndian<qint32>(take(4));
-}
-
-qint64 ArchiveReader::readTime()
-{
-    return qFromLittleEndian<qint64>(take(8));
 }
 
 QString ArchiveReader::readText()
 {
+    // Nearly every text is UTF-16 and shorter than 255 code units.
+    if (m_size - m_pos >= 4) {
+        const auto* p = reinterpret_cast<const uchar*>(m_data + m_pos);
+        if (p[0] == 0xFF && p[1] == 0xFE && p[2] == 0xFF && p[3] < 0xFF) {
+            m_pos += 4;
+            return readWideText(p[3]);
+        }
+    }
     bool wide = false;
     quint64 length = readByte();
     if (length == 0xFF) {
@@ -99,15 +108,39 @@ QString ArchiveReader::readText()
                 length = qFromLittleEndian<quint64>(take(8));
         }
     }
-    const quint64 unit = wide ? 2 : 1;
-    if (length > quint64(m_bytes.size() - m_pos) / unit)
+    if (wide)
+        return readWideText(length);
+    if (length > quint64(m_size - m_pos))
         throw ArchiveError("a text is longer than the file");
-    const char* data = take(qsizetype(length * unit));
-    if (!wide)
-        return decodeWindows1252(data, qsizetype(length));
+    const char* data = take(qsizetype(length));
+    return decodeWindows1252(data, qsizetype(length));
+}
+
+QString ArchiveReader::readWideText(quint64 length)
+{
+    if (length > quint64(m_size - m_pos) / 2)
+        throw ArchiveError("a text is longer than the file");
+    if (length == 0)
+        return QString();
+    const char* data = take(qsizetype(length * 2));
+    QString* recent = nullptr;
+    if (kLittleEndian && length <= kSharedLength) {
+        quint32 hash = 2166136261u ^ quint32(length);
+        for (quint64 i = 0; i < length * 2; ++i)
+            hash = (hash ^ uchar(data[i])) * 16777619u;
+        recent = &m_recent[(hash ^ (hash >> 16)) % m_recent.size()];
+        if (recent->size() == qsizetype(length) && std::memcmp(recent->constData(), data, size_t(length) * 2) == 0)
+            return *recent;
+    }
     QString text(qsizetype(length), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (quint64 i = 0; i < length; ++i)
-        out[i] = QChar(char16_t(quint8(data[2 * i]) | (quint8(data[2 * i + 1]) << 8)));
+    if constexpr (kLittleEndian) {
+        std::memcpy(text.data(), data, size_t(length) * 2);
+    } else {
+        QChar* out = text.data();
+        for (quint64 i = 0; i < length; ++i)
+            out[i] = QChar(qFromLittleEndian<quint16>(data + 2 * i));
+    }
+    if (recent)
+        *recent = text;
     return text;
 }

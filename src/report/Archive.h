@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtEndian>
 #include <QtGlobal>
 
+#include <array>
 #include <stdexcept>
 
 // The binary archive of the report and Payer List files: little-endian
@@ -11,22 +13,57 @@
 // 8-byte signed timestamps (seconds since 1970 UTC).
 class ArchiveWriter {
 public:
-    void reserve(qsizetype bytes) { m_bytes.reserve(bytes); }
+    ArchiveWriter() = default;
+    // Takes the buffer for exactly `size` bytes at once (see ArchiveSize).
+    explicit ArchiveWriter(qsizetype size);
 
-    void writeInt(qint32 value);
-    void writeTime(qint64 value);
+    void reserve(qsizetype bytes);
+
+    void writeInt(qint32 value) { qToLittleEndian(value, room(4)); }
+    void writeTime(qint64 value) { qToLittleEndian(value, room(8)); }
     void writeText(const QString& text);
 
     void operator()(const qint32& value) { writeInt(value); }
     void operator()(const qint64& value) { writeTime(value); }
     void operator()(const QString& text) { writeText(text); }
 
-    const QByteArray& bytes() const { return m_bytes; }
-    QByteArray take() { return std::move(m_bytes); }
+    // The bytes written so far.
+    const QByteArray& bytes();
+    QByteArray take();
+
+    // The bytes a text of `length` UTF-16 code units takes.
+    static qsizetype textSize(qsizetype length)
+    {
+        return 3 + (length < 0xFF ? 1 : length < 0xFFFE ? 3 : 7) + 2 * length;
+    }
 
 private:
-    void writeRaw(const void* data, qsizetype size) { m_bytes.append(static_cast<const char*>(data), size); }
+    // Room for n more bytes at the end; the values are written straight into it.
+    char* room(qsizetype n)
+    {
+        if (m_end - m_at < n)
+            grow(n);
+        char* at = m_at;
+        m_at += n;
+        return at;
+    }
+    void grow(qsizetype n);
+    qsizetype written() const { return m_at ? m_at - m_bytes.constData() : 0; }
+
+    // Sized to the room taken; the bytes written end at m_at.
     QByteArray m_bytes;
+    char* m_at = nullptr;
+    char* m_end = nullptr;
+};
+
+// Counts the bytes a run of values takes, so the writer can take its buffer
+// once: visited like ArchiveWriter.
+struct ArchiveSize {
+    qsizetype bytes = 0;
+
+    void operator()(const qint32&) { bytes += 4; }
+    void operator()(const qint64&) { bytes += 8; }
+    void operator()(const QString& text) { bytes += ArchiveWriter::textSize(text.size()); }
 };
 
 // Thrown when the archive ends early or holds a length that cannot fit.
@@ -37,10 +74,12 @@ public:
 
 class ArchiveReader {
 public:
-    explicit ArchiveReader(const QByteArray& bytes) : m_bytes(bytes) {}
+    explicit ArchiveReader(const QByteArray& bytes) : m_data(bytes.constData()), m_size(bytes.size())
+    {
+    }
 
-    qint32 readInt();
-    qint64 readTime();
+    qint32 readInt() { return qFromLittleEndian<qint32>(take(4)); }
+    qint64 readTime() { return qFromLittleEndian<qint64>(take(8)); }
     // Reads a UTF-16 string, or an 8-bit one (decoded as Windows-1252)
     // when the FF FE FF prefix is absent.
     QString readText();
@@ -49,15 +88,30 @@ public:
     void operator()(qint64& value) { value = readTime(); }
     void operator()(QString& text) { text = readText(); }
 
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
+    bool atEnd() const { return m_pos >= m_size; }
     qsizetype position() const { return m_pos; }
 
 private:
-    const char* take(qsizetype size);
-    quint8 readByte();
-    quint16 readWord();
-    quint32 readDword();
+    const char* take(qsizetype size)
+    {
+        if (size < 0 || size > m_size - m_pos)
+            throw ArchiveError("the file ends early");
+        const char* at = m_data + m_pos;
+        m_pos += size;
+        return at;
+    }
+    quint8 readByte() { return quint8(*take(1)); }
+    quint16 readWord() { return qFromLittleEndian<quint16>(take(2)); }
+    quint32 readDword() { return qFromLittleEndian<quint32>(take(4)); }
+    QString readWideText(quint64 length);
 
-    const QByteArray& m_bytes;
+    // Short texts repeat from record to record (type codes, date parts,
+    // states, indicators): equal ones read recently share one string instead
+    // of taking one allocation each.
+    static constexpr quint64 kSharedLength = 16;
+    std::array<QString, 4096> m_recent;
+
+    const char* m_data; // of bytes the caller keeps alive
+    qsizetype m_size;
     qsizetype m_pos = 0;
 };

@@ -25,22 +25,26 @@ QString loadFailureMessage(const QString& signature)
         "before Generating any files.");
 }
 
-// Bytes of an average record, for reserving the output once.
-constexpr qsizetype kBytesPerPayeeEstimate = 41 * 12 + 30 * 4;
+// The report in file order, to a writer or to a counter of its size.
+template <class Out>
+void storeReport(Out& out, const Report& report)
+{
+    out(kReportSignature);
+    visitReportHead(report, out);
+    out(qint32(report.payees.size()));
+    for (const auto& [id, card] : report.payees)
+        visitCardMembers(card, out);
+    visitReportTail(report, out);
+}
 
 } // namespace
 
 void CSumbridge1Doc::Serialize(ArchiveWriter& archive, const Report& report)
 {
-    archive.writeText(kReportSignature);
-    visitReportHead(report, archive);
-    archive.writeInt(qint32(report.payees.size()));
-    for (const auto& [id, card] : report.payees)
-        visitCardMembers(card, archive);
-    visitReportTail(report, archive);
+    storeReport(archive, report);
 }
 
-void CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInterface& ui)
+bool CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInterface& ui)
 {
     report.openState = 0;
     QString signature;
@@ -52,7 +56,7 @@ void CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInter
     if (signature != kReportSignature && signature != kOldReportSignature) {
         ui.message(QStringLiteral("Wrong Format, cannot open this file."));
         report.openState = 1;
-        return;
+        return false;
     }
 
     bool failed = false;
@@ -63,7 +67,13 @@ void CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInter
         for (qint64 i = 0; count < 0 || i < count; ++i) {
             CCards card;
             visitCardMembers(card, archive);
-            report.payees[card.payeeId] = std::move(card);
+            // Files hold their payees in ascending ID, so each one goes at the
+            // end of the map; a repeated ID replaces the earlier record.
+            PayeeMap& payees = report.payees;
+            if (payees.empty() || payees.rbegin()->first < card.payeeId)
+                payees.emplace_hint(payees.end(), card.payeeId, std::move(card));
+            else
+                payees.insert_or_assign(card.payeeId, std::move(card));
         }
         visitReportTail(report, archive);
     } catch (const ArchiveError&) {
@@ -80,23 +90,28 @@ void CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInter
     }
     if (failed)
         ui.message(loadFailureMessage(signature));
+    return !failed;
 }
 
 QByteArray StoreReport(const Report& report)
 {
-    ArchiveWriter archive;
-    archive.reserve(4096 + qsizetype(report.payees.size()) * kBytesPerPayeeEstimate);
+    // The exact size first, so the bytes are taken once and written in place.
+    ArchiveSize size;
+    storeReport(size, report);
+    ArchiveWriter archive(size.bytes);
     CSumbridge1Doc::Serialize(archive, report);
     return archive.take();
 }
 
-void LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui)
+ReportRead LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui)
 {
     ArchiveReader archive(bytes);
-    CSumbridge1Doc::Serialize(archive, report, ui);
+    if (CSumbridge1Doc::Serialize(archive, report, ui))
+        return ReportRead::Whole;
+    return report.openState == 1 ? ReportRead::WrongFormat : ReportRead::Damaged;
 }
 
-bool ReadReportFile(AppContext& context, const QString& path)
+ReportRead ReadReportFile(AppContext& context, const QString& path)
 {
     QByteArray bytes;
     const FileResult read = context.files.readAll(path, bytes);
@@ -108,14 +123,21 @@ bool ReadReportFile(AppContext& context, const QString& path)
         case FileError::NotFound:
             context.ui.message(QStringLiteral("%1 was not found.").arg(path));
             break;
+        case FileError::OutOfMemory:
+            // Nothing was read: a damaged file to the user, not the end of
+            // the program.
+            context.ui.message(loadFailureMessage(QString()));
+            return ReportRead::Damaged;
         default:
             context.ui.message(QStringLiteral("Failed to open document."));
             break;
         }
-        return false;
+        return ReportRead::Unreadable;
     }
-    LoadReport(bytes, context.report(), context.ui);
-    return true;
+    // An empty file is not read at all: the report stays as it was.
+    if (bytes.isEmpty())
+        return ReportRead::Whole;
+    return LoadReport(bytes, context.report(), context.ui);
 }
 
 bool WriteReportFile(AppContext& context, const QString& path)
@@ -127,6 +149,6 @@ bool WriteReportFile(AppContext& context, const QString& path)
     if (written.error == FileError::AccessDenied)
         context.ui.message(QStringLiteral("Access to %1 was denied.").arg(path));
     else
-        context.ui.message(QStringLiteral("Failed to save document."));
+        context.ui.message(WithReason(QStringLiteral("Failed to save document."), written));
     return false;
 }

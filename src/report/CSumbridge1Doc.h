@@ -26,16 +26,25 @@ public:
     // Store direction: the whole report, behind the signature "veskq1".
     static void Serialize(ArchiveWriter& archive, const Report& report);
     // Load direction: reads into the report, with the messages of a damaged
-    // or foreign file. A wrong signature sets report.openState to 1.
-    static void Serialize(ArchiveReader& archive, Report& report, UserInterface& ui);
+    // or foreign file. A wrong signature sets report.openState to 1. True
+    // when the whole report was read.
+    static bool Serialize(ArchiveReader& archive, Report& report, UserInterface& ui);
+};
+
+// What reading a report came to.
+enum class ReportRead {
+    Whole,       // the report holds the whole file (an empty file is not read at all)
+    Damaged,     // after the damage message: the report holds what was read before the damage
+    WrongFormat, // not a report: nothing read, report.openState is 1
+    Unreadable,  // the file could not be read, after its message
 };
 
 QByteArray StoreReport(const Report& report);
-void LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui);
+ReportRead LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui);
 
 // Reads a report file into the context's report (which the caller has
-// reset). False, with a message, when the file cannot be read at all.
-bool ReadReportFile(AppContext& context, const QString& path);
+// reset), reading the file once.
+ReportRead ReadReportFile(AppContext& context, const QString& path);
 // Writes the context's report whole to path; on failure the previous file
 // stays as it was and the user is told. True when written.
 bool WriteReportFile(AppContext& context, const QString& path);

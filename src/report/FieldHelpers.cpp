@@ -1,5 +1,7 @@
 #include "report/FieldHelpers.h"
 
+#include "report/LargeBuffers.h"
+
 #include <limits>
 
 namespace {
@@ -37,6 +39,11 @@ QString IntToString(qint32 value)
 
 qint32 StringToInt(const QString& text)
 {
+    return TryStringToInt(text).value_or(kNotANumber);
+}
+
+std::optional<qint32> TryStringToInt(const QString& text)
+{
     // Only ASCII counts as white space, sign or digit, so working on the
     // UTF-16 units gives what parsing the UTF-8 bytes would.
     const qsizetype n = text.size();
@@ -62,7 +69,7 @@ qint32 StringToInt(const QString& text)
         ++i;
     }
     if (i == firstDigit || i != n)
-        return kNotANumber;
+        return std::nullopt;
     if (negative) {
         if (overflow || magnitude > qint64(std::numeric_limits<qint32>::max()) + 1)
             return std::numeric_limits<qint32>::min();
@@ -98,10 +105,19 @@ QString CollapseDoubleSpaces(const QString& text)
 
 QByteArray UTF16toUTF8(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size());
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    // Most texts written are ASCII, which is its own UTF-8: copied straight
+    // into a buffer of the text's size until the first other character.
+    QByteArray out = uninitializedBytes(n);
+    const QChar* chars = text.constData();
+    char* ascii = out.data();
+    qsizetype i = 0;
+    for (; i < n && chars[i].unicode() < 0x80; ++i)
+        ascii[i] = char(chars[i].unicode());
+    if (i == n)
+        return out;
+    out.truncate(i);
+    for (; i < n; ++i) {
         const char16_t c = text.at(i).unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
             appendUtf8(out, QChar::surrogateToUcs4(c, text.at(i + 1).unicode()));

@@ -7,11 +7,9 @@
 class AppContext;
 
 // The About box's buttons, shared with the main menu's Help items. They use
-// no dialog state.
+// no dialog state. "Check for Update" is an UpdateCheck (shell/VersionCheck.h)
+// started with UpdateCheckKind::OnRequest.
 
-// "Check for Update": the check, then the latest version when no newer one
-// was announced, or why there is none to tell.
-void OnCheckForUpdate(AppContext& context, const VersionCheckOptions& options = {});
 // "Download Update": the updates page in the browser.
 void OnDownloadUpdate(AppContext& context);
 // "Visit our website": the home page in the browser.

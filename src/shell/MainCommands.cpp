@@ -79,8 +79,7 @@ void MainCommands::OnBnClickedClose()
 void MainCommands::OnAppAbout() { step(QStringLiteral("CAboutDlg"), false); }
 void MainCommands::OnCheckForUpdate()
 {
-    ::OnCheckForUpdate(m_context);
-    m_host.refreshView();
+    m_updateCheck.start(UpdateCheckKind::OnRequest, [this](UpdateCheckResult) { m_host.refreshView(); });
 }
 
 void MainCommands::OnDownloadUpdate()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/MainFormModel.h"
+#include "shell/VersionCheck.h"
 
 #include <QString>
 
@@ -31,7 +32,10 @@ inline const QString kFixA01LineBreaks = QStringLiteral("OnFixA01LineBreaks");
 // the report, opens its dialog and refreshes the form.
 class MainCommands {
 public:
-    MainCommands(AppContext& context, MainFormHost& host) : m_context(context), m_host(host) {}
+    MainCommands(AppContext& context, MainFormHost& host, VersionCheckOptions versionCheck = {})
+        : m_context(context), m_host(host), m_updateCheck(context, std::move(versionCheck))
+    {
+    }
 
     void OnBnClickedPayer();
     void OnBnClickedYear();
@@ -51,6 +55,8 @@ public:
     void OnBnClickedLogo();
     void OnBnClickedClose();
     void OnAppAbout();
+    // Starts the check and returns; its answer comes when the server gives
+    // one. A second request while one is under way is not made.
     void OnCheckForUpdate();
     void OnDownloadUpdate();
     void OnVisitWebsite();
@@ -63,4 +69,5 @@ private:
 
     AppContext& m_context;
     MainFormHost& m_host;
+    UpdateCheck m_updateCheck;
 };

@@ -11,6 +11,18 @@
 
 #include <stdexcept>
 
+namespace {
+
+// A report is titled by its file name without the extension, whichever way
+// it was opened or saved, so the window caption reads the same each time.
+QString reportTitleOf(const QString& path)
+{
+    const QString title = QFileInfo(path).completeBaseName();
+    return title.isEmpty() ? fileNameOf(path) : title;
+}
+
+} // namespace
+
 CSumbridge1App::CSumbridge1App(AppContext& context, std::function<void()> refreshView)
     : m_context(context), m_refreshView(std::move(refreshView))
 {
@@ -52,15 +64,26 @@ void CSumbridge1App::makeUntitled(const QString& title)
     m_context.document.SetModifiedFlag(false);
 }
 
-bool CSumbridge1App::readInto(const QString& path)
+ReportRead CSumbridge1App::readInto(const QString& path)
 {
     ResetReportGlobals(m_context.report());
     m_context.currentPayee = CCards();
-    // An empty file is not read at all: it leaves the reset report.
-    QByteArray bytes;
-    if (m_context.files.readAll(path, bytes).ok() && bytes.isEmpty())
-        return true;
     return ReadReportFile(m_context, path);
+}
+
+void CSumbridge1App::keepWithoutPath(const QString& path)
+{
+    m_context.document.pathName.clear();
+    m_context.document.title = reportTitleOf(path);
+    m_context.document.SetModifiedFlag(false);
+}
+
+void CSumbridge1App::takePath(const QString& path)
+{
+    m_context.document.pathName = path;
+    m_context.document.title = reportTitleOf(path);
+    m_context.document.SetModifiedFlag(false);
+    AddRecentFile(path);
 }
 
 void CSumbridge1App::OnFileNew()
@@ -92,8 +115,8 @@ void CSumbridge1App::OnFileOpen()
     try {
         // The report keeps no path name, so a later Save asks for one and
         // can never write over the file that was opened.
-        makeUntitled(QFileInfo(*chosen).completeBaseName());
-        if (!readInto(*chosen))
+        makeUntitled(reportTitleOf(*chosen));
+        if (readInto(*chosen) == ReportRead::Unreadable)
             makeUntitled(QStringLiteral("untitled"));
         LoadPayerListAndMatchPayer(m_context);
         if (m_context.report().openState == 1) {
@@ -119,15 +142,19 @@ void CSumbridge1App::OnOpenRecentFile(int index)
     WaitCursor wait(m_context.ui);
     const bool alreadyOpen = !m_context.document.pathName.isEmpty() && path == m_context.document.pathName;
     if (!alreadyOpen) {
-        if (readInto(path)) {
-            m_context.document.pathName = path;
-            m_context.document.title = fileNameOf(path);
-            m_context.document.SetModifiedFlag(false);
-            AddRecentFile(path);
-        } else {
+        switch (readInto(path)) {
+        case ReportRead::Whole:
+        case ReportRead::WrongFormat: // made untitled below
+            takePath(path);
+            break;
+        case ReportRead::Damaged:
+            keepWithoutPath(path);
+            break;
+        case ReportRead::Unreadable:
             // Nothing under a path the user did not save.
             RemoveRecentFile(path);
             makeUntitled(QStringLiteral("untitled"));
+            break;
         }
     }
     LoadPayerListAndMatchPayer(m_context);
@@ -143,10 +170,7 @@ bool CSumbridge1App::saveTo(const QString& path)
     WaitCursor wait(m_context.ui);
     if (!WriteReportFile(m_context, path))
         return false;
-    m_context.document.pathName = path;
-    m_context.document.title = fileNameOf(path);
-    m_context.document.SetModifiedFlag(false);
-    AddRecentFile(path);
+    takePath(path);
     return true;
 }
 
@@ -185,14 +209,15 @@ bool CSumbridge1App::OpenCommandLineFile(const QString& path)
 {
     // A file that cannot be opened leaves an empty report with no path, so
     // the window still opens and nothing is written over that file.
-    if (!readInto(path) || m_context.report().openState == 1) {
+    const ReportRead read = readInto(path);
+    if (read == ReportRead::Unreadable || read == ReportRead::WrongFormat) {
         makeUntitled(QStringLiteral("Untitled"));
         return false;
     }
-    m_context.document.pathName = path;
-    m_context.document.title = fileNameOf(path);
-    m_context.document.SetModifiedFlag(false);
-    AddRecentFile(path);
+    if (read == ReportRead::Damaged)
+        keepWithoutPath(path);
+    else
+        takePath(path);
     LoadPayerListAndMatchPayer(m_context);
     return true;
 }

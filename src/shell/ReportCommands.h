@@ -6,6 +6,7 @@
 #include <functional>
 
 class AppContext;
+enum class ReportRead;
 
 inline const QString kSaveBeforeOpeningPrompt =
     QStringLiteral("Changes have not been saved. Do you want save this Report before opening a new Report?");
@@ -31,7 +32,8 @@ public:
     // for an entry outside it.
     void OnOpenRecentFile(int index);
     // A report named on the command line; false (after its message, leaving
-    // an empty untitled report) when it cannot be opened.
+    // an empty untitled report) when it cannot be opened. One read only in
+    // part opens without a path.
     bool OpenCommandLineFile(const QString& path);
     // Closing the window: true when it may close (saved, or not wanted).
     bool CanCloseFrame();
@@ -43,9 +45,14 @@ private:
     bool savePrompt();
     bool saveToChosenFile(const QString& proposedName);
     bool saveTo(const QString& path);
-    // Resets and reads path into the report; false when the file could not
-    // be read at all.
-    bool readInto(const QString& path);
+    // Resets and reads path into the report.
+    ReportRead readInto(const QString& path);
+    // A report read only in part keeps no path: Save asks for a name, so
+    // the file, with all it holds past the damage, is never written over
+    // unasked.
+    void keepWithoutPath(const QString& path);
+    // A report read whole is saved back to its own file.
+    void takePath(const QString& path);
     void makeUntitled(const QString& title);
     void refresh();
 

@@ -16,16 +16,25 @@ const QString kFirstRunOffer = QStringLiteral(
 
 } // namespace
 
-void RunStartupChecks(AppContext& context)
+StartupChecks::StartupChecks(AppContext& context, VersionCheckOptions options)
+    : m_context(context), m_options(options), m_check(context, std::move(options))
 {
-    if (context.prefs.checkUpdates == QStringLiteral("2")) {
-        WaitCursor wait(context.ui);
-        CheckForUpdate(context);
-    } else {
-        GetProductVersion(context);
+}
+
+void StartupChecks::start()
+{
+    if (m_context.prefs.checkUpdates == QStringLiteral("2")) {
+        m_check.start(UpdateCheckKind::AtStartup, [this](UpdateCheckResult) { offerPreferences(); });
+        return;
     }
-    if (context.prefs.prefsSet == QStringLiteral("0")) {
-        if (context.ui.message(kFirstRunOffer, MessageButtons::YesNoCancel) == Answer::Yes)
-            context.ui.runDialog(QStringLiteral("CSettings"));
+    GetProductVersion(m_context, m_options);
+    offerPreferences();
+}
+
+void StartupChecks::offerPreferences()
+{
+    if (m_context.prefs.prefsSet == QStringLiteral("0")) {
+        if (m_context.ui.message(kFirstRunOffer, MessageButtons::YesNoCancel) == Answer::Yes)
+            m_context.ui.runDialog(QStringLiteral("CSettings"));
     }
 }

@@ -5,18 +5,17 @@
 #include "report/FieldHelpers.h"
 #include "report/Windows1252.h"
 
-#include <QUrl>
+#include <QMetaObject>
 
 #include <curl/curl.h>
 #include <mutex>
-#include <netdb.h>
-#include <sys/socket.h>
-#include <sys/types.h>
 
 namespace {
 
 // The page holds 7 or 8 characters; anything much longer is not it.
 constexpr qsizetype kMaxReplyBytes = 64 * 1024;
+
+const QString kNoInternet = QStringLiteral("Unable to check for updates\nas there is no Internet connection available.");
 
 size_t CurlWriteCallback(char* data, size_t size, size_t count, void* buffer)
 {
@@ -37,6 +36,21 @@ void initCurlOnce()
 bool isDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+TransferResult transferResult(CURLcode code)
+{
+    switch (code) {
+    case CURLE_OK:
+        return TransferResult::Ok;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+        return TransferResult::NoHost;
+    case CURLE_OPERATION_TIMEDOUT:
+        return TransferResult::TimedOut;
+    default:
+        return TransferResult::Failed;
+    }
 }
 
 } // namespace
@@ -61,17 +75,37 @@ VersionNumber ParseVersionNumber(const QString& text)
     return {VersionParse::Number, value};
 }
 
-HttpReply HttpGetVersionPage(const QString& url, const VersionCheckOptions& options)
+VersionPageRequest::VersionPageRequest(QString url, VersionCheckOptions options)
+    : m_url(std::move(url)), m_options(std::move(options))
 {
     initCurlOnce();
+    m_multi = curl_multi_init();
+}
+
+VersionPageRequest::~VersionPageRequest()
+{
+    if (m_multi)
+        curl_multi_cleanup(static_cast<CURLM*>(m_multi));
+}
+
+void VersionPageRequest::cancel()
+{
+    m_cancelled.store(true);
+    if (m_multi)
+        curl_multi_wakeup(static_cast<CURLM*>(m_multi));
+}
+
+HttpReply VersionPageRequest::run()
+{
     HttpReply reply;
-    CURL* curl = curl_easy_init();
+    auto* multi = static_cast<CURLM*>(m_multi);
+    CURL* curl = multi ? curl_easy_init() : nullptr;
     if (!curl)
         return reply;
-    const QByteArray address = url.toUtf8();
+    const QByteArray address = m_url.toUtf8();
     curl_easy_setopt(curl, CURLOPT_URL, address.constData());
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(options.connectTimeout.count()));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(options.overallTimeout.count()));
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(m_options.connectTimeout.count()));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(m_options.overallTimeout.count()));
     curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
@@ -84,28 +118,31 @@ HttpReply HttpGetVersionPage(const QString& url, const VersionCheckOptions& opti
     // An error page is not the version page.
     curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    const CURLcode code = curl_easy_perform(curl);
-    curl_easy_cleanup(curl);
-    if (code == CURLE_OK)
-        reply.result = TransferResult::Ok;
-    else
-        reply.result = code == CURLE_OPERATION_TIMEDOUT ? TransferResult::TimedOut : TransferResult::Failed;
-    return reply;
-}
 
-bool HasInternetConnection(const QString& url)
-{
-    const QString host = QUrl(url).host();
-    if (host.isEmpty())
-        return false;
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    const int failed = getaddrinfo(host.toUtf8().constData(), nullptr, &hints, &found);
-    if (found)
-        freeaddrinfo(found);
-    return failed == 0;
+    // The multi interface, so that cancel() can wake the wait at any stage;
+    // the name is resolved on libcurl's own thread, which it lets go on its
+    // own when the request is cancelled.
+    curl_multi_add_handle(multi, curl);
+    CURLcode code = CURLE_FAILED_INIT;
+    while (!m_cancelled.load()) {
+        int running = 0;
+        if (curl_multi_perform(multi, &running) != CURLM_OK)
+            break;
+        if (running == 0) {
+            int left = 0;
+            while (const CURLMsg* message = curl_multi_info_read(multi, &left)) {
+                if (message->msg == CURLMSG_DONE && message->easy_handle == curl)
+                    code = message->data.result;
+            }
+            break;
+        }
+        if (curl_multi_poll(multi, nullptr, 0, 1000, nullptr) != CURLM_OK)
+            break;
+    }
+    curl_multi_remove_handle(multi, curl);
+    curl_easy_cleanup(curl);
+    reply.result = m_cancelled.load() ? TransferResult::Cancelled : transferResult(code);
+    return reply;
 }
 
 bool GetProductVersion(AppContext& context, const VersionCheckOptions& options)
@@ -116,72 +153,158 @@ bool GetProductVersion(AppContext& context, const VersionCheckOptions& options)
     return true;
 }
 
-TransferResult CheckLatestVersion(AppContext& context, const VersionCheckOptions& options)
+UpdateCheck::UpdateCheck(AppContext& context, VersionCheckOptions options, QObject* parent)
+    : QObject(parent), m_context(context), m_options(std::move(options))
 {
-    WaitCursor wait(context.ui);
-    const HttpReply reply = HttpGetVersionPage(context.versionUrl(), options);
-    // Nothing usable arrived: the last reply and latest version stand.
-    if (reply.result != TransferResult::Ok)
-        return reply.result;
-    Report& report = context.report();
-    report.versionReply = decodeWindows1252(reply.body);
-    const VersionNumber latest = ParseVersionNumber(report.versionReply);
-    if (latest.parse == VersionParse::NotANumber)
-        context.ui.message(QStringLiteral("Version number does not convert to a valid integer."));
-    else if (latest.parse == VersionParse::Number)
-        report.latestVersion = latest.value;
-    return TransferResult::Ok;
 }
 
-UpdateCheckResult CheckInternetConnection(AppContext& context, const VersionCheckOptions& options)
+UpdateCheck::~UpdateCheck()
 {
-    Report& report = context.report();
-    report.noInternet = 0;
-    WaitCursor wait(context.ui);
-    if (!HasInternetConnection(context.versionUrl())) {
-        report.noInternet = 1;
-        context.ui.message(QStringLiteral("Unable to check for updates\nas there is no Internet connection available."));
-        return UpdateCheckResult::NoInternet;
-    }
-    switch (CheckLatestVersion(context, options)) {
-    case TransferResult::Ok:
-        return UpdateCheckResult::Checked;
-    case TransferResult::TimedOut:
-        return UpdateCheckResult::TimedOut;
-    case TransferResult::Failed:
-        break;
-    }
-    return UpdateCheckResult::TransferFailed;
+    *m_alive = false;
+    cancel();
 }
 
-UpdateCheckResult CheckForUpdate(AppContext& context, const VersionCheckOptions& options)
+bool UpdateCheck::start(UpdateCheckKind kind, Done done)
 {
-    WaitCursor wait(context.ui);
-    Report& report = context.report();
-    GetProductVersion(context, options);
+    if (m_running)
+        return false;
+    m_running = true;
+    m_kind = kind;
+    m_done = std::move(done);
+    if (kind == UpdateCheckKind::OnRequest) {
+        m_context.ui.beginWaitCursor();
+        m_waitCursor = true;
+    }
+
+    Report& report = m_context.report();
+    GetProductVersion(m_context, m_options);
     report.versionText = QStringLiteral("Version: ") + report.productVersion;
     const QString& own = report.productVersion;
     if (own.size() == 7 || own.size() == 8) {
-        context.ownVersion = 0;
+        m_context.ownVersion = 0;
         const VersionNumber number = ParseVersionNumber(own);
         if (number.parse != VersionParse::Number) {
-            context.ui.message(own.size() == 7
-                                   ? QStringLiteral("Error - Version number does not convert to a valid integer.")
-                                   : QStringLiteral("Error- Version number does not convert to a valid integer."));
-            return UpdateCheckResult::OwnVersionInvalid;
+            const std::shared_ptr<bool> alive = m_alive;
+            m_context.ui.message(own.size() == 7
+                                     ? QStringLiteral("Error - Version number does not convert to a valid integer.")
+                                     : QStringLiteral("Error- Version number does not convert to a valid integer."));
+            if (*alive)
+                finish(UpdateCheckResult::OwnVersionInvalid);
+            return true;
         }
-        context.ownVersion = number.value;
+        m_context.ownVersion = number.value;
     }
-    const UpdateCheckResult result = CheckInternetConnection(context, options);
-    if (result == UpdateCheckResult::NoInternet)
-        return result;
-    if (report.latestVersion > context.ownVersion) {
-        context.ui.message(
-            QStringLiteral("Version ") + report.versionReply +
-            QStringLiteral(" is now available from our website. \n\nIt is recommended you use the Download Update "
-                           "function from the Help menu and download the new version. \n\nOnce downloaded, you can "
-                           "un-install this version and install and use the newer version. \n\nSaved files and "
-                           "settings will not be affected."));
+
+    report.noInternet = 0;
+    auto request = std::make_shared<VersionPageRequest>(m_context.versionUrl(), m_options);
+    m_request = request;
+    const quint64 generation = ++m_generation;
+    m_worker = std::thread([this, request, generation] {
+        const HttpReply reply = request->run();
+        // Queued to the check's own thread; dropped if the check has gone.
+        QMetaObject::invokeMethod(this, [this, generation, reply] { fetched(generation, reply); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void UpdateCheck::stopWorker()
+{
+    if (m_request)
+        m_request->cancel();
+    if (m_worker.joinable())
+        m_worker.join();
+    m_request.reset();
+}
+
+void UpdateCheck::cancel()
+{
+    if (!m_running)
+        return;
+    ++m_generation;
+    stopWorker();
+    m_done = {};
+    m_running = false;
+    if (m_waitCursor) {
+        m_waitCursor = false;
+        m_context.ui.endWaitCursor();
     }
-    return result;
+}
+
+void UpdateCheck::fetched(quint64 generation, const HttpReply& reply)
+{
+    if (!m_running || generation != m_generation)
+        return;
+    stopWorker();
+
+    // Every message box runs the event loop, in which the check may go.
+    const std::shared_ptr<bool> alive = m_alive;
+    const auto say = [this, &alive](const QString& text) {
+        m_context.ui.message(text);
+        return *alive;
+    };
+
+    Report& report = m_context.report();
+    UpdateCheckResult result = UpdateCheckResult::TransferFailed;
+    switch (reply.result) {
+    case TransferResult::NoHost:
+        report.noInternet = 1;
+        if (say(kNoInternet))
+            finish(UpdateCheckResult::NoInternet);
+        return;
+    case TransferResult::Ok: {
+        result = UpdateCheckResult::Checked;
+        report.versionReply = decodeWindows1252(reply.body);
+        const VersionNumber latest = ParseVersionNumber(report.versionReply);
+        if (latest.parse == VersionParse::NotANumber) {
+            if (!say(QStringLiteral("Version number does not convert to a valid integer.")))
+                return;
+        } else if (latest.parse == VersionParse::Number) {
+            report.latestVersion = latest.value;
+        }
+        break;
+    }
+    case TransferResult::TimedOut:
+        result = UpdateCheckResult::TimedOut;
+        break;
+    case TransferResult::Failed:
+    case TransferResult::Cancelled:
+        // Nothing usable arrived: the last reply and latest version stand.
+        break;
+    }
+
+    const bool newer = report.latestVersion > m_context.ownVersion;
+    if (newer
+        && !say(QStringLiteral("Version ") + report.versionReply +
+                QStringLiteral(" is now available from our website. \n\nIt is recommended you use the Download "
+                               "Update function from the Help menu and download the new version. \n\nOnce "
+                               "downloaded, you can un-install this version and install and use the newer version. "
+                               "\n\nSaved files and settings will not be affected.")))
+        return;
+    if (m_kind == UpdateCheckKind::OnRequest) {
+        // Asked for an answer, the user learns why there is none rather than
+        // an empty "Latest Version is".
+        QString text;
+        if (result == UpdateCheckResult::TimedOut)
+            text = QStringLiteral("Unable to check for updates\nas the Torvek website did not answer in time.");
+        else if (result == UpdateCheckResult::TransferFailed)
+            text = QStringLiteral("Unable to check for updates\nas the Torvek website could not be reached.");
+        else if (!newer)
+            text = QStringLiteral("Latest Version is ") + report.versionReply;
+        if (!text.isEmpty() && !say(text))
+            return;
+    }
+    finish(result);
+}
+
+void UpdateCheck::finish(UpdateCheckResult result)
+{
+    m_running = false;
+    if (m_waitCursor) {
+        m_waitCursor = false;
+        m_context.ui.endWaitCursor();
+    }
+    const Done done = std::move(m_done);
+    m_done = {};
+    if (done)
+        done(result);
 }

@@ -5,8 +5,9 @@
 
 QStringList YearListItems()
 {
+    // Every year of the table: the years after 2018 take the 2018 layouts.
     QStringList items;
-    for (int year = 2012; year <= 2025; ++year)
+    for (int year = 2012; year <= 2027; ++year)
         items << QString::number(year);
     return items;
 }

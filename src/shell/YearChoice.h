@@ -7,7 +7,7 @@
 
 class AppContext;
 
-// What the year list offers: 2012 to 2025.
+// What the year list offers: the whole table, 2012 to 2027.
 QStringList YearListItems();
 
 inline const QString kSelectYearMessage = QStringLiteral("You must select a year from the drop down list.");

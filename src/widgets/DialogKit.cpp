@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -30,7 +32,7 @@ namespace {
 
 QPixmap errorMarkerPixmap()
 {
-    QPixmap pixmap(14, 14);
+    QPixmap pixmap(ErrorMarker::kSize, ErrorMarker::kSize);
     pixmap.fill(QColor(255, 0, 0));
     QPainter painter(&pixmap);
     painter.setPen(Qt::black);
@@ -47,9 +49,28 @@ QPixmap errorMarkerPixmap()
 ErrorMarker::ErrorMarker(QWidget* parent) : QLabel(parent)
 {
     setPixmap(errorMarkerPixmap());
-    setFixedSize(14, 14);
+    setFixedSize(kSize, kSize);
     setToolTip(QStringLiteral("Please correct this field"));
+    // Its place is kept while it is hidden, so the fields beside it do not
+    // move or shrink when it shows.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
     hide();
+}
+
+QWidget* fieldWithMarker(QWidget* field, ErrorMarker* marker)
+{
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    row->addWidget(field, 1);
+    if (marker)
+        row->addWidget(marker);
+    else
+        row->addSpacing(row->spacing() + ErrorMarker::kSize);
+    return box;
 }
 
 void setBlue(QLabel* label)
@@ -67,6 +88,22 @@ void installHelp(QDialog* dialog, QAbstractButton* helpButton, AppContext& conte
     QObject::connect(f1, &QShortcut::activated, dialog, [&context] { OpenHelp(context); });
     if (helpButton)
         QObject::connect(helpButton, &QAbstractButton::clicked, dialog, [&context] { OpenHelp(context); });
+}
+
+void fitWidthToTitle(QWidget* window)
+{
+    // The window icon and the title bar's buttons, with room to spare.
+    constexpr int kTitleBarAllowance = 160;
+    window->ensurePolished();
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const int needed = QFontMetrics(font).horizontalAdvance(window->windowTitle()) + kTitleBarAllowance;
+    if (window->width() < needed)
+        window->resize(needed, window->height());
 }
 
 void setApplicationIcon(QWidget* window)

@@ -32,11 +32,19 @@ public:
 };
 
 // The marker beside a refused field: a small red square with a black 'E'.
+// Hidden at first; a layout keeps its place from the start, so showing it
+// moves nothing.
 class ErrorMarker : public QLabel {
     Q_OBJECT
 public:
+    static constexpr int kSize = 14;
     explicit ErrorMarker(QWidget* parent = nullptr);
 };
+
+// A field with its marker just right of it, as one widget for a layout; a
+// field without a marker (nullptr) keeps the same width free, so the fields
+// of a column line up.
+QWidget* fieldWithMarker(QWidget* field, ErrorMarker* marker);
 
 // Paints a label's text blue on a transparent background.
 void setBlue(QLabel* label);
@@ -61,6 +69,12 @@ enum class WithCancel { No, Yes };
 // focus. Cancel rejects the dialog; Help and OK are the caller's to connect.
 HelpCancelOkRow makeHelpCancelOkRow(QDialog* dialog, const QString& okTip, WithCancel withCancel = WithCancel::Yes);
 
+// Sizes a window to its content and, where the content is narrower than the
+// caption, widens it so that the caption is not cut short in the title bar.
+// The title bar's font and buttons are the desktop's, so the allowance for
+// them is generous.
+void fitWidthToTitle(QWidget* window);
+
 // Registers Dialog under its class name: each opening builds one on the stack from the
 // context (and any further references the dialog takes) and runs it modally through Run.
 template <class Dialog, auto Run = &QDialog::exec, class... Extra>
@@ -68,6 +82,7 @@ void registerModalDialog(QtUserInterface& ui, const QString& dialogClass, AppCon
 {
     ui.registerDialog(dialogClass, [&context, &extra...](QWidget* parent) {
         Dialog dialog(context, extra..., parent);
+        fitWidthToTitle(&dialog);
         return (dialog.*Run)();
     });
 }

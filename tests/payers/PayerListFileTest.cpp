@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace
 {
 
@@ -102,21 +104,28 @@ TEST(SaveLivePayerList, WritesTheWholeListAndSetsSet1)
 
 TEST(SaveLivePayerList, AWriteFailureSaysWhyAndLeavesTheFile)
 {
+    const QString noAccess = QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
+                                            "set under File > Preferences. Open File > Preferences and select a "
+                                            "different location.");
     struct Case {
-        FileError error;
-        const char* start;
+        FileResult failure;
+        QString text;
     };
-    for (const Case c : { Case { FileError::AccessDenied, "Sorry1" }, Case { FileError::Other, "Sorry3" } }) {
+    // A full disk is not a matter of write access: it says the system's reason.
+    const Case cases[] = {
+        { { FileError::AccessDenied, QStringLiteral("injected") }, QStringLiteral("Sorry1") + noAccess },
+        { fileFailure(ENOENT), QStringLiteral("Sorry3") + noAccess },
+        { fileFailure(ENOSPC),
+            QStringLiteral("Sorry3 - the Payer List file could not be written in the PayerList Folder as set under "
+                           "File > Preferences.\n\nNo space left on device.") },
+    };
+    for (const Case& c : cases) {
         PayerWorld w;
         w.writeLive(fixture());
         w.context.payers = { { kAcmeKey, acmeEntry() } };
-        w.files.fail(FaultyFileSystem::Op::Write, w.livePath(), c.error);
+        w.files.fail(FaultyFileSystem::Op::Write, w.livePath(), c.failure);
         EXPECT_FALSE(SaveLivePayerList(w.context));
-        EXPECT_EQ(w.ui.texts(),
-            QStringList { QString::fromLatin1(c.start)
-                + QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
-                                 "set under File > Preferences. Open File > Preferences and select a "
-                                 "different location.") });
+        EXPECT_EQ(w.ui.texts(), QStringList { c.text });
         EXPECT_EQ(w.liveBytes(), fixture());
         EXPECT_EQ(w.context.prefs.prefsSet1, QStringLiteral("0"));
     }
@@ -255,14 +264,14 @@ TEST(ExportPayerList, CancelWritesNothingAndFailuresSayWhy)
     w.files.fail(FaultyFileSystem::Op::Write, target, FileError::AccessDenied);
     w.ui.answerFile(target);
     ExportPayerList(w.context);
-    w.files.fail(FaultyFileSystem::Op::Write, target, FileError::Other);
+    w.files.fail(FaultyFileSystem::Op::Write, target, fileFailure(ENOSPC));
     w.ui.answerFile(target);
     ExportPayerList(w.context);
     EXPECT_EQ(w.ui.texts(),
         (QStringList { QStringLiteral("Sorry1 - you do not seem to have write access to this \nfolder, please "
                                       "try a different location."),
-            QStringLiteral("Sorry3 - you do not seem to have write access to this \nfolder, please "
-                           "try a different location.") }));
+            QStringLiteral("Sorry3 - the export file could not be written, please try a different location.\n\nNo "
+                           "space left on device.") }));
     EXPECT_FALSE(QFile::exists(target));
 }
 
@@ -297,7 +306,7 @@ TEST(ImportPayerList, DuplicatesAnsweredNoThenYesKeepTheFirstAndReplaceTheSecond
     EXPECT_EQ(w.ui.fileRequests[0].defaultName, QStringLiteral("PayerList"));
 }
 
-TEST(ImportPayerList, NewKeysAreAddedWithoutAQuestionAndCancelGoesOn)
+TEST(ImportPayerList, NewKeysAreAddedWithoutAQuestion)
 {
     PayerWorld w;
     CPayers oldWpn = wpnEntry();
@@ -306,12 +315,40 @@ TEST(ImportPayerList, NewKeysAreAddedWithoutAQuestionAndCancelGoesOn)
     const QString source = w.path(QStringLiteral("import.mpl"));
     PayerWorld::write(source, fixture());
     w.ui.answerFile(source);
-    w.ui.answer(Answer::Cancel);
+    w.ui.answer(Answer::No);
     ImportPayerList(w.context);
     EXPECT_EQ(w.ui.messages.size(), 1u);
     EXPECT_EQ(w.context.payers.at(kWpnKey), oldWpn);
     EXPECT_EQ(w.context.payers.at(kAcmeKey), acmeEntry());
     EXPECT_EQ(w.liveBytes(), WritePayerList(w.context.payers));
+}
+
+// Cancel stops the whole import, whatever was answered before it: no
+// entry of the file is taken and the Payer List file is not rewritten.
+TEST(ImportPayerList, CancelLeavesTheListAndItsFileAsTheyWere)
+{
+    for (const bool yesFirst : { false, true }) {
+        PayerWorld w;
+        CPayers oldWpn = wpnEntry();
+        oldWpn.name = QStringLiteral("Old Trust");
+        CPayers oldAcme = acmeEntry();
+        oldAcme.name = QStringLiteral("Old Acme");
+        const PayerMap before = { { kWpnKey, oldWpn }, { kAcmeKey, oldAcme } };
+        w.context.payers = before;
+        w.writeLive(WritePayerList(before));
+        const QByteArray liveBefore = w.liveBytes();
+        const QString source = w.path(QStringLiteral("import.mpl"));
+        PayerWorld::write(source, fixture());
+
+        w.ui.answerFile(source);
+        if (yesFirst)
+            w.ui.answer(Answer::Yes);
+        w.ui.answer(Answer::Cancel);
+        ImportPayerList(w.context);
+        EXPECT_EQ(w.ui.messages.size(), yesFirst ? 2u : 1u);
+        EXPECT_EQ(w.context.payers, before);
+        EXPECT_EQ(w.liveBytes(), liveBefore);
+    }
 }
 
 TEST(ImportPayerList, AFileThatCannotBeOpenedChangesNothing)
@@ -327,22 +364,28 @@ TEST(ImportPayerList, AFileThatCannotBeOpenedChangesNothing)
     EXPECT_FALSE(QFile::exists(w.livePath()));
 }
 
-TEST(ImportPayerList, AFileCutShortKeepsWhatWasTakenButDoesNotRewrite)
+// A damaged file says so, asks nothing and adds nothing, not even the
+// entries before the damage.
+TEST(ImportPayerList, ADamagedFileAddsNothing)
 {
-    PayerWorld w;
-    w.writeLive(WritePayerList({ { kAcmeKey, acmeEntry() } }));
-    const QByteArray before = w.liveBytes();
-    const QString source = w.path(QStringLiteral("import.mpl"));
-    PayerWorld::write(source, fixture().left(fixture().size() - 3));
-    w.context.payers = { { kAcmeKey, acmeEntry() } };
-    w.ui.answerFile(source);
-    ImportPayerList(w.context);
-    EXPECT_EQ(w.ui.texts(),
-        QStringList { QStringLiteral("Unable to load Payer data from file. \n\nYou may not have permission to "
-                                     "Write here. \n\nOpen File > Preferences and select a location for the "
-                                     "Payer List file where you have Write permission - Ref #1019.") });
-    EXPECT_TRUE(w.context.payers.contains(kWpnKey));
-    EXPECT_EQ(w.liveBytes(), before);
+    const QByteArray whole = fixture();
+    const QByteArray damaged[] = { whole.left(whole.size() - 3), whole + QByteArray("extra"),
+        QByteArray("\xFF\xFF\xFF\xFF", 4), QByteArray("\x01", 1) };
+    for (const QByteArray& bytes : damaged) {
+        PayerWorld w;
+        w.writeLive(WritePayerList({ { kAcmeKey, acmeEntry() } }));
+        const QByteArray before = w.liveBytes();
+        const QString source = w.path(QStringLiteral("import.mpl"));
+        PayerWorld::write(source, bytes);
+        w.context.payers = { { kAcmeKey, acmeEntry() } };
+        w.ui.answerFile(source);
+        ImportPayerList(w.context);
+        EXPECT_EQ(w.ui.texts(),
+            QStringList { QStringLiteral("Unable to load Payer data from file. \n\nThe file is damaged or is not a "
+                                         "Payer List file, so none of its Payers has been imported. - Ref #1019.") });
+        EXPECT_EQ(w.context.payers, (PayerMap { { kAcmeKey, acmeEntry() } }));
+        EXPECT_EQ(w.liveBytes(), before);
+    }
 }
 
 // ---- reconciling the report's payer when a report opens ----

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace {
 
 // Byte builders written from the file layout, independent of the writer.
@@ -216,7 +218,7 @@ TEST(ReportFileRoundTrip, SaveLoadSaveIsByteIdentical)
     const QByteArray first = StoreReport(r);
     ScriptedUi ui;
     Report loaded;
-    LoadReport(first, loaded, ui);
+    EXPECT_EQ(LoadReport(first, loaded, ui), ReportRead::Whole);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(loaded, r);
     EXPECT_EQ(StoreReport(loaded), first);
@@ -252,7 +254,7 @@ TEST(ReportFileLoad, WrongSignatureChangesNothing)
         ScriptedUi ui;
         Report r;
         r.payerName = QStringLiteral("kept");
-        LoadReport(file, r, ui);
+        EXPECT_EQ(LoadReport(file, r, ui), ReportRead::WrongFormat);
         EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Wrong Format, cannot open this file.")});
         EXPECT_EQ(r.openState, 1);
         EXPECT_EQ(r.payerName, QStringLiteral("kept"));
@@ -278,7 +280,7 @@ TEST(ReportFileLoad, CutInThePayeesKeepsWhatWasRead)
     const QByteArray cut = whole.left(whole.size() - 30);
     ScriptedUi ui;
     Report r;
-    LoadReport(cut, r, ui);
+    EXPECT_EQ(LoadReport(cut, r, ui), ReportRead::Damaged);
     EXPECT_EQ(ui.texts(), QStringList{kVeskqDamaged});
     ASSERT_EQ(r.payees.size(), 2u);
     EXPECT_EQ(r.payees.at(2).surname, QStringLiteral("Two"));
@@ -385,7 +387,7 @@ TEST_F(ReportFileOnDisk, WriteThenReadRestoresTheReport)
     ASSERT_TRUE(WriteReportFile(context, path(QStringLiteral("a.vkrd"))));
     const Report saved = context.report();
     ResetReportGlobals(context.report());
-    ASSERT_TRUE(ReadReportFile(context, path(QStringLiteral("a.vkrd"))));
+    ASSERT_EQ(ReadReportFile(context, path(QStringLiteral("a.vkrd"))), ReportRead::Whole);
     EXPECT_EQ(context.report(), saved);
 }
 
@@ -399,10 +401,10 @@ TEST_F(ReportFileOnDisk, FailedSaveKeepsThePreviousFileAndSaysSo)
     context.report().payerName = QStringLiteral("changed");
     files.fail(FaultyFileSystem::Op::Write, target, FileError::AccessDenied);
     EXPECT_FALSE(WriteReportFile(context, target));
-    files.fail(FaultyFileSystem::Op::Write, target, FileError::Other);
+    files.fail(FaultyFileSystem::Op::Write, target, fileFailure(ENOSPC));
     EXPECT_FALSE(WriteReportFile(context, target));
-    EXPECT_EQ(ui.texts(),
-              (QStringList{QStringLiteral("Access to %1 was denied.").arg(target), QStringLiteral("Failed to save document.")}));
+    EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("Access to %1 was denied.").arg(target),
+                                       QStringLiteral("Failed to save document.\n\nNo space left on device.")}));
     QByteArray after;
     ASSERT_TRUE(files.readAll(target, after).ok());
     EXPECT_EQ(after, before);
@@ -414,9 +416,32 @@ TEST_F(ReportFileOnDisk, SaveIntoAMissingFolderFails)
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
+TEST_F(ReportFileOnDisk, AnEmptyFileIsNotRead)
+{
+    context.report().payerName = QStringLiteral("kept");
+    ASSERT_TRUE(files.writeWhole(path(QStringLiteral("empty.vkrd")), QByteArray()).ok());
+    EXPECT_EQ(ReadReportFile(context, path(QStringLiteral("empty.vkrd"))), ReportRead::Whole);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(context.report().payerName, QStringLiteral("kept"));
+}
+
+// A file too large to hold in memory is a damaged file to the user: nothing
+// of it is read, and the program goes on.
+TEST_F(ReportFileOnDisk, NoMemoryToReadTheFileIsADamagedFile)
+{
+    const QString target = path(QStringLiteral("a.vkrd"));
+    ASSERT_TRUE(WriteReportFile(context, target));
+    files.fail(FaultyFileSystem::Op::Read, target, FileError::OutOfMemory);
+    EXPECT_EQ(ReadReportFile(context, target), ReportRead::Damaged);
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral(
+        "An unknown error occurred on loading the data from this file.\r\n\r\nProceed with caution.\r\n\r\nTorvek "
+        "recommends you check the Payer and Supplier Details and run the Check All function from the Payee List "
+        "before Generating any files.")});
+}
+
 TEST_F(ReportFileOnDisk, UnreadableFileIsReported)
 {
-    EXPECT_FALSE(ReadReportFile(context, path(QStringLiteral("missing.vkrd"))));
+    EXPECT_EQ(ReadReportFile(context, path(QStringLiteral("missing.vkrd"))), ReportRead::Unreadable);
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("%1 was not found.").arg(path(QStringLiteral("missing.vkrd")))});
 }
 

@@ -104,4 +104,23 @@ TEST(YearDialog, ListIsFixedOnceTheReportHasAYear)
     EXPECT_EQ(list->currentText(), QStringLiteral("2019"));
 }
 
+TEST(YearDialog, OffersEveryYearOfTheTable)
+{
+    ScriptedUi ui;
+    LocalFileSystem files;
+    AppContext context(ui, files);
+    CDateSet1 dialog(context);
+    auto* list = dialog.findChild<QComboBox*>(QStringLiteral("yearList"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 16);
+    EXPECT_EQ(list->itemText(0), QStringLiteral("2012"));
+    EXPECT_EQ(list->itemText(14), QStringLiteral("2026"));
+    EXPECT_EQ(list->itemText(15), QStringLiteral("2027"));
+    list->setCurrentIndex(14);
+    dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(context.report().reportYearNumber, 2026);
+    EXPECT_EQ(context.report().priorYear, QStringLiteral("2025"));
+}
+
 } // namespace

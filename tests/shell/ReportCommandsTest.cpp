@@ -14,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <stdexcept>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -130,12 +133,15 @@ TEST_F(ReportCommands, FailedSaveEndsTheCommandUnchanged)
 {
     const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
     const QString second = writeReport(QStringLiteral("b.vkrd"), QStringLiteral("Beta"), 9);
+    const QByteArray before = bytesOf(first);
     openModified(first);
-    files.fail(FaultyFileSystem::Op::Write, first, FileError::Other);
+    files.fail(FaultyFileSystem::Op::Write, first, fileFailure(ENOSPC));
     ui.answer(Answer::Yes);
     ui.answerFile(second); // Open would ask for this, but must never get there
     app.OnFileOpen();
-    EXPECT_EQ(ui.texts(), (QStringList{kSaveBeforeOpeningPrompt, QStringLiteral("Failed to save document.")}));
+    EXPECT_EQ(ui.texts(), (QStringList{kSaveBeforeOpeningPrompt,
+                                       QStringLiteral("Failed to save document.\n\nNo space left on device.")}));
+    EXPECT_EQ(bytesOf(first), before);
     EXPECT_EQ(context.report().payerName, QStringLiteral("Changed"));
     EXPECT_EQ(context.document.pathName, first);
     EXPECT_TRUE(ui.fileRequests.empty());
@@ -169,7 +175,7 @@ TEST_F(ReportCommands, OpenThenSaveAsksForAName)
     ui.answerFile(copy);
     EXPECT_TRUE(app.OnFileSave());
     EXPECT_EQ(context.document.pathName, copy);
-    EXPECT_EQ(context.document.title, QStringLiteral("copy.vkrd"));
+    EXPECT_EQ(context.document.title, QStringLiteral("copy"));
     EXPECT_FALSE(context.document.IsModified());
     EXPECT_EQ(app.recentFiles(), QStringList{copy});
 }
@@ -241,7 +247,7 @@ TEST_F(ReportCommands, RecentOfAnotherReportReplacesItWholly)
     ASSERT_EQ(context.report().payees.size(), 1u);
     EXPECT_EQ(context.report().payees.begin()->first, 9);
     EXPECT_EQ(context.document.pathName, second);
-    EXPECT_EQ(context.document.title, QStringLiteral("b.vkrd"));
+    EXPECT_EQ(context.document.title, QStringLiteral("b"));
     EXPECT_EQ(app.recentFiles(), (QStringList{second, first}));
 }
 
@@ -307,11 +313,33 @@ TEST_F(ReportCommands, SaveAsProposesTheFileName)
     EXPECT_EQ(context.document.pathName, first);
 }
 
+// The window caption names the report the same way whichever way it came.
+TEST_F(ReportCommands, OneTitleWhicheverWayAReportIsOpened)
+{
+    const QString file = writeReport(QStringLiteral("Payroll 2026.vkrd"), QStringLiteral("Alpha"), 5);
+    ASSERT_TRUE(app.OpenCommandLineFile(file));
+    const QString fromCommandLine = context.document.title;
+    EXPECT_EQ(fromCommandLine, QStringLiteral("Payroll 2026"));
+
+    app.OnFileNew();
+    ui.answerFile(file);
+    app.OnFileOpen();
+    EXPECT_EQ(context.document.title, fromCommandLine);
+
+    app.OnFileNew();
+    app.OnOpenRecentFile(0);
+    EXPECT_EQ(context.document.title, fromCommandLine);
+
+    ui.answerFile(path(QStringLiteral("Payroll 2027.vkrd")));
+    ASSERT_TRUE(app.OnFileSaveAs());
+    EXPECT_EQ(context.document.title, QStringLiteral("Payroll 2027"));
+}
+
 TEST_F(ReportCommands, CommandLineFile)
 {
     const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
     EXPECT_TRUE(app.OpenCommandLineFile(first));
-    EXPECT_EQ(context.document.title, QStringLiteral("a.vkrd"));
+    EXPECT_EQ(context.document.title, QStringLiteral("a"));
     EXPECT_EQ(context.report().payerName, QStringLiteral("Alpha"));
 
     EXPECT_FALSE(app.OpenCommandLineFile(path(QStringLiteral("missing.vkrd"))));
@@ -340,6 +368,90 @@ TEST_F(ReportCommands, CommandLineFileThatCannotBeOpenedLeavesAnEmptyUntitledRep
     QFile written(path(QStringLiteral("foreign.vkrd")));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), foreign);
+}
+
+// Nine payees, cut inside the records: five read, four lost past the damage.
+QByteArray reportCutInItsPayees(Report& whole)
+{
+    ResetReportGlobals(whole);
+    whole.payerName = QStringLiteral("Damaged");
+    whole.reportYear = QStringLiteral("2019");
+    for (qint32 id = 1; id <= 9; ++id) {
+        CCards card;
+        card.payeeId = id;
+        card.surname = QStringLiteral("Payee %1").arg(id);
+        whole.payees[id] = card;
+    }
+    const QByteArray bytes = StoreReport(whole);
+    const qsizetype record = (bytes.size() - StoreReport(Report()).size()) / 9;
+    return bytes.left(bytes.size() - 45 * 4 - 3 * record - record / 2);
+}
+
+// Read in part, the report opens without a path, as File > Open leaves it:
+// a plain Save asks for a name and never writes the partial report over the
+// file that still holds every payee.
+TEST_F(ReportCommands, AReportReadInPartIsNeverSavedOverItsFile)
+{
+    Report whole;
+    writeBytes(QStringLiteral("damaged.vkrd"), reportCutInItsPayees(whole));
+    const QString damaged = path(QStringLiteral("damaged.vkrd"));
+    const QByteArray before = bytesOf(damaged);
+    const QString kDamagedMessage = QStringLiteral(
+        "Although this is an Quillastrand Release 1 file, an error occurred on loading the data.\r\n\r\nProceed "
+        "with caution.\r\n\r\nTorvek recommends you check the Payer and Supplier Details and run the Check All "
+        "function from the Payee List before Generating any files.");
+
+    for (const bool fromRecent : {false, true}) {
+        SCOPED_TRACE(fromRecent ? "Open Recent" : "command line");
+        ui.messages.clear();
+        ui.fileRequests.clear();
+        for (const QString& recent : ReadRecentFiles())
+            RemoveRecentFile(recent);
+        if (fromRecent) {
+            AddRecentFile(damaged);
+            app.OnOpenRecentFile(0);
+        } else {
+            EXPECT_TRUE(app.OpenCommandLineFile(damaged));
+        }
+        ASSERT_EQ(ui.texts(), QStringList{kDamagedMessage});
+        EXPECT_EQ(context.report().payees.size(), 5u);
+        EXPECT_EQ(context.report().payerName, QStringLiteral("Damaged"));
+        EXPECT_TRUE(context.document.pathName.isEmpty());
+        EXPECT_EQ(context.document.title, QStringLiteral("damaged"));
+        EXPECT_EQ(app.recentFiles(), fromRecent ? QStringList{damaged} : QStringList());
+
+        context.report().payerName = QStringLiteral("Changed");
+        context.document.SetModifiedFlag();
+        ui.answerFile(path(QStringLiteral("rescued.vkrd")));
+        EXPECT_TRUE(app.OnFileSave());
+        ASSERT_EQ(ui.fileRequests.size(), 1u);
+        EXPECT_TRUE(ui.fileRequests[0].defaultName.isEmpty());
+        EXPECT_EQ(bytesOf(damaged), before);
+        EXPECT_EQ(context.document.pathName, path(QStringLiteral("rescued.vkrd")));
+    }
+}
+
+// A device, a pipe or a file larger than any report is refused before a
+// byte is read: the message, then the window on an empty untitled report.
+TEST_F(ReportCommands, CommandLineThingsThatAreNotReportsAreRefusedUnread)
+{
+    const QString fifo = path(QStringLiteral("pipe.vkrd"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile big(path(QStringLiteral("big.vkrd")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kLargestReadableFile + 1)); // sparse: takes no disk
+    big.close();
+
+    for (const QString& file : {QStringLiteral("/dev/zero"), fifo, big.fileName()}) {
+        ui.messages.clear();
+        context.report().payerName = QStringLiteral("Stale");
+        EXPECT_FALSE(app.OpenCommandLineFile(file));
+        EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Failed to open document.")}) << file.toStdString();
+        EXPECT_TRUE(context.report().payerName.isEmpty());
+        EXPECT_TRUE(context.document.pathName.isEmpty());
+        EXPECT_EQ(context.document.title, QStringLiteral("Untitled"));
+    }
+    EXPECT_TRUE(app.recentFiles().isEmpty());
 }
 
 TEST_F(ReportCommands, ClosingAskesToSaveAModifiedReport)

@@ -4,6 +4,7 @@
 #include "report/AppContext.h"
 #include "shell/AboutDlgLogic.h"
 #include "shell/LocalHttpServer.h"
+#include "shell/UpdateCheckRunner.h"
 #include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
@@ -111,7 +112,7 @@ TEST_P(VersionReplyTest, StartupCheckAndCheckForUpdate)
     LocalHttpServer server(LocalHttpServer::Mode::Reply, c.body, c.status);
     context.webBase = server.base();
 
-    EXPECT_NE(CheckForUpdate(context, options), UpdateCheckResult::NoInternet);
+    EXPECT_NE(checkAtStartup(context, options), UpdateCheckResult::NoInternet);
     EXPECT_EQ(ui.texts(), c.atStartup);
     EXPECT_EQ(context.report().latestVersion, c.latest);
     EXPECT_EQ(context.report().noInternet, 0);
@@ -120,7 +121,7 @@ TEST_P(VersionReplyTest, StartupCheckAndCheckForUpdate)
     ScriptedUi ui2;
     AppContext context2(ui2, files);
     context2.webBase = server.base();
-    OnCheckForUpdate(context2, options);
+    checkOnRequest(context2, options);
     EXPECT_EQ(ui2.texts(), c.onRequest);
     EXPECT_EQ(server.requests(), 2);
     EXPECT_EQ(ui.waitDepth, 0);
@@ -153,7 +154,7 @@ TEST_F(VersionCheckTest, StalledServerEndsWithinTheOverallTimeout)
     options.overallTimeout = 1000ms;
 
     const auto started = std::chrono::steady_clock::now();
-    OnCheckForUpdate(context, options);
+    checkOnRequest(context, options);
     const auto took = std::chrono::steady_clock::now() - started;
 
     EXPECT_EQ(ui.texts(), QStringList{kTimedOut});
@@ -168,18 +169,18 @@ TEST_F(VersionCheckTest, StalledServerAtStartupSaysNothing)
     LocalHttpServer server(LocalHttpServer::Mode::Stall);
     context.webBase = server.base();
     options.overallTimeout = 500ms;
-    EXPECT_EQ(CheckForUpdate(context, options), UpdateCheckResult::TimedOut);
+    EXPECT_EQ(checkAtStartup(context, options), UpdateCheckResult::TimedOut);
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(VersionCheckTest, NoServerAtAll)
 {
     context.webBase = LocalHttpServer::baseWithNoServer();
-    EXPECT_EQ(CheckForUpdate(context, options), UpdateCheckResult::TransferFailed);
+    EXPECT_EQ(checkAtStartup(context, options), UpdateCheckResult::TransferFailed);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(context.report().noInternet, 0);
 
-    OnCheckForUpdate(context, options);
+    checkOnRequest(context, options);
     EXPECT_EQ(ui.texts(), QStringList{kUnreachable});
 }
 
@@ -188,10 +189,10 @@ TEST_F(VersionCheckTest, AFailedCheckKeepsTheLastReply)
     {
         LocalHttpServer server(LocalHttpServer::Mode::Reply, "4.0.1.2");
         context.webBase = server.base();
-        CheckForUpdate(context, options);
+        checkAtStartup(context, options);
     }
     context.webBase = LocalHttpServer::baseWithNoServer();
-    CheckForUpdate(context, options);
+    checkAtStartup(context, options);
     // Still newer than ours, and still quoted as it was received.
     EXPECT_EQ(ui.texts(), (QStringList{"Version 4.0.1.2" + kNewer, "Version 4.0.1.2" + kNewer}));
     EXPECT_EQ(context.report().versionReply, QStringLiteral("4.0.1.2"));
@@ -200,17 +201,17 @@ TEST_F(VersionCheckTest, AFailedCheckKeepsTheLastReply)
 TEST_F(VersionCheckTest, NoInternetShowsOneMessageAndMakesNoRequest)
 {
     context.webBase = QStringLiteral("http://version-check.invalid");
-    EXPECT_EQ(CheckForUpdate(context, options), UpdateCheckResult::NoInternet);
+    EXPECT_EQ(checkAtStartup(context, options), UpdateCheckResult::NoInternet);
     EXPECT_EQ(ui.texts(), QStringList{kNoInternet});
     ui.messages.clear();
-    OnCheckForUpdate(context, options);
+    checkOnRequest(context, options);
     EXPECT_EQ(ui.texts(), QStringList{kNoInternet});
     EXPECT_EQ(context.report().noInternet, 1);
 
     // A later check that reaches the server clears the flag.
     LocalHttpServer server(LocalHttpServer::Mode::Reply, "4.0.0.0");
     context.webBase = server.base();
-    CheckForUpdate(context, options);
+    checkAtStartup(context, options);
     EXPECT_EQ(context.report().noInternet, 0);
 }
 
@@ -232,7 +233,7 @@ TEST_P(OwnVersionTest, ABadOwnVersionStopsBeforeTheNetwork)
     context.webBase = server.base();
     context.ownVersion = 1234;
     options.productVersion = QString::fromLatin1(GetParam().own);
-    OnCheckForUpdate(context, options);
+    checkOnRequest(context, options);
     EXPECT_EQ(ui.texts(), QStringList{QString::fromLatin1(GetParam().message)});
     EXPECT_EQ(server.requests(), 0);
     EXPECT_EQ(context.ownVersion, 0);
@@ -249,7 +250,7 @@ TEST_F(VersionCheckTest, AnOwnVersionOfAnotherLengthKeepsTheLastNumber)
     context.webBase = server.base();
     context.ownVersion = 9999999;
     options.productVersion = QStringLiteral("4.0");
-    CheckForUpdate(context, options);
+    checkAtStartup(context, options);
     EXPECT_EQ(context.ownVersion, 9999999);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(server.requests(), 1);

@@ -3,6 +3,7 @@
 #include "report/AppContext.h"
 #include "shell/AboutDlgLogic.h"
 #include "shell/LocalHttpServer.h"
+#include "shell/UpdateCheckRunner.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -44,7 +45,7 @@ TEST(VersionReplyMessage, QuotesThePageAsPlainText)
         box->accept();
     };
     QTimer::singleShot(0, answer);
-    OnCheckForUpdate(context, options);
+    checkOnRequest(context, options);
 
     EXPECT_EQ(shown, QStringLiteral("Latest Version is <b>maintenance</b>"));
     EXPECT_TRUE(plain);

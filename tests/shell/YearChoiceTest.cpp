@@ -1,5 +1,6 @@
 #include "shell/YearChoice.h"
 
+#include "lodgement/LodgementWriter.h"
 #include "platform/FileSystem.h"
 #include "report/AppContext.h"
 #include "support/ScriptedUi.h"
@@ -46,8 +47,46 @@ TEST_F(YearChoice, TableCoversReportYears)
     EXPECT_FALSE(YearByText(QStringLiteral("2028")));
     EXPECT_FALSE(YearByText(QStringLiteral("19")));
     EXPECT_EQ(YearListItems().first(), QStringLiteral("2012"));
-    EXPECT_EQ(YearListItems().last(), QStringLiteral("2025"));
-    EXPECT_EQ(YearListItems().size(), 14);
+    EXPECT_EQ(YearListItems().last(), QStringLiteral("2027"));
+    EXPECT_EQ(YearListItems().size(), 16);
+}
+
+// In December 2026 the report for the year just ended must be possible: the
+// list offers it and the lodgement file is made in the 2018 and later form.
+TEST_F(YearChoice, TheYearJustEndedGivesALodgementFileOfTheLatestForm)
+{
+    Report& r = context.report();
+    r.supplierAbn = r.payerAbn = QStringLiteral("53004085616");
+    r.supplierName = QStringLiteral("Acme Payroll Services Pty Ltd");
+    r.supplierContact = QStringLiteral("Jane Citizen");
+    r.supplierPhone = QStringLiteral("02 9999 1234");
+    r.supplierAddress1 = QStringLiteral("1 George Street");
+    r.supplierSuburb = QStringLiteral("Sydney");
+    r.supplierState = QStringLiteral("NSW");
+    r.supplierPostcode = QStringLiteral("2000");
+    r.supplierPostalAddress1 = QStringLiteral("PO Box 1");
+    r.supplierPostalSuburb = QStringLiteral("Sydney");
+    r.supplierPostalState = QStringLiteral("NSW");
+    r.supplierPostalPostcode = QStringLiteral("2001");
+    r.payerBranch = QStringLiteral("1");
+    r.payerName = QStringLiteral("Acme Pty Ltd");
+    r.payerAddress1 = QStringLiteral("2 Smith St");
+    r.payerSuburb = QStringLiteral("Darwin");
+    r.payerState = QStringLiteral("NT");
+    r.payerPostcode = QStringLiteral("0812");
+    r.payerContact = QStringLiteral("John Smith");
+    r.payerPhone = QStringLiteral("08 8999 0000");
+
+    ASSERT_TRUE(YearListItems().contains(QStringLiteral("2026")));
+    chooseYear("2026");
+    EXPECT_EQ(r.reportYearNumber, 2026);
+    EXPECT_EQ(r.priorYear, QStringLiteral("2025"));
+
+    const LodgementBuild build = BuildLodgement(r);
+    ASSERT_EQ(build.outcome, LodgementBuild::Outcome::Built) << build.refusal.toStdString();
+    // The register record: the period end date and the specification version.
+    const QByteArray first = build.fileText.left(628);
+    EXPECT_EQ(first.mid(28, 22), QByteArray("P30062026EAPFEMPA013.0"));
 }
 
 TEST_F(YearChoice, ChoosingAYearSetsTheReportYear)

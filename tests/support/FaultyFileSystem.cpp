@@ -1,17 +1,17 @@
 #include "support/FaultyFileSystem.h"
 
-FileError FaultyFileSystem::faultFor(Op op, const QString& path) const
+FileResult FaultyFileSystem::faultFor(Op op, const QString& path) const
 {
-    for (const auto& [key, error] : m_faults) {
+    for (const auto& [key, failure] : m_faults) {
         if (key.first == op && path.startsWith(key.second))
-            return error;
+            return failure;
     }
-    return FileError::None;
+    return {};
 }
 
 #define QLS_INJECT(op, path)                                                                                           \
-    if (const FileError e = faultFor(op, path); e != FileError::None)                                                 \
-        return FileResult{e, QStringLiteral("injected")};
+    if (const FileResult failure = faultFor(op, path); !failure.ok())                                                 \
+        return failure;
 
 FileResult FaultyFileSystem::readAll(const QString& path, QByteArray& contents)
 {

@@ -13,7 +13,12 @@ public:
     enum class Op { Read, Write, Create, Remove, MakeFolder, Rename };
 
     // Every op on a path that starts with prefix fails with error.
-    void fail(Op op, const QString& prefix, FileError error) { m_faults[{op, prefix}] = error; }
+    void fail(Op op, const QString& prefix, FileError error)
+    {
+        m_faults[{op, prefix}] = {error, QStringLiteral("injected")};
+    }
+    // The same with the system's reason, e.g. fileFailure(ENOSPC).
+    void fail(Op op, const QString& prefix, const FileResult& failure) { m_faults[{op, prefix}] = failure; }
     void clear() { m_faults.clear(); }
 
     FileResult readAll(const QString& path, QByteArray& contents) override;
@@ -24,6 +29,6 @@ public:
     FileResult rename(const QString& from, const QString& to) override;
 
 private:
-    FileError faultFor(Op op, const QString& path) const;
-    std::map<std::pair<Op, QString>, FileError> m_faults;
+    FileResult faultFor(Op op, const QString& path) const;
+    std::map<std::pair<Op, QString>, FileResult> m_faults;
 };

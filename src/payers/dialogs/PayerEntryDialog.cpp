@@ -14,26 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace
-{
-
-// A field with its marker just right of it.
-QWidget* withMarker(QWidget* field, ErrorMarker* marker)
-{
-    auto* box = new QWidget;
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
-    row->addWidget(field, 1);
-    if (marker)
-        row->addWidget(marker);
-    else
-        row->addSpacing(14);
-    return box;
-}
-
-} // namespace
-
 PayerEntryDialog::PayerEntryDialog(AppContext& context, const QString& title, const QString& heading, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
@@ -84,22 +64,22 @@ PayerEntryDialog::PayerEntryDialog(AppContext& context, const QString& title, co
     auto* top = new QGridLayout;
     int row = 0;
     top->addWidget(rightLabel(QStringLiteral("Ref:")), row, 0);
-    top->addWidget(withMarker(m_ref, nullptr), row++, 1);
+    top->addWidget(fieldWithMarker(m_ref, nullptr), row++, 1);
     top->addWidget(rightLabel(QStringLiteral("Name:")), row, 0);
-    top->addWidget(withMarker(m_name, marker(PayerField::Name)), row++, 1, 1, 3);
+    top->addWidget(fieldWithMarker(m_name, marker(PayerField::Name)), row++, 1, 1, 3);
     top->addWidget(rightLabel(QStringLiteral("Trading Name:")), row, 0);
-    top->addWidget(withMarker(m_tradingName, marker(PayerField::TradingName)), row++, 1, 1, 3);
+    top->addWidget(fieldWithMarker(m_tradingName, marker(PayerField::TradingName)), row++, 1, 1, 3);
     top->addWidget(rightLabel(QStringLiteral("ABN/WPN:")), row, 0);
-    top->addWidget(withMarker(m_abn, marker(PayerField::Abn)), row, 1);
+    top->addWidget(fieldWithMarker(m_abn, marker(PayerField::Abn)), row, 1);
     top->addWidget(rightLabel(QStringLiteral("Branch No:")), row, 2);
-    top->addWidget(withMarker(m_branch, marker(PayerField::Branch)), row++, 3);
+    top->addWidget(fieldWithMarker(m_branch, marker(PayerField::Branch)), row++, 3);
 
     auto* address = payerAddressGroup(QStringLiteral("Payer's Postal address"), this,
-        withMarker(m_address1, marker(PayerField::Address1)), withMarker(m_address2, marker(PayerField::Address2)),
-        withMarker(m_suburb, marker(PayerField::Suburb)), withMarker(m_state, marker(PayerField::State)),
-        withMarker(m_country, marker(PayerField::Country)), withMarker(m_postcode, marker(PayerField::Postcode)));
-    auto* contact = payerContactGrid(this, withMarker(m_contact, marker(PayerField::Contact)),
-        withMarker(m_phone, marker(PayerField::Phone)), withMarker(m_fax, marker(PayerField::Fax)));
+        fieldWithMarker(m_address1, marker(PayerField::Address1)), fieldWithMarker(m_address2, marker(PayerField::Address2)),
+        fieldWithMarker(m_suburb, marker(PayerField::Suburb)), fieldWithMarker(m_state, marker(PayerField::State)),
+        fieldWithMarker(m_country, marker(PayerField::Country)), fieldWithMarker(m_postcode, marker(PayerField::Postcode)));
+    auto* contact = payerContactGrid(this, fieldWithMarker(m_contact, marker(PayerField::Contact)),
+        fieldWithMarker(m_phone, marker(PayerField::Phone)), fieldWithMarker(m_fax, marker(PayerField::Fax)));
 
     m_help = new QPushButton(QStringLiteral("Help"), this);
     m_help->setObjectName(QStringLiteral("help"));

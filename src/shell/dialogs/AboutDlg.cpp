@@ -23,11 +23,11 @@ QPushButton* makeButton(const char* text, const char* name, const char* tip, QWi
 
 } // namespace
 
-CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent) : QDialog(parent)
+CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent, VersionCheckOptions versionCheck)
+    : QDialog(parent), m_updateCheck(context, std::move(versionCheck))
 {
     setWindowTitle(QStringLiteral("About Quillastrand"));
     setApplicationIcon(this);
-    setMinimumWidth(560);
 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -58,15 +58,18 @@ CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent) : QDialog(parent)
         layout->addWidget(new QLabel(QString::fromLatin1(line), this));
     layout->addSpacing(12);
 
-    // One line for each library of other authors that the program uses.
-    auto* credits = new QLabel(
-        QStringLiteral("This program uses the following libraries of other authors:\n"
-                       "Qt 6, Copyright (C) The Qt Company Ltd., used under the GNU LGPL version 3.\n"
-                       "libcurl, Copyright (C) Daniel Stenberg and many contributors, used under the curl licence.\n"
-                       "QPDF, Copyright (C) Jay Berkenbilt, used under the Apache License 2.0."),
-        this);
+    // One line for each library of other authors that the program uses;
+    // each line as wide as its text, so none wraps into the buttons.
+    auto* credits = new QWidget(this);
     credits->setObjectName(QStringLiteral("credits"));
-    credits->setWordWrap(true);
+    auto* creditLines = new QVBoxLayout(credits);
+    creditLines->setContentsMargins(0, 0, 0, 0);
+    for (const char* line :
+         {"This program uses the following libraries of other authors:",
+          "Qt 6, Copyright (C) The Qt Company Ltd., used under the GNU LGPL version 3.",
+          "libcurl, Copyright (C) Daniel Stenberg and many contributors, used under the curl licence.",
+          "QPDF, Copyright (C) Jay Berkenbilt, used under the Apache License 2.0."})
+        creditLines->addWidget(new QLabel(QString::fromLatin1(line), credits));
     layout->addWidget(credits);
     layout->addStretch(1);
 
@@ -86,7 +89,12 @@ CAboutDlg::CAboutDlg(AppContext& context, QWidget* parent) : QDialog(parent)
     buttons->addWidget(ok);
     layout->addLayout(buttons);
 
-    connect(check, &QPushButton::clicked, this, [&context] { OnCheckForUpdate(context); });
+    // The box stays live while the server is asked; the button waits for the
+    // answer before it can ask again.
+    connect(check, &QPushButton::clicked, this, [this, check] {
+        check->setEnabled(false);
+        m_updateCheck.start(UpdateCheckKind::OnRequest, [check](UpdateCheckResult) { check->setEnabled(true); });
+    });
     connect(download, &QPushButton::clicked, this, [&context] { OnDownloadUpdate(context); });
     connect(visit, &QPushButton::clicked, this, [&context] { OnVisitWebsite(context); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

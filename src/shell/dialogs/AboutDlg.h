@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/VersionCheck.h"
+
 #include <QDialog>
 
 class AppContext;
@@ -9,5 +11,9 @@ class AppContext;
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CAboutDlg(AppContext& context, QWidget* parent = nullptr);
+    explicit CAboutDlg(AppContext& context, QWidget* parent = nullptr, VersionCheckOptions versionCheck = {});
+
+private:
+    // Closing the box ends a check still under way.
+    UpdateCheck m_updateCheck;
 };

@@ -14,12 +14,21 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 #include <stdexcept>
 
 namespace {
+
+// The desktop theme's icon of that name where the theme has one, else the
+// program's own.
+QIcon toolbarIcon(const char* name)
+{
+    QIcon bundled;
+    for (int size : {16, 32})
+        bundled.addFile(QStringLiteral(":/toolbar/%1-%2.png").arg(QLatin1String(name)).arg(size), QSize(size, size));
+    return QIcon::fromTheme(QString::fromLatin1(name), bundled);
+}
 
 QAction* disabledAction(QMenu* menu, const QString& text, const QKeySequence& keys = {})
 {
@@ -44,8 +53,11 @@ CMainFrame::CMainFrame(AppContext& context, CSumbridge1App& commands, QWidget* p
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("formScroll"));
     scroll->setWidget(m_view);
+    scroll->setWidgetResizable(true);
     scroll->setAlignment(Qt::AlignCenter);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The scroll area shows nothing of its own: the tab key passes it by.
+    scroll->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(scroll);
 
     buildMenus();
@@ -55,9 +67,13 @@ CMainFrame::CMainFrame(AppContext& context, CSumbridge1App& commands, QWidget* p
     const QScreen* s = screen();
     const int dpi = s ? qRound(s->logicalDotsPerInchX()) : -1;
     setMinimumSize(MinimumFrameSize(dpi));
-    // Shrunk to fit the form, as far as the minimum allows.
-    resize(sizeHint().expandedTo(m_view->size() + QSize(4, menuBar()->sizeHint().height() + 90)));
     RefreshView();
+    // Shrunk to fit the form, as far as the minimum allows.
+    int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    if (auto* bar = findChild<QToolBar*>(QStringLiteral("mainToolBar")))
+        chrome += bar->sizeHint().height();
+    const QSize form = m_view->sizeHint();
+    resize(QSize(form.width(), form.height() + chrome).expandedTo(minimumSize()));
 }
 
 void CMainFrame::buildMenus()
@@ -175,16 +191,16 @@ void CMainFrame::buildToolBar()
     QToolBar* bar = addToolBar(QStringLiteral("Standard"));
     bar->setObjectName(QStringLiteral("mainToolBar"));
     bar->setIconSize(QSize(16, 16));
-    QStyle* st = style();
-    m_newAction->setIcon(st->standardIcon(QStyle::SP_FileIcon));
-    m_openAction->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
-    m_saveAction->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
-    m_cutAction->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
-    m_copyAction->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
-    m_pasteAction->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
-    m_printAction = new QAction(QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("Print"), this);
+    m_newAction->setIcon(toolbarIcon("document-new"));
+    m_openAction->setIcon(toolbarIcon("document-open"));
+    m_saveAction->setIcon(toolbarIcon("document-save"));
+    m_cutAction->setIcon(toolbarIcon("edit-cut"));
+    m_copyAction->setIcon(toolbarIcon("edit-copy"));
+    m_pasteAction->setIcon(toolbarIcon("edit-paste"));
+    m_printAction = new QAction(toolbarIcon("document-print"), QStringLiteral("Print"), this);
+    m_printAction->setObjectName(QStringLiteral("printAction"));
     m_printAction->setEnabled(false);
-    m_aboutAction->setIcon(st->standardIcon(QStyle::SP_MessageBoxQuestion));
+    m_aboutAction->setIcon(toolbarIcon("help-about"));
     bar->addAction(m_newAction);
     bar->addAction(m_openAction);
     bar->addAction(m_saveAction);
@@ -206,6 +222,12 @@ void CMainFrame::buildStatusBar()
         indicator->setEnabled(false);
         bar->addPermanentWidget(indicator);
     }
+    // A menu or toolbar tip replaces "Ready" while it shows; once it has
+    // gone, "Ready" comes back.
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
+        if (message.isEmpty())
+            bar->showMessage(QStringLiteral("Ready"));
+    });
     bar->showMessage(QStringLiteral("Ready"));
 }
 

@@ -4,43 +4,30 @@
 #include "report/AppContext.h"
 #include "widgets/DialogKit.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
 
-// Dialog units of the form's 8-point font, in pixels at 96 dots per inch.
-constexpr double kUnitX = 1.5;
-constexpr double kUnitY = 1.625;
-
-QRect dialogRect(int x, int y, int w, int h)
-{
-    return QRect(qRound(x * kUnitX), qRound(y * kUnitY), qRound(w * kUnitX), qRound(h * kUnitY));
-}
+// The step buttons' height and the read-only edits' widths, in pixels at
+// 96 dots per inch; widths grow with the text they must show.
+constexpr int kStepHeight = 47;
+constexpr int kNumberEditWidth = 39;
+constexpr int kReferenceEditWidth = 134;
 
 QString shownText(const QString& text)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return shown;
-}
-
-// The largest pixel size up to `pixels` at which the text fits the label:
-// the requested family may fall back to a wider one.
-QFont fittedFont(QFont font, int pixels, const QLabel* label)
-{
-    for (int size = qMax(1, pixels); size > 6; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width())
-            return font;
-    }
-    font.setPixelSize(qMin(pixels, 6));
-    return font;
 }
 
 void paintBlue(QLineEdit* edit)
@@ -50,104 +37,186 @@ void paintBlue(QLineEdit* edit)
     edit->setPalette(palette);
 }
 
-} // namespace
-
-QSize CSumbridge1View::formSize()
+// A caption above its value.
+QVBoxLayout* stacked(QWidget* caption, QLayout* value)
 {
-    return dialogRect(0, 0, 398, 348).size();
+    auto* column = new QVBoxLayout;
+    column->setSpacing(1);
+    column->addWidget(caption);
+    column->addLayout(value);
+    return column;
 }
+
+QHBoxLayout* leftAligned(QWidget* first, QWidget* second = nullptr)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(first);
+    if (second) {
+        row->addSpacing(40);
+        row->addWidget(second);
+    }
+    row->addStretch(1);
+    return row;
+}
+
+// Keeps a widget's place in the layout while it is hidden, for the widgets
+// that take turns in one place.
+void keepPlace(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
 
 CSumbridge1View::CSumbridge1View(AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_commands(context, *this)
 {
     setObjectName(QStringLiteral("mainForm"));
-    setFixedSize(formSize());
-    // The dialog units above are those of an 8-point dialog font.
+    // The form's own font, as the dialog font of its layout; requested by
+    // family, it falls back as the platform does and the layout follows.
     QFont formFont(QStringLiteral("Tahoma"));
     formFont.setPixelSize(11);
     setFont(formFont);
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("formFrame"));
-    frame->setGeometry(dialogRect(7, 7, 384, 339));
-    m_thisReport = new MyGroupBox(QStringLiteral("This Report"), this);
+    m_thisReport = new MyGroupBox(QStringLiteral("This Report"), frame);
     m_thisReport->setObjectName(QStringLiteral("thisReportGroup"));
-    m_thisReport->setGeometry(dialogRect(16, 57, 362, 255));
     m_thisReport->setCaptionColor(kCaptionBlue);
 
     using M = MainCommands;
-    m_payer = button("payerButton", QStringLiteral("     1. Payer"), 60, 69, 76, 29, &M::OnBnClickedPayer);
-    m_year = button("yearButton", QStringLiteral("     2. Year"), 60, 103, 76, 29, &M::OnBnClickedYear);
-    m_payees = button("payeesButton", QStringLiteral("     3. Payees"), 60, 137, 76, 29, &M::OnBnClickedPayees);
-    m_supplier = button("supplierButton", QStringLiteral("     4. Supplier"), 60, 171, 76, 29, &M::OnBnClickedSupplier);
-    m_refNo = button("refNoButton", QStringLiteral("     5. Ref No."), 60, 205, 76, 29, &M::OnBnClickedRefNo);
-    m_dataReview =
-        button("dataReviewButton", QStringLiteral("     6. Data Review"), 60, 239, 76, 29, &M::OnBnClickedDataReview);
-    m_generate = button("generateButton", QStringLiteral("     7. Generate Files"), 60, 273, 76, 29,
-                        &M::OnBnClickedGenerateFiles);
-    for (QPushButton* step : {m_payer, m_year, m_payees, m_supplier, m_refNo, m_dataReview, m_generate})
-        step->setStyleSheet(QStringLiteral("text-align: left;"));
+    m_payer = button("payerButton", QStringLiteral("     1. Payer"), &M::OnBnClickedPayer);
+    m_year = button("yearButton", QStringLiteral("     2. Year"), &M::OnBnClickedYear);
+    m_payees = button("payeesButton", QStringLiteral("     3. Payees"), &M::OnBnClickedPayees);
+    m_supplier = button("supplierButton", QStringLiteral("     4. Supplier"), &M::OnBnClickedSupplier);
+    m_refNo = button("refNoButton", QStringLiteral("     5. Ref No."), &M::OnBnClickedRefNo);
+    m_dataReview = button("dataReviewButton", QStringLiteral("     6. Data Review"), &M::OnBnClickedDataReview);
+    m_generate = button("generateButton", QStringLiteral("     7. Generate Files"), &M::OnBnClickedGenerateFiles);
+    const QList<QPushButton*> steps = {m_payer, m_supplier, m_year, m_payees, m_refNo, m_dataReview, m_generate};
+    for (QPushButton* step : steps) {
+        step->setStyleSheet(QStringLiteral("text-align: left; padding-left: 6px; padding-right: 10px;"));
+        step->setMinimumHeight(kStepHeight);
+        step->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
     m_year->setEnabled(false);
     m_generate->setEnabled(false);
 
-    m_payerShort = label("payerShort", QString(), 151, 75, 217, 18);
-    m_payerLong = label("payerLong", QString(), 151, 70, 220, 28);
-    auto* yearCaption = label("yearCaption", QStringLiteral("Year ended 30 June:"), 151, 106, 85, 8);
+    m_payerShort = label("payerShort", QString());
+    m_payerLong = label("payerLong", QString());
+    auto* yearCaption = label("yearCaption", QStringLiteral("Year ended 30 June:"));
     yearCaption->setEnabled(false);
-    m_yearEdit = edit("yearEdit", 151, 115, 26, 13, true);
-    m_changeYear = button("changeYearButton", QStringLiteral("Change Year"), 253, 110, 57, 13,
-                          &M::OnBnClickedChangeYear);
-    auto* includedCaption = label("payeesIncludedCaption", QStringLiteral("Payees included:"), 151, 141, 72, 8);
+    m_yearEdit = edit("yearEdit", kNumberEditWidth, true);
+    m_changeYear = button("changeYearButton", QStringLiteral("Change Year"), &M::OnBnClickedChangeYear);
+    auto* includedCaption = label("payeesIncludedCaption", QStringLiteral("Payees included:"));
     includedCaption->setEnabled(false);
-    m_payeesIncluded = edit("payeesIncludedEdit", 151, 150, 26, 13, true);
-    m_supplierShort = label("supplierShort", QString(), 151, 177, 217, 20);
-    m_supplierLong = label("supplierLong", QString(), 151, 173, 221, 24);
-    m_fileReference = edit("fileReferenceEdit", 151, 212, 89, 13, false);
-    auto* checkedCaption = label("toBeCheckedCaption", QStringLiteral("Payees to be Checked:"), 151, 243, 78, 8);
+    m_payeesIncluded = edit("payeesIncludedEdit", kNumberEditWidth, true);
+    m_supplierShort = label("supplierShort", QString());
+    m_supplierLong = label("supplierLong", QString());
+    m_fileReference = edit("fileReferenceEdit", kReferenceEditWidth, false);
+    auto* checkedCaption = label("toBeCheckedCaption", QStringLiteral("Payees to be Checked:"));
     checkedCaption->setEnabled(false);
-    m_toBeChecked = edit("toBeCheckedEdit", 151, 252, 26, 13, true);
-    m_disabledNote = label("disabledNote", QStringLiteral("Button is disabled until above steps are completed."), 151,
-                           284, 214, 12);
+    m_toBeChecked = edit("toBeCheckedEdit", kNumberEditWidth, true);
+    m_disabledNote = label("disabledNote", QStringLiteral("Button is disabled until above steps are completed."));
     m_disabledNote->setEnabled(false);
     m_disabledNote->hide();
 
-    m_title = label("titleLabel", QStringLiteral("Payment Summaries and VESK"), 69, 13, 257, 20);
+    m_title = label("titleLabel", QStringLiteral("Payment Summaries and VESK"));
     m_title->setAlignment(Qt::AlignCenter);
-    m_subtitle = label("subtitleLabel", QStringLiteral("(Payment Summary Annual Report - VESK)"), 25, 34, 347, 20);
+    m_subtitle = label("subtitleLabel", QStringLiteral("(Payment Summary Annual Report - VESK)"));
     m_subtitle->setAlignment(Qt::AlignCenter);
 
-    m_loadA01 = button("loadA01Button", QStringLiteral("Load Data from existing VESK.A01 File"), 17, 318, 143, 13,
-                       &M::OnBnClickedLoadA01);
+    m_loadA01 = button("loadA01Button", QStringLiteral("Load Data from existing VESK.A01 File"), &M::OnBnClickedLoadA01);
     m_loadA01->hide();
-    m_originalA01 = button("originalA01Button", QStringLiteral("Original VESK.A01 File Details"), 17, 318, 143, 13,
+    m_originalA01 = button("originalA01Button", QStringLiteral("Original VESK.A01 File Details"),
                            &M::OnBnClickedOriginalA01Details);
     m_originalA01->hide();
-    m_help = button("helpButton", QStringLiteral("Help"), 174, 318, 49, 13, &M::OnBnClickedHelp);
-    m_howToUse = button("howToUseButton", QStringLiteral("How to use Quillastrand"), 236, 318, 143, 13,
-                        &M::OnBnClickedHowToUse);
-    m_logo = button("logoButton", QString(), 236, 318, 143, 13, &M::OnBnClickedLogo);
+    m_help = button("helpButton", QStringLiteral("Help"), &M::OnBnClickedHelp);
+    m_howToUse = button("howToUseButton", QStringLiteral("How to use Quillastrand"), &M::OnBnClickedHowToUse);
+    m_logo = button("logoButton", QString(), &M::OnBnClickedLogo);
     m_logo->hide();
-    m_close = button("closeButton", QStringLiteral("Close"), 294, 126, 57, 13, &M::OnBnClickedClose);
+    m_close = button("closeButton", QStringLiteral("Close"), &M::OnBnClickedClose);
     m_close->hide();
     m_close->setEnabled(false);
-    m_internetNote = label("internetNote", QStringLiteral("Internet Connection required"), 65, 334, 266, 9);
+    m_internetNote = label("internetNote", QStringLiteral("Internet Connection required"));
     m_internetNote->setAlignment(Qt::AlignCenter);
     m_internetNote->hide();
-    m_payerHolder = label("payerHolder", QString(), 15, 18, 21, 8);
+    m_payerHolder = label("payerHolder", QString());
     m_payerHolder->hide();
-    m_payerAbnHolder = label("payerAbnHolder", QString(), 14, 26, 14, 11);
+    m_payerAbnHolder = label("payerAbnHolder", QString());
     m_payerAbnHolder->hide();
 
     for (QLabel* blue : {m_payerShort, m_payerLong, m_supplierShort, m_supplierLong}) {
         setBlue(blue);
         blue->setTextFormat(Qt::PlainText);
-        blue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        blue->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         blue->hide();
     }
-    m_payerLong->setWordWrap(true);
-    m_supplierLong->setWordWrap(true);
-    m_thisReport->lower();
-    frame->lower();
+    // A long name wraps over two lines within the width the form offers.
+    for (QLabel* wrapped : {m_payerLong, m_supplierLong}) {
+        wrapped->setWordWrap(true);
+        wrapped->setMinimumWidth(330);
+    }
+
+    // The steps down the left, what each has given beside it.
+    auto* grid = new QGridLayout(m_thisReport);
+    grid->setContentsMargins(40, 12, 16, 12);
+    grid->setHorizontalSpacing(20);
+    grid->setVerticalSpacing(8);
+    grid->setColumnStretch(1, 1);
+    const auto place = [grid](int row, QPushButton* step) { grid->addWidget(step, row, 0); };
+    place(0, m_payer);
+    grid->addWidget(m_payerShort, 0, 1);
+    grid->addWidget(m_payerLong, 0, 1);
+    place(1, m_year);
+    grid->addLayout(stacked(yearCaption, leftAligned(m_yearEdit, m_changeYear)), 1, 1);
+    place(2, m_payees);
+    grid->addLayout(stacked(includedCaption, leftAligned(m_payeesIncluded)), 2, 1);
+    place(3, m_supplier);
+    grid->addWidget(m_supplierShort, 3, 1);
+    grid->addWidget(m_supplierLong, 3, 1);
+    place(4, m_refNo);
+    grid->addLayout(leftAligned(m_fileReference), 4, 1);
+    place(5, m_dataReview);
+    grid->addLayout(stacked(checkedCaption, leftAligned(m_toBeChecked)), 5, 1);
+    place(6, m_generate);
+    grid->addWidget(m_disabledNote, 6, 1);
+    keepPlace(m_disabledNote);
+
+    // The two A01 buttons take turns in one place, and keep it when both
+    // are hidden, so the row does not shift.
+    auto* foot = new QHBoxLayout;
+    auto* a01 = new QGridLayout;
+    a01->addWidget(m_loadA01, 0, 0);
+    a01->addWidget(m_originalA01, 0, 0);
+    keepPlace(m_loadA01);
+    keepPlace(m_originalA01);
+    foot->addLayout(a01);
+    foot->addStretch(1);
+    foot->addWidget(m_help);
+    foot->addStretch(1);
+    foot->addWidget(m_howToUse);
+
+    auto* inner = new QVBoxLayout(frame);
+    inner->addWidget(m_title);
+    inner->addWidget(m_subtitle);
+    inner->addSpacing(6);
+    inner->addWidget(m_thisReport);
+    inner->addLayout(foot);
+    inner->addWidget(m_internetNote);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(10, 10, 10, 10);
+    outer->addWidget(frame);
+
+    // The order of the form: each step, then what belongs to its row.
+    const QList<QWidget*> order = {m_payer,    m_year,       m_yearEdit,      m_changeYear,  m_payees,
+                                   m_payeesIncluded, m_supplier, m_refNo,    m_fileReference, m_dataReview,
+                                   m_toBeChecked, m_generate, m_loadA01,   m_originalA01,   m_help,
+                                   m_howToUse};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
@@ -157,35 +226,33 @@ CSumbridge1View::CSumbridge1View(AppContext& context, QWidget* parent)
     refreshView();
 }
 
-QPushButton* CSumbridge1View::button(const char* objectName, const QString& text, int x, int y, int w, int h,
-                                     void (MainCommands::*handler)())
+QPushButton* CSumbridge1View::button(const char* objectName, const QString& text, void (MainCommands::*handler)())
 {
     auto* b = new QPushButton(text, this);
     b->setObjectName(QString::fromLatin1(objectName));
-    b->setGeometry(dialogRect(x, y, w, h));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, [this, handler] { (m_commands.*handler)(); });
     return b;
 }
 
-QLabel* CSumbridge1View::label(const char* objectName, const QString& text, int x, int y, int w, int h)
+QLabel* CSumbridge1View::label(const char* objectName, const QString& text)
 {
     auto* l = new QLabel(text, this);
     l->setObjectName(QString::fromLatin1(objectName));
-    l->setGeometry(dialogRect(x, y, w, h));
     l->setTextFormat(Qt::PlainText);
-    // A fallback font may be wider than the one the layout was made for.
-    if (!text.isEmpty())
-        l->resize(qMax(l->width(), l->sizeHint().width()), l->height());
     return l;
 }
 
-QLineEdit* CSumbridge1View::edit(const char* objectName, int x, int y, int w, int h, bool rightAligned)
+QLineEdit* CSumbridge1View::edit(const char* objectName, int width, bool rightAligned)
 {
     auto* e = new QLineEdit(this);
     e->setObjectName(QString::fromLatin1(objectName));
-    e->setGeometry(dialogRect(x, y, w, h));
     e->setReadOnly(true);
+    // Wide enough for what it shows in any font: a four-digit year or count,
+    // a file reference of sixteen characters.
+    const QFontMetrics metrics(font());
+    const int text = metrics.horizontalAdvance(QString(width == kNumberEditWidth ? 5 : 18, QLatin1Char('0')));
+    e->setFixedWidth(qMax(width, text + 10));
     if (rightAligned)
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     paintBlue(e);
@@ -253,8 +320,9 @@ void CSumbridge1View::refreshView()
     QFont title(QStringLiteral("Tahoma"));
     title.setBold(true);
     const int titlePixels = s.fontHeight24 * 96 / qMax(1, dotsPerInch());
-    m_title->setFont(fittedFont(title, titlePixels, m_title));
-    m_subtitle->setFont(fittedFont(title, titlePixels, m_subtitle));
+    title.setPixelSize(qMax(1, titlePixels));
+    m_title->setFont(title);
+    m_subtitle->setFont(title);
     QFont bold(QStringLiteral("Tahoma"));
     bold.setBold(true);
     bold.setPixelSize(qMax(1, s.fontHeight14 * 96 / qMax(1, dotsPerInch())));

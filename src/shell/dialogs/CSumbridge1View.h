@@ -19,9 +19,6 @@ public:
     explicit CSumbridge1View(AppContext& context, QWidget* parent = nullptr);
 
     MainCommands& commands() { return m_commands; }
-    // The size of the form in pixels.
-    static QSize formSize();
-
     FormEdits formEdits() const override;
     void refreshView() override;
     void closeMainWindow() override;
@@ -30,10 +27,10 @@ public:
     int dotsPerInch() const;
 
 private:
-    QPushButton* button(const char* objectName, const QString& text, int x, int y, int w, int h,
-                        void (MainCommands::*handler)());
-    QLabel* label(const char* objectName, const QString& text, int x, int y, int w, int h);
-    QLineEdit* edit(const char* objectName, int x, int y, int w, int h, bool rightAligned);
+    QPushButton* button(const char* objectName, const QString& text, void (MainCommands::*handler)());
+    QLabel* label(const char* objectName, const QString& text);
+    // A read-only value at least `width` pixels wide.
+    QLineEdit* edit(const char* objectName, int width, bool rightAligned);
     void addTooltips();
 
     AppContext& m_context;

@@ -26,20 +26,36 @@ QPixmap outlinePicture()
         QStringLiteral("Optional Supplier File Reference"),
         QStringLiteral("Review and correct any Payee marked Error"),
         QStringLiteral("VESK.A01 file, summary, Payment Summaries and media form")};
-    QPixmap pixmap(700, 60 + 64 * steps.size());
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
     QFont title(QStringLiteral("Tahoma"));
     title.setBold(true);
     title.setPixelSize(20);
-    p.setFont(title);
-    p.setPen(kCaptionBlue);
-    p.drawText(QRect(0, 10, pixmap.width(), 30), Qt::AlignCenter, QStringLiteral("Outline of the Quillastrand process"));
     QFont text(QStringLiteral("Tahoma"));
     text.setPixelSize(14);
+    const QString heading = QStringLiteral("Outline of the Quillastrand process");
+
+    // Boxes and notes as wide as their longest text in the font in use.
+    const QFontMetrics titleMetrics(title);
+    const QFontMetrics textMetrics(text);
+    int boxWidth = 200;
+    for (const QString& step : steps)
+        boxWidth = qMax(boxWidth, titleMetrics.horizontalAdvance(step) + 24);
+    int noteWidth = 0;
+    for (const QString& note : notes)
+        noteWidth = qMax(noteWidth, textMetrics.horizontalAdvance(note));
+    constexpr int kMargin = 40;
+    constexpr int kGap = 20;
+    const int width = qMax(kMargin + boxWidth + kGap + noteWidth + kMargin,
+                           titleMetrics.horizontalAdvance(heading) + 2 * kMargin);
+
+    QPixmap pixmap(width, 60 + 64 * steps.size());
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(title);
+    p.setPen(kCaptionBlue);
+    p.drawText(QRect(0, 10, pixmap.width(), 30), Qt::AlignCenter, heading);
     for (int i = 0; i < steps.size(); ++i) {
-        const QRect box(40, 55 + 64 * i, 200, 44);
+        const QRect box(kMargin, 55 + 64 * i, boxWidth, 44);
         p.setPen(QPen(Qt::black, 1.5));
         p.setBrush(QColor(230, 236, 250));
         p.drawRoundedRect(box, 6, 6);
@@ -47,7 +63,8 @@ QPixmap outlinePicture()
         p.setPen(Qt::black);
         p.drawText(box, Qt::AlignCenter, steps.at(i));
         p.setFont(text);
-        p.drawText(QRect(260, box.top(), 420, box.height()), Qt::AlignVCenter | Qt::AlignLeft, notes.at(i));
+        p.drawText(QRect(box.right() + kGap, box.top(), noteWidth + kMargin, box.height()),
+                   Qt::AlignVCenter | Qt::AlignLeft | Qt::TextDontClip, notes.at(i));
         if (i + 1 < steps.size())
             p.drawLine(box.center().x(), box.bottom() + 1, box.center().x(), box.bottom() + 19);
     }

@@ -1,0 +1,66 @@
+#include "FuzzSupport.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void fuzzFailure(const char* file, int line, const char* what, const QString& detail)
+{
+    std::fprintf(stderr, "\n%s:%d: behaviour check failed: %s\n%s\n", file, line, what, detail.toUtf8().constData());
+    std::fflush(stderr);
+    std::abort();
+}
+
+Answer FuzzUi::message(const QString& text, MessageButtons buttons, MessageIcon)
+{
+    texts.append(text);
+    return buttons == MessageButtons::Ok ? Answer::Ok : answer;
+}
+
+FileResult MemoryFileSystem::readAll(const QString& path, QByteArray& contents)
+{
+    const auto found = files.find(path);
+    if (found == files.end())
+        return { FileError::NotFound, QStringLiteral("No such file or directory") };
+    contents = found->second;
+    return {};
+}
+
+FileResult MemoryFileSystem::writeWhole(const QString& path, const QByteArray& contents)
+{
+    files[path] = contents;
+    return {};
+}
+
+FileResult MemoryFileSystem::createExclusive(const QString& path, const QByteArray& contents)
+{
+    if (!files.emplace(path, contents).second)
+        return { FileError::AlreadyExists, QStringLiteral("File exists") };
+    return {};
+}
+
+FileResult MemoryFileSystem::remove(const QString& path)
+{
+    if (files.erase(path) == 0)
+        return { FileError::NotFound, QStringLiteral("No such file or directory") };
+    return {};
+}
+
+FileResult MemoryFileSystem::makeFolder(const QString&)
+{
+    return {};
+}
+
+FileResult MemoryFileSystem::rename(const QString& from, const QString& to)
+{
+    const auto found = files.find(from);
+    if (found == files.end())
+        return { FileError::NotFound, QStringLiteral("No such file or directory") };
+    files[to] = found->second;
+    files.erase(from);
+    return {};
+}
+
+quint8 FuzzInput::takeByte()
+{
+    return m_pos < m_bytes.size() ? quint8(m_bytes.at(m_pos++)) : 0;
+}

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Draws the main window, the Payer List with one entry, Add Payer with its
+# markers and Generate Files to PNG files, under Qt's offscreen platform, so
+# no display is needed. The main window's picture is the one in the README.
+# Usage: scripts/screenshots.sh [output-folder] [build-folder]
+# (defaults: docs/screenshots and build). Not part of the tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/screenshots}
+dir=${2:-build}
+if [ ! -f "$dir/CMakeCache.txt" ]; then
+  scripts/install-deps.sh
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQLS_BUILD_BENCH=OFF
+fi
+cmake --build "$dir" --target quillastrand_screenshots
+QT_QPA_PLATFORM=offscreen "$dir/tests/shell/quillastrand_screenshots" "$out"
