@@ -1,6 +1,7 @@
 #include "payees/dialogs/PayeeDialogs.h"
 
 #include "payees/dialogs/CPayeeList.h"
+#include "payees/dialogs/CPayeePEN.h"
 #include "payees/dialogs/Totals.h"
 #include "widgets/DialogKit.h"
 
@@ -8,4 +9,5 @@ void registerPayeeDialogs(QtUserInterface& ui, AppContext& context, PayeeService
 {
     registerModalDialog<CPayeeList>(ui, QStringLiteral("CPayeeList"), context, services, pdf);
     registerModalDialog<Totals>(ui, QStringLiteral("Totals"), context);
+    registerModalDialog<CPayeePEN>(ui, QStringLiteral("CPayeePEN"), context);
 }
