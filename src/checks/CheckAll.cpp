@@ -1,7 +1,9 @@
 #include "checks/CheckAll.h"
 
 #include "checks/CheckPayeeDas.h"
+#include "checks/CheckPayeeFei.h"
 #include "checks/CheckPayeeInb.h"
+#include "checks/CheckPayeePen.h"
 #include "checks/CheckPayeeSls.h"
 
 #include "platform/UserInterface.h"
@@ -23,8 +25,8 @@ const TypeCheck kTypeChecks[] = {
     {QLatin1StringView("INB"), &CheckPayeeINB},
     {QLatin1StringView("ETP"), nullptr},
     {QLatin1StringView("BUS"), nullptr},
-    {QLatin1StringView("FEI"), nullptr},
-    {QLatin1StringView("PEN"), nullptr},
+    {QLatin1StringView("FEI"), &CheckPayeeFEI},
+    {QLatin1StringView("PEN"), &CheckPayeePEN},
     {QLatin1StringView("SLS"), &CheckPayeeSLS},
     {QLatin1StringView("DAS"), &CheckPayeeDAS},
 };

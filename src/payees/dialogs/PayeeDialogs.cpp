@@ -4,6 +4,7 @@
 #include "payees/dialogs/CPayeeDAS.h"
 #include "payees/dialogs/CPayeeINB.h"
 #include "payees/dialogs/CPayeeList.h"
+#include "payees/dialogs/CPayeePEN.h"
 #include "payees/dialogs/CPayeeSLS.h"
 #include "payees/dialogs/Totals.h"
 #include "widgets/DialogKit.h"
@@ -16,4 +17,5 @@ void registerPayeeDialogs(QtUserInterface& ui, AppContext& context, PayeeService
     registerModalDialog<CPayeeINB>(ui, QStringLiteral("CPayeeINB"), context);
     registerModalDialog<CPayeeSLS>(ui, QStringLiteral("CPayeeSLS"), context);
     registerModalDialog<CPayeeDAS>(ui, QStringLiteral("CPayeeDAS"), context);
+    registerModalDialog<CPayeePEN>(ui, QStringLiteral("CPayeePEN"), context);
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "payees/PayeeRules.h"
+
+// Rule groups of the employment types that carry lump sums, an
+// organisation's fees and fringe benefits (FEI and INB alike).
+
+namespace rules
+{
+
+// Lump Sum A needs its type "R" or "T", and a type needs an amount.
+void lumpSumAType(RuleRun& run);
+// Lump Sum E equals its three accrued amounts (not asked of a report that
+// only makes the lodgement file) and is not below the year's minimum:
+// nothing from 1 to 399 up to 2015, from 1 to 1199 from 2016.
+void lumpSumE(RuleRun& run);
+// Union fees need the organisation's name (not asked of a report that only
+// makes the lodgement file); a name needs fees.
+void unionName(RuleRun& run);
+// Reportable fringe benefits above 0 and below the year's threshold (none
+// before 2015) are a warning.
+void rfbtMinimum(RuleRun& run);
+// The minimum reportable fringe benefits amount of a report year; 0 for none.
+int rfbtThreshold(int reportYear);
+
+// The s57A indicator, from report year 2017: "Y" or "N" with fringe
+// benefits, a single blank without; earlier years store a blank. With
+// `refuseNegativeRfbt` a negative amount is refused at the indicator too.
+void fbtExemptS57A(RuleRun& run, bool refuseNegativeRfbt);
+template <bool RefuseNegativeRfbt> void fbtExemptS57AOf(RuleRun& run)
+{
+    fbtExemptS57A(run, RefuseNegativeRfbt);
+}
+
+} // namespace rules
+
+class PayeeFormFrame;
+
+// "All Zero": RFBT, RESC, Exempt Foreign Employment Income, Workplace
+// Giving and Deductible UPP of Annuity become 0 on the form.
+void SetOtherAmountsZero(PayeeFormFrame& form);
