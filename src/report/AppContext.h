@@ -39,7 +39,9 @@ public:
     CSumbridge1Doc document;
     Preferences prefs;
     PayerMap payers;
+    // The payee being edited, and the key it was loaded under.
     CCards currentPayee;
+    qint32 currentPayeeKey = 0;
 
     // Shared by every sortable list; not in the report file.
     qint32 sortColumn = 1;

@@ -1,0 +1,357 @@
+#include "payees/dialogs/PayeeFormDialog.h"
+
+#include "report/AppContext.h"
+#include "widgets/DialogKit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygon>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace
+{
+
+QPixmap warningMarkerPixmap()
+{
+    QPixmap pixmap(14, 14);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    painter.setBrush(QColor(255, 215, 0));
+    painter.drawPolygon(QPolygon({ QPoint(7, 0), QPoint(13, 13), QPoint(0, 13) }));
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(10);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 3, 14, 11), Qt::AlignCenter, QStringLiteral("!"));
+    return pixmap;
+}
+
+QFont tahoma(int points, bool bold = false)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+const QString kIgnoreTip
+    = QStringLiteral("Indicates one or more fields may be incorrect. Review and if field is correct choose Ignore "
+                     "Warnings to force a Save.");
+const QString kIgnoreTipFiled
+    = QStringLiteral("Indicates one or more fields may be incorrect. Review and if filed is correct choose Ignore "
+                     "Warnings to force a Save.");
+
+} // namespace
+
+WarningMarker::WarningMarker(QWidget* parent)
+    : QLabel(parent)
+{
+    setPixmap(warningMarkerPixmap());
+    setFixedSize(14, 14);
+    setToolTip(QStringLiteral("Please check this field"));
+    hide();
+}
+
+PayeeFormDialog::PayeeFormDialog(AppContext& context, PayeeFormFrame& form, const PayeeFormLook& look, QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_form(form)
+    , m_look(look)
+{
+    setWindowTitle(look.windowTitle);
+    setApplicationIcon(this);
+    buildCommon();
+}
+
+MyGroupBox* PayeeFormDialog::groupBox(const QString& captionText, const QString& objectName)
+{
+    auto* group = new MyGroupBox(captionText, m_body);
+    group->setObjectName(objectName);
+    group->setCaptionColor(kCaptionBlue);
+    return group;
+}
+
+QWidget* PayeeFormDialog::markers(PayeeField field, const QString& name)
+{
+    auto found = m_markers.find(field);
+    if (found != m_markers.end())
+        return found->second.error->parentWidget();
+    auto* pair = new QWidget(m_body);
+    auto* row = new QHBoxLayout(pair);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    auto* error = new ErrorMarker(pair);
+    error->setObjectName(name + QStringLiteral("ErrorMarker"));
+    auto* warning = new WarningMarker(pair);
+    warning->setObjectName(name + QStringLiteral("WarningMarker"));
+    row->addWidget(error);
+    row->addWidget(warning);
+    // Keep the place of the hidden markers, so fields do not move when they show.
+    pair->setFixedSize(30, 14);
+    m_markers.emplace(field, Markers { error, warning });
+    return pair;
+}
+
+QLineEdit* PayeeFormDialog::textEdit(const QString& name, QString CCards::*member, const QString& tip)
+{
+    auto* edit = new QLineEdit(m_body);
+    edit->setObjectName(name + QStringLiteral("Edit"));
+    CToolTipCtrlExt::AddToolForControl(tip, edit);
+    m_show.push_back([this, edit, member] { edit->setText(m_form.values.*member); });
+    m_read.push_back([this, edit, member] { m_form.values.*member = edit->text(); });
+    return edit;
+}
+
+QLineEdit* PayeeFormDialog::numberEdit(const QString& name, qint32 CCards::*member, int maxLength, const QString& tip)
+{
+    auto* edit = new QLineEdit(m_body);
+    edit->setObjectName(name + QStringLiteral("Edit"));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    edit->setAlignment(Qt::AlignRight);
+    CToolTipCtrlExt::AddToolForControl(tip, edit);
+    m_show.push_back([this, edit, member] { edit->setText(m_form.numberText(member)); });
+    m_read.push_back([this, edit, member] { m_form.numberText(member) = edit->text(); });
+    return edit;
+}
+
+QComboBox* PayeeFormDialog::listBox(const QString& name, PayeeField field, QString CCards::*member,
+    const QStringList& items, ListMatch how, const QString& tip)
+{
+    auto* list = new QComboBox(m_body);
+    list->setObjectName(name + QStringLiteral("List"));
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    CToolTipCtrlExt::AddToolForControl(tip, list);
+    connect(list, &QComboBox::activated, this, [this, field] { m_form.listChosen(field); });
+    m_show.push_back([this, list, field, member, how] {
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->itemText(i);
+        list->setCurrentIndex(m_form.chooseListItem(field, shown, m_form.values.*member, how));
+    });
+    m_read.push_back(
+        [this, list, member] { m_form.values.*member = list->currentIndex() < 0 ? QString() : list->currentText(); });
+    return list;
+}
+
+QComboBox* PayeeFormDialog::comboEdit(
+    const QString& name, QString CCards::*member, const QStringList& items, const QString& tip)
+{
+    auto* combo = new QComboBox(m_body);
+    combo->setObjectName(name + QStringLiteral("Combo"));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    CToolTipCtrlExt::AddToolForControl(tip, combo);
+    m_show.push_back([this, combo, member] { combo->setEditText(m_form.values.*member); });
+    m_read.push_back([this, combo, member] { m_form.values.*member = combo->currentText(); });
+    return combo;
+}
+
+void PayeeFormDialog::buildCommon()
+{
+    auto* outer = new QVBoxLayout(this);
+
+    m_title = new QLabel(this);
+    m_title->setObjectName(QStringLiteral("titleLabel"));
+    m_title->setFont(tahoma(14));
+    outer->addWidget(m_title);
+
+    m_body = new QWidget;
+    m_body->setObjectName(QStringLiteral("formBody"));
+    m_bodyLayout = new QVBoxLayout(m_body);
+    if (m_look.tall) {
+        m_scroll = new QScrollArea(this);
+        m_scroll->setObjectName(QStringLiteral("formScrollArea"));
+        m_scroll->setWidgetResizable(true);
+        m_scroll->setFrameShape(QFrame::NoFrame);
+        m_scroll->setWidget(m_body);
+        outer->addWidget(m_scroll, 1);
+    } else {
+        m_body->setParent(this);
+        outer->addWidget(m_body, 1);
+    }
+
+    // Payee ID, its hint and the payroll number.
+    m_payeeIdBlock = new QWidget(m_body);
+    m_payeeIdBlock->setObjectName(QStringLiteral("payeeIdBlock"));
+    auto* idGrid = new QGridLayout(m_payeeIdBlock);
+    idGrid->setContentsMargins(0, 0, 0, 0);
+    m_payeeId = new QLineEdit(m_payeeIdBlock);
+    m_payeeId->setObjectName(QStringLiteral("payeeIdEdit"));
+    m_payeeId->setMaxLength(9);
+    if (!m_look.payeeIdAnyCharacters)
+        m_payeeId->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_payeeId));
+    CToolTipCtrlExt::AddToolForControl(
+        QStringLiteral(
+            "Internal use only, accept the default, or enter a Payee ID number of your choice. Max 9 digits"),
+        m_payeeId);
+    m_payeeIdHint = new QLabel(QStringLiteral("use default or max 9 digits"), m_payeeIdBlock);
+    m_payeeIdHint->setObjectName(QStringLiteral("payeeIdHint"));
+    m_payeeIdHint->hide();
+    idGrid->addWidget(caption(QStringLiteral("Payee ID:"), m_payeeIdBlock), 0, 0);
+    idGrid->addWidget(m_payeeId, 0, 1);
+    idGrid->addWidget(markers(PayeeField::PayeeId, QStringLiteral("payeeId")), 0, 2);
+    idGrid->addWidget(m_payeeIdHint, 0, 3);
+    QLineEdit* payroll = textEdit(QStringLiteral("payrollNo"), &CCards::payrollNo,
+        QStringLiteral("Optional - enter your own reference for this Payee eg Payroll Number"));
+    payroll->setParent(m_payeeIdBlock);
+    idGrid->addWidget(caption(m_look.payrollLabel, m_payeeIdBlock), 1, 0);
+    idGrid->addWidget(payroll, 1, 1);
+    idGrid->addWidget(markers(PayeeField::PayrollNo, QStringLiteral("payrollNo")), 1, 2);
+
+    // Original/Amended.
+    MyGroupBox* origGroup = groupBox(QStringLiteral("Original/Amended"), QStringLiteral("origAmendedGroup"));
+    m_origAmendedBlock = origGroup;
+    auto* origRow = new QHBoxLayout(origGroup);
+    QComboBox* orig = listBox(QStringLiteral("origAmended"), PayeeField::OrigAmended, &CCards::origAmended,
+        { QStringLiteral("O"), QStringLiteral("A") }, ListMatch::Text,
+        QStringLiteral("Select O if original payment summary or A if amended"));
+    origRow->addWidget(new QLabel(QStringLiteral("Original/Amended Indicator"), origGroup));
+    origRow->addWidget(orig);
+    origRow->addWidget(markers(PayeeField::OrigAmended, QStringLiteral("origAmended")));
+
+    // The corner of the amount warnings.
+    m_amountCorner = new QWidget(m_body);
+    m_amountCorner->setObjectName(QStringLiteral("amountCorner"));
+    auto* cornerGrid = new QGridLayout(m_amountCorner);
+    cornerGrid->setContentsMargins(0, 0, 0, 0);
+    m_amountValidation = new QLabel(QStringLiteral("Amount Validation"), m_amountCorner);
+    m_amountValidation->setObjectName(QStringLiteral("amountValidationLabel"));
+    m_check999999 = new QLabel(QStringLiteral("Check $999999"), m_amountCorner);
+    m_check999999->setObjectName(QStringLiteral("check999999Label"));
+    m_amountValidation->hide();
+    m_check999999->hide();
+    cornerGrid->addWidget(markers(PayeeField::AmountValidation, QStringLiteral("amountValidation")), 0, 0);
+    cornerGrid->addWidget(m_amountValidation, 0, 1);
+    cornerGrid->addWidget(markers(PayeeField::Check999999, QStringLiteral("check999999")), 1, 0);
+    cornerGrid->addWidget(m_check999999, 1, 1);
+
+    // The bottom line.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(new QLabel(QStringLiteral("Original Data Source:"), this));
+    m_dataSource = new QLabel(this);
+    m_dataSource->setObjectName(QStringLiteral("dataSourceLabel"));
+    bottom->addWidget(m_dataSource);
+    bottom->addStretch();
+    m_ignoreWarnings = new QCheckBox(QStringLiteral("Ignore Warnings"), this);
+    m_ignoreWarnings->setObjectName(QStringLiteral("ignoreWarningsBox"));
+    m_ignoreWarnings->setLayoutDirection(Qt::RightToLeft); // its text on the left
+    m_ignoreWarnings->hide();
+    CToolTipCtrlExt::AddToolForControl(m_look.ignoreTipSaysFiled ? kIgnoreTipFiled : kIgnoreTip, m_ignoreWarnings);
+    m_ignoreMarker = new WarningMarker(this);
+    m_ignoreMarker->setObjectName(QStringLiteral("ignoreWarningsMarker"));
+    bottom->addWidget(m_ignoreMarker);
+    bottom->addWidget(m_ignoreWarnings);
+    m_help = new QPushButton(QStringLiteral("Help"), this);
+    m_help->setObjectName(QStringLiteral("helpButton"));
+    m_help->setAutoDefault(false);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to view online help"), m_help);
+    m_close = new QPushButton(m_look.closeText, this);
+    m_close->setObjectName(QStringLiteral("closeButton"));
+    m_close->setAutoDefault(false);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to close this screen without saving changes."), m_close);
+    m_save = new QPushButton(QStringLiteral("Save"), this);
+    m_save->setObjectName(QStringLiteral("saveButton"));
+    m_save->setDefault(true);
+    CToolTipCtrlExt::AddToolForControl(QStringLiteral("Click to Save Payee's Details"), m_save);
+    bottom->addWidget(m_help);
+    bottom->addWidget(m_close);
+    bottom->addWidget(m_save);
+    outer->addLayout(bottom);
+
+    installHelp(this, m_help, m_context);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_save, &QPushButton::clicked, this, &PayeeFormDialog::save);
+    connect(m_ignoreWarnings, &QCheckBox::clicked, this, [this] {
+        m_form.OnBnClickedIgnoreWarnings();
+        m_ignoreWarnings->setChecked(m_form.ignoreWarningsTicked);
+    });
+}
+
+void PayeeFormDialog::load()
+{
+    m_form.OnInitDialog();
+    m_title->setText(m_form.title);
+    showValues();
+    m_payeeId->setEnabled(m_form.payeeIdEnabled);
+    m_payeeIdHint->setVisible(m_form.payeeIdEnabled);
+    m_ignoreWarnings->setChecked(m_form.ignoreWarningsTicked);
+    m_ignoreWarnings->setVisible(m_form.ignoreWarningsVisible);
+    showFindings();
+}
+
+void PayeeFormDialog::showValues()
+{
+    m_payeeId->setText(m_form.payeeIdText);
+    m_dataSource->setText(m_form.values.dataSource);
+    for (const auto& show : m_show)
+        show();
+}
+
+void PayeeFormDialog::readControls()
+{
+    m_form.payeeIdText = m_payeeId->text();
+    m_form.ignoreWarningsTicked = m_ignoreWarnings->isChecked();
+    for (const auto& read : m_read)
+        read();
+}
+
+void PayeeFormDialog::showFindings()
+{
+    for (const auto& [field, pair] : m_markers) {
+        pair.error->setVisible(m_form.hasError(field));
+        pair.warning->setVisible(m_form.hasWarning(field));
+    }
+    m_amountValidation->setVisible(m_form.hasWarning(PayeeField::AmountValidation));
+    m_check999999->setVisible(m_form.hasWarning(PayeeField::Check999999));
+    m_ignoreWarnings->setVisible(m_form.ignoreWarningsVisible);
+    m_ignoreMarker->setVisible(m_form.ignoreWarningsVisible && !m_form.findings().empty());
+}
+
+void PayeeFormDialog::save()
+{
+    readControls();
+    const PayeeSaveOutcome outcome = m_form.OnBnClickedSave();
+    showFindings();
+    if (outcome == PayeeSaveOutcome::Stored)
+        accept();
+}
+
+void PayeeFormDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_look.tall || m_placed)
+        return;
+    m_placed = true;
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect place
+        = TallFormPlacement(size(), screen->availableGeometry().size(), int(screen->logicalDotsPerInchX()));
+    resize(place.size());
+    move(screen->availableGeometry().topLeft() + place.topLeft());
+}
