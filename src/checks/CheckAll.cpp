@@ -1,5 +1,7 @@
 #include "checks/CheckAll.h"
 
+#include "checks/CheckPayeeEtp.h"
+
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
 
@@ -16,7 +18,7 @@ struct TypeCheck {
 
 // In the order the types are compared.
 const TypeCheck kTypeChecks[] = {
-    {QLatin1StringView("INB"), nullptr}, {QLatin1StringView("ETP"), nullptr}, {QLatin1StringView("BUS"), nullptr},
+    {QLatin1StringView("INB"), nullptr}, {QLatin1StringView("ETP"), &CheckPayeeETP}, {QLatin1StringView("BUS"), nullptr},
     {QLatin1StringView("FEI"), nullptr}, {QLatin1StringView("PEN"), nullptr}, {QLatin1StringView("SLS"), nullptr},
     {QLatin1StringView("DAS"), nullptr},
 };
