@@ -1,5 +1,6 @@
 #include "checks/CheckAll.h"
 
+#include "checks/CheckPayeeBus.h"
 #include "checks/CheckPayeeEtp.h"
 
 #include "platform/UserInterface.h"
@@ -18,7 +19,7 @@ struct TypeCheck {
 
 // In the order the types are compared.
 const TypeCheck kTypeChecks[] = {
-    {QLatin1StringView("INB"), nullptr}, {QLatin1StringView("ETP"), &CheckPayeeETP}, {QLatin1StringView("BUS"), nullptr},
+    {QLatin1StringView("INB"), nullptr}, {QLatin1StringView("ETP"), &CheckPayeeETP}, {QLatin1StringView("BUS"), &CheckPayeeBUS},
     {QLatin1StringView("FEI"), nullptr}, {QLatin1StringView("PEN"), nullptr}, {QLatin1StringView("SLS"), nullptr},
     {QLatin1StringView("DAS"), nullptr},
 };
