@@ -1,5 +1,13 @@
 #include "app/Application.h"
 
+#include "checks/CheckAll.h"
+#include "lodgement/dialogs/LodgementDialogs.h"
+#include "lodgement_import/dialogs/LodgementImportDialogs.h"
+#include "payees/PayeeServices.h"
+#include "payees/dialogs/PayeeDialogs.h"
+#include "payers/dialogs/PayerListDialogs.h"
+#include "payers/dialogs/SupplierDialogs.h"
+#include "pdf/PdfOutputs.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
 #include "platform/dialogs/QtUserInterface.h"
@@ -8,23 +16,8 @@
 #include "shell/ReportCommands.h"
 #include "shell/StartupChecks.h"
 #include "shell/dialogs/CMainFrame.h"
-#include "shell/dialogs/ShellDialogs.h"
-
-#if __has_include("lodgement/dialogs/LodgementDialogs.h")
-#include "lodgement/dialogs/LodgementDialogs.h"
-#endif
-#if __has_include("payers/dialogs/PayerListDialogs.h")
-#include "payers/dialogs/PayerListDialogs.h"
-#endif
-#if __has_include("payers/dialogs/SupplierDialogs.h")
-#include "payers/dialogs/SupplierDialogs.h"
-#endif
-#if __has_include("shell/dialogs/PreferencesDialogs.h")
 #include "shell/dialogs/PreferencesDialogs.h"
-#endif
-#if __has_include("lodgement_import/dialogs/LodgementImportDialogs.h")
-#include "lodgement_import/dialogs/LodgementImportDialogs.h"
-#endif
+#include "shell/dialogs/ShellDialogs.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -34,24 +27,24 @@
 
 namespace {
 
+// What the payee dialogs ask of the subsystems above them.
+class ApplicationPayeeServices : public PayeeServices
+{
+public:
+    void checkAllPayees(AppContext& context) override { CheckAllPayees(context); }
+};
+
 void registerDialogs(QtUserInterface& ui, AppContext& context)
 {
+    static PdfOutputs pdfOutputs;
+    static ApplicationPayeeServices payeeServices;
     registerShellDialogs(ui, context);
-#if __has_include("lodgement/dialogs/LodgementDialogs.h")
-    registerLodgementDialogs(ui, context);
-#endif
-#if __has_include("payers/dialogs/PayerListDialogs.h")
+    registerLodgementDialogs(ui, context, pdfOutputs);
+    registerPayeeDialogs(ui, context, payeeServices, pdfOutputs);
     registerPayerListDialogs(ui, context);
-#endif
-#if __has_include("payers/dialogs/SupplierDialogs.h")
     registerSupplierDialogs(ui, context);
-#endif
-#if __has_include("shell/dialogs/PreferencesDialogs.h")
     registerPreferencesDialogs(ui, context);
-#endif
-#if __has_include("lodgement_import/dialogs/LodgementImportDialogs.h")
     registerLodgementImportDialogs(ui, context);
-#endif
 }
 
 } // namespace

@@ -10,6 +10,12 @@ void PdfServices::paymentSummaries(AppContext& context)
     (void)context;
 }
 
+void PdfServices::paymentSummary(AppContext& context, qint32 payeeId)
+{
+    (void)context;
+    (void)payeeId;
+}
+
 PdfServices& noPdfServices()
 {
     static PdfServices none;

@@ -42,7 +42,8 @@ public:
     virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> chooseFolder(const QString& title, const QString& initialFolder) = 0;
 
-    virtual void setClipboardText(const QString& text) = 0;
+    // False when the clipboard could not take the text.
+    virtual bool setClipboardText(const QString& text) = 0;
     virtual bool openUrl(const QString& url) = 0;
 
     // Runs another of the program's dialogs modally, named by its class

@@ -37,6 +37,11 @@ QString IntToString(qint32 value)
 
 qint32 StringToInt(const QString& text)
 {
+    return TryStringToInt(text).value_or(kNotANumber);
+}
+
+std::optional<qint32> TryStringToInt(const QString& text)
+{
     // Only ASCII counts as white space, sign or digit, so working on the
     // UTF-16 units gives what parsing the UTF-8 bytes would.
     const qsizetype n = text.size();
@@ -62,7 +67,7 @@ qint32 StringToInt(const QString& text)
         ++i;
     }
     if (i == firstDigit || i != n)
-        return kNotANumber;
+        return std::nullopt;
     if (negative) {
         if (overflow || magnitude > qint64(std::numeric_limits<qint32>::max()) + 1)
             return std::numeric_limits<qint32>::min();

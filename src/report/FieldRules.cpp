@@ -10,6 +10,13 @@ QString AbnDisplayForm(const QString& abn)
     return abn.left(2) + u' ' + abn.mid(2, 3) + u' ' + abn.mid(5, 3) + u' ' + abn.mid(8, 3);
 }
 
+QString TfnDisplayForm(const QString& tfn)
+{
+    if (tfn.size() != 9)
+        return tfn;
+    return tfn.left(3) + u' ' + tfn.mid(3, 3) + u' ' + tfn.mid(6, 3);
+}
+
 QString RemoveBlanks(const QString& text)
 {
     QString result = text;

@@ -10,6 +10,9 @@ class UserInterface;
 // An ABN or WPN of exactly 11 characters is shown as "XX XXX XXX XXX";
 // any other value is shown unchanged.
 QString AbnDisplayForm(const QString& abn);
+// A TFN of exactly 9 characters is shown as "XXX XXX XXX"; any other value
+// is shown unchanged.
+QString TfnDisplayForm(const QString& tfn);
 // What an ABN edit holds, read back: every blank removed.
 QString RemoveBlanks(const QString& text);
 // TrimString, then CollapseDoubleSpaces: how every text field is cleaned.

@@ -1,54 +1,70 @@
 #pragma once
 
+#include "widgets/SortListModel.h"
+
 #include <QString>
 #include <QStringList>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include <vector>
 
 class AppContext;
 
-// The list of the Payer List, Payee List and Data Review: one text per
-// column, a check box per row, sorted by the clicked column heading (the
-// comparison of SortListCompare.h) with a sort triangle in that heading,
-// column widths from the profile section "ListCtrls".
+// The list of the Payer List, Payee List and Data Review: a view of its own
+// SortListModel (one text per column, a check box per row), sorted by the
+// clicked column heading with a sort triangle in that heading, column
+// widths from the profile section "ListCtrls".
 //
 // Owner's order: create the columns (setHeaderLabels, setColumnWidth),
-// LoadColumnInfo, then DeleteAllItems, AddItem per row, SortColumn.
-class CSortListCtrl : public QTreeWidget {
+// LoadColumnInfo, then DeleteAllItems and AddItem per row (or fillRows),
+// then SortColumn.
+class CSortListCtrl : public QTreeView
+{
     Q_OBJECT
 public:
-    explicit CSortListCtrl(AppContext& context, QWidget* parent = nullptr,
-                           const QString& layoutValue = QStringLiteral("1031"));
+    explicit CSortListCtrl(
+        AppContext& context, QWidget* parent = nullptr, const QString& layoutValue = QStringLiteral("1031"));
 
+    // The rows the list shows, for the dialogs' logic.
+    SortListModel& rows() { return *m_model; }
+    const SortListModel& rows() const { return *m_model; }
+
+    void setHeaderLabels(const QStringList& labels) { m_model->setHeaderLabels(labels); }
     // Records the number of columns and applies the stored widths when the
     // stored layout has that many columns.
     void LoadColumnInfo(int columns);
-    int columnCount() const { return m_columnCount; }
+    int columnCount() const { return m_model->columnCount(); }
 
     // Appends a row; -1 (nothing added) unless there is one text per column.
-    int AddItem(const QStringList& texts);
-    void DeleteAllItems();
+    int AddItem(const QStringList& texts) { return m_model->AddItem(texts); }
+    // Every row at once: one reset of the view.
+    bool fillRows(std::vector<QStringList> rows) { return m_model->fillRows(std::move(rows)); }
+    void DeleteAllItems() { m_model->DeleteAllItems(); }
     // Does nothing while a payee is being added.
-    void SortColumn(int column, bool ascending);
+    void SortColumn(int column, bool ascending) { m_model->SortColumn(column, ascending); }
     // A click on a column heading.
-    void OnColumnClick(int column);
+    void OnColumnClick(int column) { m_model->OnColumnClick(column); }
 
-    int sortColumn() const { return m_sortColumn; }
-    bool isAscending() const { return m_ascending; }
+    int sortColumn() const { return m_model->sortColumn(); }
+    bool isAscending() const { return m_model->isAscending(); }
 
-    int rowCount() const { return topLevelItemCount(); }
-    QString rowText(int row, int column) const;
-    bool isChecked(int row) const;
-    void setChecked(int row, bool checked);
+    int rowCount() const { return m_model->rowCount(); }
+    QString rowText(int row, int column) const { return m_model->rowText(row, column); }
+    bool isChecked(int row) const { return m_model->isChecked(row); }
+    void setChecked(int row, bool checked) { m_model->setChecked(row, checked); }
     // Rows with check boxes (on by default); call before adding rows.
-    void setCheckBoxes(bool on) { m_checkBoxes = on; }
+    void setCheckBoxes(bool on) { m_model->setCheckBoxes(on); }
+    void scrollToRow(int row);
+    // The row under a point of the viewport; -1 below the last row.
+    int rowAt(const QPoint& point) const;
+
+signals:
+    // The user ticked or unticked a row's box.
+    void ticked(int row, bool checked);
 
 private:
     void showSortIndicator();
 
-    AppContext& m_context;
+    SortListModel* m_model;
     QString m_layoutValue;
-    int m_columnCount = 0;
-    int m_sortColumn = -1;
-    bool m_ascending = true;
-    bool m_checkBoxes = true;
 };

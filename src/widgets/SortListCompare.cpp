@@ -4,6 +4,8 @@
 #include "report/FieldHelpers.h"
 #include "platform/Profile.h"
 
+#include <QCollator>
+#include <QCollatorSortKey>
 #include <QtEndian>
 
 #include <climits>
@@ -39,10 +41,98 @@ int dateCompare(const QString& a, const QString& b)
     return 0;
 }
 
+// The locale's text order. Sorting compares the collator's keys of the
+// cells, which order exactly as its comparison does.
+const QCollator& textCollator()
+{
+    static const QCollator collator;
+    return collator;
+}
+
 int textCompare(const QString& a, const QString& b)
 {
-    return sign(QString::localeAwareCompare(a, b));
+    return sign(textCollator().compare(a, b));
 }
+
+// Day/month/year of any text as one number that orders as dateCompare
+// does: year, then month, then day. The parts of a text that is no date
+// read as LeadingInt reads them (-999..9999 for the year, -9..99 for the
+// others), so the two low bytes never overflow.
+qint64 dateKey(const QString& text)
+{
+    const qint64 year = LeadingInt(text.mid(6, 4));
+    const qint64 month = LeadingInt(text.mid(3, 2)) + 16;
+    const qint64 day = LeadingInt(text.mid(0, 2)) + 16;
+    return (year * 256 + month) * 256 + day;
+}
+
+template <class T>
+int compareValues(const T& a, const T& b)
+{
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+// What a comparison needs of each cell of the sorted column, worked out
+// once per cell instead of at every comparison.
+class ColumnKeys {
+public:
+    ColumnKeys(const std::vector<QStringList>& rows, int column)
+    {
+        const size_t n = rows.size();
+        m_kind.reserve(n);
+        m_number.reserve(n);
+        m_date.reserve(n);
+        bool anyText = false;
+        for (const QStringList& row : rows) {
+            const QString cell = column >= 0 && column < row.size() ? row.at(column) : QString();
+            const SortKind kind = SortKindOf(cell);
+            anyText = anyText || kind == SortKind::Text;
+            m_kind.push_back(kind);
+            m_number.push_back(LeadingInt(cell));
+            m_date.push_back(dateKey(cell));
+        }
+        // Text keys only when some cell compares as text: every other cell
+        // may then be its second operand.
+        if (!anyText)
+            return;
+        // The C locale compares UTF-16 units, which its keys do not follow.
+        m_ordinal = textCollator().locale().language() == QLocale::C;
+        for (const QStringList& row : rows) {
+            const QString cell = column >= 0 && column < row.size() ? row.at(column) : QString();
+            if (m_ordinal)
+                m_plain.push_back(cell);
+            else
+                m_text.push_back(textCollator().sortKey(cell));
+        }
+    }
+
+    // CompareSortTexts of the cells of rows `first` and `second`.
+    int compare(int first, int second, bool ascending) const
+    {
+        const int a = ascending ? first : second;
+        const int b = ascending ? second : first;
+        switch (m_kind[first]) {
+        case SortKind::Number:
+        case SortKind::Amount:
+            return compareValues(m_number[a], m_number[b]);
+        case SortKind::Date:
+            return compareValues(m_date[a], m_date[b]);
+        case SortKind::Text:
+            break;
+        }
+        if (m_ordinal)
+            return sign(QString::compare(m_plain[a], m_plain[b]));
+        return sign(m_text[a].compare(m_text[b]));
+    }
+
+private:
+    std::vector<SortKind> m_kind;
+    std::vector<qint32> m_number;
+    std::vector<qint64> m_date;
+    bool m_ordinal = false;
+    std::vector<QString> m_plain;
+    std::vector<QCollatorSortKey> m_text;
+};
 
 } // namespace
 
@@ -132,7 +222,9 @@ std::vector<int> SortedRowOrder(const std::vector<QStringList>& rows, int column
     std::vector<int> order(n);
     for (int i = 0; i < n; ++i)
         order[i] = i;
-    auto cell = [&](int row) { return column >= 0 && column < rows[row].size() ? rows[row].at(column) : QString(); };
+    if (n < 2)
+        return order;
+    const ColumnKeys keys(rows, column);
 
     // Bottom-up merge sort: takes the left run's row unless the right one
     // compares strictly before it, so equal rows keep their order.
@@ -143,7 +235,7 @@ std::vector<int> SortedRowOrder(const std::vector<QStringList>& rows, int column
             const int right = std::min(left + 2 * width, n);
             int i = left, j = mid, k = left;
             while (i < mid && j < right) {
-                if (CompareSortTexts(cell(order[j]), cell(order[i]), ascending) < 0)
+                if (keys.compare(order[j], order[i], ascending) < 0)
                     buffer[k++] = order[j++];
                 else
                     buffer[k++] = order[i++];

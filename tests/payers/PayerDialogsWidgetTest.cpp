@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -147,18 +146,19 @@ TEST(PayerDialogs, PayerListTicksOneRowAtATime)
     w.report().payerKey = kWpnKey;
     CPayerList dialog(w.context);
     dialog.show();
-    QTreeWidget* list = dialog.list();
-    ASSERT_EQ(list->topLevelItemCount(), 2);
+    CSortListCtrl* list = dialog.list();
+    ASSERT_EQ(list->rowCount(), 2);
     // Sorted by Legal Name: "Acme..." before "Bee...".
-    QTreeWidgetItem* acme = list->topLevelItem(0);
-    QTreeWidgetItem* bee = list->topLevelItem(1);
-    EXPECT_EQ(acme->text(0), kAcmeKey);
-    EXPECT_EQ(acme->text(4), QStringLiteral("51 824 753 556"));
-    EXPECT_EQ(bee->checkState(0), Qt::Checked);
-    EXPECT_EQ(acme->checkState(0), Qt::Unchecked);
-    acme->setCheckState(0, Qt::Checked);
-    EXPECT_EQ(bee->checkState(0), Qt::Unchecked);
-    EXPECT_EQ(acme->checkState(0), Qt::Checked);
+    EXPECT_EQ(list->rowText(0, 0), kAcmeKey);
+    EXPECT_EQ(list->rowText(0, 4), QStringLiteral("51 824 753 556"));
+    EXPECT_TRUE(list->isChecked(1));
+    EXPECT_FALSE(list->isChecked(0));
+    // The user ticks Acme's box, as a click on it does.
+    QAbstractItemModel* model = list->model();
+    ASSERT_TRUE(model->setData(model->index(0, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_FALSE(list->isChecked(1));
+    EXPECT_TRUE(list->isChecked(0));
+    EXPECT_EQ(model->index(1, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
 
     click(dialog, "selectForReport");
     EXPECT_EQ(w.report().payerKey, kAcmeKey);
@@ -175,8 +175,8 @@ TEST(PayerDialogs, PayerListRemoveAsksAndRefreshes)
     dialog.show();
     w.ui.answer(Answer::Yes);
     click(dialog, "remove");
-    ASSERT_EQ(dialog.list()->topLevelItemCount(), 1);
-    EXPECT_EQ(dialog.list()->topLevelItem(0)->checkState(0), Qt::Checked);
+    ASSERT_EQ(dialog.list()->rowCount(), 1);
+    EXPECT_TRUE(dialog.list()->isChecked(0));
     EXPECT_EQ(w.report().payerNotInList, 2);
     click(dialog, "close");
     EXPECT_FALSE(dialog.isVisible());

@@ -37,6 +37,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, StringToIntTest,
                                            IntCase{u"000000000000000000042", 42}, IntCase{u"999999", 999999},
                                            IntCase{u"\u00a042", 999999}, IntCase{u"\uff14\uff12", 999999}));
 
+TEST(TryStringToInt, TellsAFailedConversionFromTheNumber999999)
+{
+    EXPECT_EQ(TryStringToInt(QStringLiteral("999999")), 999999);
+    EXPECT_EQ(TryStringToInt(QString()), 0);
+    EXPECT_EQ(TryStringToInt(QStringLiteral(" -17")), -17);
+    EXPECT_EQ(TryStringToInt(QStringLiteral("99999999999")), 2147483647);
+    for (const char16_t* bad : {u"   ", u"12a", u"42 ", u"-", u"1,000", u"\uff14\uff12"})
+        EXPECT_EQ(TryStringToInt(QString::fromUtf16(bad)), std::nullopt) << QString::fromUtf16(bad).toStdString();
+}
+
 TEST(IntToString, PlainDecimal)
 {
     EXPECT_EQ(IntToString(-5), QStringLiteral("-5"));

@@ -71,6 +71,14 @@ std::optional<QString> ScriptedUi::chooseFolder(const QString& title, const QStr
     return takeNext(m_folders, title);
 }
 
+bool ScriptedUi::setClipboardText(const QString& text)
+{
+    if (clipboardUnavailable)
+        return false;
+    clipboard = text;
+    return true;
+}
+
 bool ScriptedUi::openUrl(const QString& url)
 {
     urlsOpened << url;

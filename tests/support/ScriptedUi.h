@@ -34,6 +34,8 @@ public:
     QStringList folderTitles;
     QStringList dialogsRun;
     QString clipboard;
+    // The clipboard refuses every text while this is set.
+    bool clipboardUnavailable = false;
     QStringList urlsOpened;
     int waitDepth = 0;
     int waitCursorsShown = 0;
@@ -45,7 +47,7 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& initialFolder) override;
-    void setClipboardText(const QString& text) override { clipboard = text; }
+    bool setClipboardText(const QString& text) override;
     bool openUrl(const QString& url) override;
     int runDialog(const QString& dialogClass) override;
     void beginWaitCursor() override;

@@ -1,8 +1,10 @@
 #include "widgets/SortListCompare.h"
+#include "widgets/SortListModel.h"
 
 #include "report/AppContext.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
+#include "support/ListColumn.h"
 #include "support/ScriptedUi.h"
 #include "support/TestProfile.h"
 
@@ -160,6 +162,121 @@ TEST(ColumnLayout, ReadFromTheListCtrlsSection)
     }
     EXPECT_EQ(ReadColumnLayout(kSortListLayoutValue, 2), (std::vector<qint32>{10, 20}));
     EXPECT_TRUE(ReadColumnLayout(kSortListLayoutValue, 5).empty());
+}
+
+} // namespace
+
+namespace {
+
+// The order a plain merge sort gives with CompareSortTexts at every
+// comparison: what the keyed sort must reproduce exactly.
+std::vector<int> referenceOrder(const std::vector<QStringList>& rows, int column, bool ascending)
+{
+    std::vector<int> order(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        order[i] = int(i);
+    const int n = int(rows.size());
+    std::vector<int> buffer(n);
+    for (int width = 1; width < n; width *= 2) {
+        for (int left = 0; left < n; left += 2 * width) {
+            const int mid = std::min(left + width, n), right = std::min(left + 2 * width, n);
+            int i = left, j = mid, k = left;
+            while (i < mid && j < right)
+                buffer[k++] = CompareSortTexts(rows[order[j]].at(column), rows[order[i]].at(column), ascending) < 0
+                                  ? order[j++]
+                                  : order[i++];
+            while (i < mid)
+                buffer[k++] = order[i++];
+            while (j < right)
+                buffer[k++] = order[j++];
+        }
+        order.swap(buffer);
+    }
+    return order;
+}
+
+TEST(SortRows, KeyedSortOrdersAsTheCellComparison)
+{
+    const char* cells[] = {"abc", "Abc", "2", "", "12.50", "12.99", "01/01/2017", "31/12/2016", "1/07/2017", "x",
+                           "10", "1,2.00", "zz", "0", "-5", " 7", "1000000000", "Ábc", "Zoë", "zoe", "O'Brien",
+                           "\xF0\x9F\x98\x80", "\xEE\x80\x80", "99/99/9999", "ab/cd/efgh", "12x.50", "-1.00"};
+    const int kinds = int(std::size(cells));
+    std::vector<QStringList> rows;
+    unsigned seed = 12345;
+    for (int i = 0; i < 400; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        rows.push_back({QString::fromUtf8(cells[(seed >> 8) % kinds]), QString::fromUtf8(cells[i % kinds])});
+    }
+    for (const int column : {0, 1})
+        for (const bool ascending : {true, false})
+            EXPECT_EQ(SortedRowOrder(rows, column, ascending), referenceOrder(rows, column, ascending))
+                << column << ascending;
+}
+
+class SortModel : public ::testing::Test {
+protected:
+    SortModel() : context(ui, files), model(context)
+    {
+        model.setColumnCount(2);
+        model.fillRows({{"10", "Brown"}, {"9", "Adams"}, {"200", "Chen"}});
+    }
+
+    QStringList column(int c) const { return columnTexts(model, c); }
+
+    ScriptedUi ui;
+    LocalFileSystem files;
+    AppContext context;
+    SortListModel model;
+};
+
+TEST_F(SortModel, TicksAndSelectionTravelWithTheirRows)
+{
+    model.setChecked(0, true); // "10"
+    model.selectRow(1);        // "9"
+    int ticks = 0;
+    QObject::connect(&model, &SortListModel::ticked, [&ticks] { ++ticks; });
+    model.SortColumn(0, true);
+    EXPECT_EQ(column(0), (QStringList{"9", "10", "200"}));
+    EXPECT_EQ(model.checkedRows(), std::vector<int>{1});
+    EXPECT_EQ(model.selectedRows(), std::vector<int>{0});
+    model.OnColumnClick(0);
+    EXPECT_EQ(column(0), (QStringList{"200", "10", "9"}));
+    EXPECT_EQ(model.checkedRows(), std::vector<int>{1});
+    EXPECT_EQ(model.selectedRows(), std::vector<int>{2});
+    EXPECT_EQ(ticks, 0); // the program's own ticks are not the user's
+    // A tick by the user, as the view sets it.
+    model.setData(model.index(2, 0), Qt::Checked, Qt::CheckStateRole);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(model.checkedRows(), (std::vector<int>{1, 2}));
+}
+
+TEST_F(SortModel, AFillIsOneResetAndNeedsOneTextPerColumn)
+{
+    int resets = 0, inserts = 0;
+    QObject::connect(&model, &QAbstractItemModel::modelReset, [&resets] { ++resets; });
+    QObject::connect(&model, &QAbstractItemModel::rowsInserted, [&inserts] { ++inserts; });
+    model.setChecked(1, true);
+    std::vector<QStringList> many(1000, QStringList{QStringLiteral("1"), QStringLiteral("a")});
+    EXPECT_TRUE(model.fillRows(many));
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(inserts, 0);
+    EXPECT_EQ(model.rowCount(), 1000);
+    EXPECT_TRUE(model.checkedRows().empty());
+    EXPECT_FALSE(model.fillRows({{"1", "a"}, {"2"}}));
+    EXPECT_EQ(model.rowCount(), 1000);
+    EXPECT_EQ(model.AddItem({QStringLiteral("1")}), -1);
+    EXPECT_EQ(model.rowText(5000, 0), QString());
+}
+
+TEST_F(SortModel, NothingMovesWhileAPayeeIsAdded)
+{
+    context.report().payeeMode = 4;
+    bool sorted = false;
+    QObject::connect(&model, &SortListModel::sorted, [&sorted] { sorted = true; });
+    model.OnColumnClick(1);
+    EXPECT_EQ(column(1), (QStringList{"Brown", "Adams", "Chen"}));
+    EXPECT_EQ(model.sortColumn(), -1);
+    EXPECT_FALSE(sorted);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "report/AppContext.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
+#include "support/ListColumn.h"
 #include "support/ScriptedUi.h"
 #include "widgets/SortListCompare.h"
 #include "support/TestProfile.h"
@@ -27,13 +28,7 @@ protected:
         list.AddItem({QStringLiteral("200"), QStringLiteral("Chen"), QStringLiteral("7.25")});
     }
 
-    QStringList column(const CSortListCtrl& list, int c)
-    {
-        QStringList texts;
-        for (int row = 0; row < list.rowCount(); ++row)
-            texts << list.rowText(row, c);
-        return texts;
-    }
+    static QStringList column(const CSortListCtrl& list, int c) { return columnTexts(list, c); }
 
     TestProfile profile;
     ScriptedUi ui;

@@ -67,6 +67,10 @@ CGenerate1::CGenerate1(AppContext& context, PdfServices& pdf, QWidget* parent)
     m_close->setMinimumHeight(0);
 
     m_paymentSummaries->setEnabled(m_logic.paymentSummariesEnabled());
+    // The media form is produced only by its command: the button stays
+    // hidden and disabled.
+    m_atoMediaForm->setEnabled(false);
+    m_atoMediaForm->setVisible(false);
 
     connect(m_veskA01File, &QPushButton::clicked, this, [this] { m_logic.OnBnClickedVeskA01File(); });
     connect(m_summary, &QPushButton::clicked, this, [this] { m_logic.OnBnClickedSummary(); });

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace
@@ -95,7 +96,7 @@ CPayerList::CPayerList(AppContext& context, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &CPayerList::OnBnClickedClose);
     connect(exportButton, &QPushButton::clicked, this, &CPayerList::OnBnClickedExport);
     connect(importButton, &QPushButton::clicked, this, &CPayerList::OnBnClickedImport);
-    connect(m_list, &QTreeWidget::itemChanged, this, &CPayerList::OnItemChanged);
+    connect(m_list, &CSortListCtrl::ticked, this, &CPayerList::OnTicked);
     installHelp(this, help, context);
 
     RefreshPayerList();
@@ -110,29 +111,28 @@ void CPayerList::RefreshPayerList()
 
 void CPayerList::showRows()
 {
-    m_fillingList = true;
-    m_list->DeleteAllItems();
-    for (const PayerListRow& row : m_form.rows()) {
-        const int at = m_list->AddItem({ row.key, row.ref, row.name, row.tradingName, row.abn });
-        m_list->setChecked(at, row.checked);
-    }
+    const QSignalBlocker guard(m_list);
+    std::vector<QStringList> rows;
+    rows.reserve(m_form.rows().size());
+    for (const PayerListRow& row : m_form.rows())
+        rows.push_back({ row.key, row.ref, row.name, row.tradingName, row.abn });
+    m_list->fillRows(std::move(rows));
+    for (int i = 0; i < int(m_form.rows().size()); ++i)
+        m_list->setChecked(i, m_form.rows()[i].checked);
     m_list->SortColumn(PayerListForm::kSortColumn, true);
     for (int i = 1; i < m_list->rowCount(); ++i) {
         if (m_list->isChecked(i))
-            m_list->scrollToItem(m_list->topLevelItem(i));
+            m_list->scrollToRow(i);
     }
     m_list->setEnabled(true);
-    m_fillingList = false;
 }
 
-void CPayerList::OnItemChanged(QTreeWidgetItem* item, int column)
+void CPayerList::OnTicked(int row, bool checked)
 {
-    if (m_fillingList || column != 0)
-        return;
-    if (!m_form.tickByKey(item->text(0), item->checkState(0) == Qt::Checked))
+    if (!m_form.tickByKey(m_list->rowText(row, 0), checked))
         return;
     // Mirror the single tick the form keeps.
-    m_fillingList = true;
+    const QSignalBlocker guard(m_list);
     for (int i = 0; i < m_list->rowCount(); ++i) {
         const QString rowKey = m_list->rowText(i, 0);
         for (const PayerListRow& row : m_form.rows()) {
@@ -140,7 +140,6 @@ void CPayerList::OnItemChanged(QTreeWidgetItem* item, int column)
                 m_list->setChecked(i, row.checked);
         }
     }
-    m_fillingList = false;
 }
 
 void CPayerList::OnBnClickedAdd()
@@ -170,11 +169,10 @@ void CPayerList::OnBnClickedSelectForReport()
 void CPayerList::OnBnClickedClose()
 {
     WaitCursor wait(m_context.ui);
-    m_fillingList = true;
-    m_list->setUpdatesEnabled(false);
-    m_list->DeleteAllItems();
-    m_list->setUpdatesEnabled(true);
-    m_fillingList = false;
+    {
+        const QSignalBlocker guard(m_list);
+        m_list->DeleteAllItems();
+    }
     QDialog::reject();
 }
 

@@ -6,7 +6,6 @@
 
 class AppContext;
 class CSortListCtrl;
-class QTreeWidgetItem;
 
 // "Quillastrand - Payer List": keeps the permanent Payer List and chooses
 // the report's payer. One row may be ticked at a time; every action works
@@ -33,10 +32,9 @@ public:
 private:
     void RefreshPayerList();
     void showRows();
-    void OnItemChanged(QTreeWidgetItem* item, int column);
+    void OnTicked(int row, bool checked);
 
     AppContext& m_context;
     PayerListForm m_form;
     CSortListCtrl* m_list = nullptr;
-    bool m_fillingList = false;
 };

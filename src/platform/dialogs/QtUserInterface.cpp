@@ -121,9 +121,15 @@ std::optional<QString> QtUserInterface::chooseFolder(const QString& title, const
     return QDir::cleanPath(folder);
 }
 
-void QtUserInterface::setClipboardText(const QString& text)
+bool QtUserInterface::setClipboardText(const QString& text)
 {
-    QGuiApplication::clipboard()->setText(text);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(text);
+    // The platform reports no failure of its own: reading the text back is
+    // the proof that the clipboard holds it.
+    return clipboard->text() == text;
 }
 
 bool QtUserInterface::openUrl(const QString& url)

@@ -23,7 +23,7 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& initialFolder) override;
-    void setClipboardText(const QString& text) override;
+    bool setClipboardText(const QString& text) override;
     bool openUrl(const QString& url) override;
     int runDialog(const QString& dialogClass) override;
     void beginWaitCursor() override;

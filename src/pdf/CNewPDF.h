@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class AppContext;
+struct PdfValues;
+
+// Turns a payee's template (written by CreateTempPDF) into the payee's
+// flattened payment summary: in batch mode (pdfFilePerPayee "Yes") a new
+// file in the folder pdfOutputPath named by the payee's file name stem,
+// otherwise the file pdfOutputPath. Sets pdfTemplateFailed to 1 after a
+// failure it has reported, and pdfLastOutputFile to the batch file written.
+// The template is removed in every case; nothing else is touched.
+class CNewPDF {
+public:
+    static void FillDataSheetINB(AppContext& context, const PdfValues& values, const QString& templatePath);
+    static void FillDataSheetBUS(AppContext& context, const PdfValues& values, const QString& templatePath);
+    static void FillDataSheetETP(AppContext& context, const PdfValues& values, const QString& templatePath);
+    static void FillDataSheetFEI(AppContext& context, const PdfValues& values, const QString& templatePath);
+    static void FillDataSheetPEN(AppContext& context, const PdfValues& values, const QString& templatePath);
+    static void FillDataSheetSLS(AppContext& context, const PdfValues& values, const QString& templatePath);
+    static void FillDataSheetDAS(AppContext& context, const PdfValues& values, const QString& templatePath);
+
+    // Fills the media form template into the file pdfOutputPath as an
+    // incremental update, leaving it fillable, and says whether it was
+    // saved. Removes the template; never touches pdfTemplateFailed or
+    // pdfLastOutputFile.
+    static void FillDataSheetMedia(AppContext& context, const QString& templatePath);
+};
+
+inline const QString kFillFailedINB
+    = QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1032a.");
+inline const QString kFillFailedFEI
+    = QStringLiteral("An unknown error has occurred during the file save process - Ref #1032a.");
+inline const QString kFillFailedBUS
+    = QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1032b.");
+inline const QString kFillFailedOther
+    = QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1032c.");

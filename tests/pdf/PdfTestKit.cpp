@@ -1,0 +1,158 @@
+#include "pdf/PdfTestKit.h"
+
+#include "report/FieldHelpers.h"
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFFormFieldObjectHelper.hh>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <stdexcept>
+
+namespace {
+
+QString writeTemp(const QTemporaryDir& dir, const QByteArray& pdf)
+{
+    const QString path = dir.filePath(QStringLiteral("doc.pdf"));
+    writeFile(path, pdf);
+    return path;
+}
+
+QByteArray run(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        throw std::runtime_error(("failed: " + program).toStdString());
+    return process.readAllStandardOutput();
+}
+
+} // namespace
+
+std::map<QString, FormField> readFormFields(const QByteArray& pdf, int* warnings)
+{
+    QPDF doc;
+    doc.setSuppressWarnings(true);
+    doc.processMemoryFile("pdf", pdf.constData(), size_t(pdf.size()));
+    std::map<QString, FormField> fields;
+    QPDFAcroFormDocumentHelper form(doc);
+    for (QPDFFormFieldObjectHelper& field : form.getFormFields()) {
+        FormField f;
+        f.type = QString::fromStdString(field.getFieldType());
+        f.value = QString::fromStdString(field.getValueAsString());
+        f.flags = field.getFlags();
+        fields[QString::fromStdString(field.getFullyQualifiedName())] = f;
+    }
+    if (warnings)
+        *warnings = int(doc.getWarnings().size());
+    return fields;
+}
+
+QString pdfText(const QByteArray& pdf)
+{
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, pdf);
+    return QString::fromUtf8(run(QStringLiteral("pdftotext"), { path, QStringLiteral("-") }));
+}
+
+bool pageHasInk(const QByteArray& pdf)
+{
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, pdf);
+    // Plain PGM on stdout: header "P5 w h 255" then one byte per pixel.
+    const QByteArray pgm = run(QStringLiteral("pdftoppm"),
+        { QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-gray"), QStringLiteral("-singlefile"), path });
+    int fields = 0;
+    qsizetype at = 0;
+    while (fields < 4 && at < pgm.size()) {
+        while (at < pgm.size() && QChar::isSpace(uchar(pgm[at])))
+            ++at;
+        while (at < pgm.size() && !QChar::isSpace(uchar(pgm[at])))
+            ++at;
+        ++fields;
+    }
+    ++at;
+    for (; at < pgm.size(); ++at) {
+        if (uchar(pgm[at]) < 128)
+            return true;
+    }
+    return false;
+}
+
+bool hasClassicXrefOnly(const QByteArray& pdf)
+{
+    const qsizetype start = pdf.lastIndexOf("startxref");
+    if (start < 0)
+        return false;
+    const qsizetype offset = pdf.mid(start + 9).trimmed().split('\n').value(0).trimmed().toLongLong();
+    return pdf.mid(offset, 4) == "xref" && !pdf.contains("/ObjStm") && !pdf.contains("/XRef");
+}
+
+CCards samplePayee(const QString& type)
+{
+    CCards c;
+    c.payeeType = type;
+    c.tfn = QStringLiteral("123 456 782");
+    c.firstName = QStringLiteral("Ann");
+    c.surname = QStringLiteral("Lee");
+    c.addLine1 = QStringLiteral("1 Main St");
+    c.suburb = QStringLiteral("Hobart");
+    c.state = QStringLiteral("TAS");
+    c.pCode = 7000;
+    c.country = QStringLiteral("Australia");
+    return c;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write a test file");
+}
+
+PdfValues plainValues(const CCards& card)
+{
+    PdfValues v;
+    v.card = card;
+    v.fullName = card.firstName + QLatin1Char(' ') + card.surname;
+    v.address = card.suburb + QLatin1Char(' ') + card.state + QLatin1Char(' ') + IntToString(card.pCode);
+    v.date1 = card.startDay + QLatin1Char('/') + card.startMonth + QLatin1Char('/') + card.startYear;
+    v.date2 = card.endDay + QLatin1Char('/') + card.endMonth + QLatin1Char('/') + card.endYear;
+    v.date3 = card.paymentDay + QLatin1Char('/') + card.paymentMonth + QLatin1Char('/') + card.paymentYear;
+    v.fileName = QLatin1Char('/') + card.surname;
+    AmountTexts& t = v.texts;
+    t.taxWithheld = IntToString(card.taxWithheld);
+    t.gross = IntToString(card.gross);
+    t.totalAllow = IntToString(card.totalAllow);
+    t.allow1 = IntToString(card.allow1);
+    t.allow2 = IntToString(card.allow2);
+    t.allow3 = IntToString(card.allow3);
+    t.allow4 = IntToString(card.allow4);
+    t.lumpA = IntToString(card.lumpA);
+    t.lumpB = IntToString(card.lumpB);
+    t.lumpD = IntToString(card.lumpD);
+    t.lumpE = IntToString(card.lumpE);
+    t.lumpEYrMinus2 = IntToString(card.lumpEYrMinus2);
+    t.lumpEYrMinus3 = IntToString(card.lumpEYrMinus3);
+    t.lumpEPreYrMinus3 = IntToString(card.lumpEPreYrMinus3);
+    t.cdep = IntToString(card.cdep);
+    t.rfbt = IntToString(card.rfbt);
+    t.resc = IntToString(card.resc);
+    t.giving = IntToString(card.giving);
+    t.unionFees = IntToString(card.unionFees);
+    t.exemptForeign = IntToString(card.exemptForeign);
+    t.annuity = IntToString(card.annuity);
+    t.other1 = IntToString(card.other1);
+    t.taxable = IntToString(card.taxable);
+    t.taxFree = IntToString(card.taxFree);
+    return v;
+}
