@@ -38,8 +38,6 @@ CCards etpPayee()
     return c;
 }
 
-using Change = std::function<void(CCards&)>;
-
 FormResult saveEtp(const Change& change, bool ticked = false)
 {
     CCards payee = etpPayee();
@@ -70,36 +68,12 @@ TEST_P(EtpFormRules, MarkTheirFields)
     EXPECT_EQ(r.stored, c.errors.empty() && c.warnings.empty());
 }
 
-void set(QString CCards::*m, const char* text, CCards& c)
-{
-    c.*m = QString::fromLatin1(text);
-}
-Change text(QString CCards::*m, const char* value)
-{
-    return [m, value](CCards& c) { set(m, value, c); };
-}
-Change dob(const char* d, const char* m, const char* y)
-{
-    return [=](CCards& c) {
-        set(&CCards::dobDay, d, c);
-        set(&CCards::dobMonth, m, c);
-        set(&CCards::dobYear, y, c);
-    };
-}
 Change paid(const char* d, const char* m, const char* y)
 {
     return [=](CCards& c) {
-        set(&CCards::paymentDay, d, c);
-        set(&CCards::paymentMonth, m, c);
-        set(&CCards::paymentYear, y, c);
-    };
-}
-Change place(const char* state, qint32 pcode, const char* country)
-{
-    return [=](CCards& c) {
-        set(&CCards::state, state, c);
-        set(&CCards::country, country, c);
-        c.pCode = pcode;
+        text(&CCards::paymentDay, d)(c);
+        text(&CCards::paymentMonth, m)(c);
+        text(&CCards::paymentYear, y)(c);
     };
 }
 Change amounts(qint32 taxable, qint32 taxFree, qint32 taxWithheld)
@@ -110,7 +84,6 @@ Change amounts(qint32 taxable, qint32 taxFree, qint32 taxWithheld)
         c.taxWithheld = taxWithheld;
     };
 }
-const Change kNothing = [](CCards&) {};
 
 INSTANTIATE_TEST_SUITE_P(Etp, EtpFormRules,
     ::testing::Values(FormCase { "valid", kNothing, {}, {} },
@@ -368,36 +341,13 @@ TEST(EtpForm, AStoredPaymentTypeOfAnotherSpellingIsRefusedUntilChosen)
 // ---------------------------------------------------------------------------
 // The check: the flag "" and "Yes".
 
-struct CheckCase {
-    const char* name;
-    Change change;
-    bool passes; // with the flag empty
-    bool passesIgnored; // with the flag "Yes"
-};
-
 class EtpCheckRules : public ::testing::TestWithParam<CheckCase>
 {
 };
 
 TEST_P(EtpCheckRules, PassOrFail)
 {
-    const CheckCase& c = GetParam();
-    for (const bool ignored : { false, true }) {
-        CCards record = etpPayee();
-        c.change(record);
-        record.ignoreWarnings = ignored ? QStringLiteral("Yes") : QString();
-        record.checked = QStringLiteral("No");
-        const CCards before = record;
-        const bool passed = checkRecord(kEtpType, record);
-        EXPECT_EQ(passed, ignored ? c.passesIgnored : c.passes) << (ignored ? "flag Yes" : "flag empty");
-        if (!passed) {
-            CCards expected = before;
-            expected.checked = QStringLiteral("Error");
-            EXPECT_EQ(record, expected);
-        } else {
-            EXPECT_EQ(record.checked, QStringLiteral("Yes"));
-        }
-    }
+    expectCheckCase(kEtpType, etpPayee(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Etp, EtpCheckRules,
@@ -513,31 +463,13 @@ TEST(EtpCheck, AShortBirthYearIsWrittenBackPadded)
 // ---------------------------------------------------------------------------
 // Where the form and the check differ on purpose: each row through both.
 
-struct DifferenceCase {
-    const char* name;
-    Change change;
-    bool formStores; // without ticking "Ignore Warnings"
-    bool formStoresTicked;
-    bool checkPasses; // flag empty
-    bool checkPassesIgnored;
-};
-
 class EtpFormAndCheck : public ::testing::TestWithParam<DifferenceCase>
 {
 };
 
 TEST_P(EtpFormAndCheck, DifferWhereMeant)
 {
-    const DifferenceCase& c = GetParam();
-    EXPECT_EQ(saveEtp(c.change).stored, c.formStores);
-    EXPECT_EQ(saveEtp(c.change, true).stored, c.formStoresTicked);
-    for (const bool ignored : { false, true }) {
-        CCards record = etpPayee();
-        c.change(record);
-        record.ignoreWarnings = ignored ? QStringLiteral("Yes") : QString();
-        EXPECT_EQ(checkRecord(kEtpType, record), ignored ? c.checkPassesIgnored : c.checkPasses)
-            << (ignored ? "flag Yes" : "flag empty");
-    }
+    expectDifferenceCase<PayeeEtpForm>(kEtpType, etpPayee(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Etp, EtpFormAndCheck,
@@ -572,13 +504,7 @@ TEST(EtpFormAndCheck, WhatTheFormStoresTheCheckPassesUnchanged)
             c.etpPaymentType = QStringLiteral("T");
         },
     };
-    for (const Change& change : payees) {
-        const FormResult r = saveEtp(change);
-        ASSERT_TRUE(r.stored) << r.messages.join(u'|').toStdString();
-        CCards record = r.record;
-        EXPECT_TRUE(checkRecord(kEtpType, record));
-        EXPECT_EQ(record, r.record);
-    }
+    expectFormAndCheckAgree<PayeeEtpForm>(kEtpType, etpPayee(), payees);
     // Saved with warnings ignored, the record passes on its flag.
     const FormResult ignored = saveEtp(text(&CCards::tfn, "12345678"), true);
     ASSERT_TRUE(ignored.stored);

@@ -24,8 +24,8 @@ PayeeFormLook busLook()
 } // namespace
 
 CPayeeBus1::CPayeeBus1(AppContext& context, QWidget* parent)
-    : BusFormHolder(context)
-    , PayeeFormDialog(context, busForm, busLook(), parent)
+    : PayeeFormHolder(context)
+    , PayeeFormDialog(context, heldForm, busLook(), parent)
 {
     setObjectName(QStringLiteral("CPayeeBus1"));
 
@@ -41,7 +41,7 @@ CPayeeBus1::CPayeeBus1(AppContext& context, QWidget* parent)
     addFieldRow(top, 2, QStringLiteral("ABN:"), m_abn, markers(PayeeField::Abn, QStringLiteral("abn")));
     top->setColumnStretch(3, 1);
     connect(paymentType, &QComboBox::activated, this, [this, paymentType] {
-        busForm.OnCbnSelendokPaymentType(paymentType->currentText());
+        heldForm.OnCbnSelendokPaymentType(paymentType->currentText());
         showNumberBoxes();
     });
 
@@ -108,6 +108,6 @@ CPayeeBus1::CPayeeBus1(AppContext& context, QWidget* parent)
 
 void CPayeeBus1::showNumberBoxes()
 {
-    m_tfn->setEnabled(busForm.tfnEnabled);
-    m_abn->setEnabled(busForm.abnEnabled);
+    m_tfn->setEnabled(heldForm.tfnEnabled);
+    m_abn->setEnabled(heldForm.abnEnabled);
 }

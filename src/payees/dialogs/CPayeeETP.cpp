@@ -23,8 +23,8 @@ PayeeFormLook etpLook()
 } // namespace
 
 CPayeeETP::CPayeeETP(AppContext& context, QWidget* parent)
-    : EtpFormHolder(context)
-    , PayeeFormDialog(context, etpForm, etpLook(), parent)
+    : PayeeFormHolder(context)
+    , PayeeFormDialog(context, heldForm, etpLook(), parent)
 {
     setObjectName(QStringLiteral("CPayeeETP"));
 

@@ -1,23 +1,15 @@
 #pragma once
 
 #include "payees/PayeeEtpForm.h"
+#include "payees/dialogs/PayeeEtpBusParts.h"
 #include "payees/dialogs/PayeeFormDialog.h"
-
-// Holds the form's logic, so it exists before the dialog base that shows it.
-struct EtpFormHolder {
-    explicit EtpFormHolder(AppContext& context)
-        : etpForm(context)
-    {
-    }
-    PayeeEtpForm etpForm;
-};
 
 // "Quillastrand - ETP Payee Details": one employment termination payment
 // payee, added or edited. It does not scroll.
-class CPayeeETP : private EtpFormHolder, public PayeeFormDialog
+class CPayeeETP : private PayeeFormHolder<PayeeEtpForm>, public PayeeFormDialog
 {
 public:
     explicit CPayeeETP(AppContext& context, QWidget* parent = nullptr);
 
-    PayeeEtpForm& form() { return etpForm; }
+    PayeeEtpForm& form() { return heldForm; }
 };

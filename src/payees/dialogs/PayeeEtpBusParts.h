@@ -8,6 +8,15 @@ class MyGroupBox;
 class QComboBox;
 class QGridLayout;
 
+// Holds a form's logic, so it exists before the dialog base that shows it.
+template <class Form> struct PayeeFormHolder {
+    explicit PayeeFormHolder(AppContext& context)
+        : heldForm(context)
+    {
+    }
+    Form heldForm;
+};
+
 // The controls the ETP and BUS forms share: the same fields, tooltips and
 // lists, built once on the form dialog base.
 
