@@ -1,6 +1,8 @@
 #include "checks/CheckAll.h"
 
+#include "checks/CheckPayeeBus.h"
 #include "checks/CheckPayeeDas.h"
+#include "checks/CheckPayeeEtp.h"
 #include "checks/CheckPayeeFei.h"
 #include "checks/CheckPayeeInb.h"
 #include "checks/CheckPayeePen.h"
@@ -23,8 +25,8 @@ struct TypeCheck {
 // In the order the types are compared.
 const TypeCheck kTypeChecks[] = {
     {QLatin1StringView("INB"), &CheckPayeeINB},
-    {QLatin1StringView("ETP"), nullptr},
-    {QLatin1StringView("BUS"), nullptr},
+    {QLatin1StringView("ETP"), &CheckPayeeETP},
+    {QLatin1StringView("BUS"), &CheckPayeeBUS},
     {QLatin1StringView("FEI"), &CheckPayeeFEI},
     {QLatin1StringView("PEN"), &CheckPayeePEN},
     {QLatin1StringView("SLS"), &CheckPayeeSLS},

@@ -167,7 +167,8 @@ bool PayeeFormFrame::validate(qint32& id, CCards& working)
     for (const PayeeField field : m_unchosen)
         m_findings.push_back({ field, FindingKind::Error });
 
-    const RuleSettings settings(RuleMode::Form, m_type.type, report.reportYearNumber, report.a01FileOnly != 0);
+    RuleSettings settings(RuleMode::Form, m_type.type, report.reportYearNumber, report.a01FileOnly != 0);
+    settings.ui = &ui;
     RuleRun run(settings, working, m_context.currentPayee.ignoreWarnings == QLatin1String("Yes"), &numberTexts);
     try {
         RunPayeeRules(m_type.rules, run);

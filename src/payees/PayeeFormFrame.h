@@ -66,8 +66,8 @@ public:
     QString& numberText(qint32 CCards::*member) { return numberTexts[cardNumberIndex(member)]; }
 
     // Loads the current payee (editing) or the new payee's defaults
-    // (adding). Types add their own set-up after it; the dialog calls the
-    // type's.
+    // (adding). A type that adds set-up of its own overrides it and calls
+    // this first.
     virtual void OnInitDialog();
     // The box was clicked: the current payee's flag and the tick go together.
     void OnBnClickedIgnoreWarnings();

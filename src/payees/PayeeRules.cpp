@@ -102,7 +102,8 @@ void RunPayeeCheck(AppContext& context, const PayeeTypeRules& type, qint32 id)
     const auto found = report.payees.find(id);
     if (found == report.payees.end())
         return;
-    const RuleSettings settings(RuleMode::Check, type.type, report.reportYearNumber, report.a01FileOnly != 0);
+    RuleSettings settings(RuleMode::Check, type.type, report.reportYearNumber, report.a01FileOnly != 0);
+    settings.ui = &context.ui;
     if (!CheckPayeeRecord(type, id, found->second, settings))
         ++context.checkErrorCount;
     context.document.SetModifiedFlag(true);

@@ -14,6 +14,7 @@
 #include <vector>
 
 class AppContext;
+class UserInterface;
 
 // The payee rule engine. Each payee type has one ordered list of rules that
 // serves both its form's Save and its check:
@@ -54,6 +55,9 @@ struct RuleSettings {
     QDate yearStart; // 1 July of the year before the report year
     QDate yearEnd; // 30 June of the report year
     RecordLayout layout; // the type's lodgement record in that year
+    // Where a rule may speak itself (CheckABN does); the form and Check All
+    // set it.
+    UserInterface* ui = nullptr;
 };
 
 // The texts of a form's number edits, by number member (kCardNumbers order).

@@ -1,7 +1,9 @@
 #include "payees/dialogs/PayeeDialogs.h"
 
 #include "payees/dialogs/CAddPayee1.h"
+#include "payees/dialogs/CPayeeBus1.h"
 #include "payees/dialogs/CPayeeDAS.h"
+#include "payees/dialogs/CPayeeETP.h"
 #include "payees/dialogs/CPayeeINB.h"
 #include "payees/dialogs/CPayeeList.h"
 #include "payees/dialogs/CPayeePEN.h"
@@ -18,4 +20,6 @@ void registerPayeeDialogs(QtUserInterface& ui, AppContext& context, PayeeService
     registerModalDialog<CPayeeSLS>(ui, QStringLiteral("CPayeeSLS"), context);
     registerModalDialog<CPayeeDAS>(ui, QStringLiteral("CPayeeDAS"), context);
     registerModalDialog<CPayeePEN>(ui, QStringLiteral("CPayeePEN"), context);
+    registerModalDialog<CPayeeETP>(ui, QStringLiteral("CPayeeETP"), context);
+    registerModalDialog<CPayeeBus1>(ui, QStringLiteral("CPayeeBus1"), context);
 }
