@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "checks/CheckAll.h"
+#include "checks/dialogs/CheckDialogs.h"
 #include "lodgement/dialogs/LodgementDialogs.h"
 #include "lodgement_import/dialogs/LodgementImportDialogs.h"
 #include "payees/PayeeServices.h"
@@ -44,6 +45,7 @@ void registerDialogs(QtUserInterface& ui, AppContext& context)
     registerShellDialogs(ui, context);
     registerLodgementDialogs(ui, context, pdfOutputs);
     registerPayeeDialogs(ui, context, payeeServices, pdfOutputs);
+    registerCheckDialogs(ui, context);
     registerPayerListDialogs(ui, context);
     registerSupplierDialogs(ui, context);
     registerPreferencesDialogs(ui, context);

@@ -38,13 +38,18 @@ bool anyTicked(const SortListModel& list)
 
 } // namespace
 
+int ScaledListColumnWidth(int baseWidth, int dotsPerInch)
+{
+    // Whole numbers throughout, so that 80 x 1.1875 is 95, not 94.
+    const qint64 extra = dotsPerInch == 120 ? 95 : 100;
+    return int(qint64(baseWidth) * ScalePercent(dotsPerInch) * extra / 10000);
+}
+
 int PayeeListColumnWidth(int column, int dotsPerInch)
 {
     if (column < 0 || column >= int(kPayeeListColumnTable.size()))
         return 0;
-    // Whole numbers throughout, so that 80 x 1.1875 is 95, not 94.
-    const qint64 extra = dotsPerInch == 120 ? 95 : 100;
-    return int(qint64(kPayeeListColumnTable[column].baseWidth) * ScalePercent(dotsPerInch) * extra / 10000);
+    return ScaledListColumnWidth(kPayeeListColumnTable[column].baseWidth, dotsPerInch);
 }
 
 QString ImportWarningText(qint32 importVersion)

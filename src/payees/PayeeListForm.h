@@ -12,6 +12,11 @@ class PayeeServices;
 class PdfServices;
 class SortListModel;
 
+// A payee list column's width on a screen of `dotsPerInch`: the base width
+// (pixels at 96 dpi) by the display scale, by a further 95% at exactly 120
+// dpi, truncated.
+int ScaledListColumnWidth(int baseWidth, int dotsPerInch);
+
 // One column of the Payee List: caption and width in pixels at 96 dpi.
 struct PayeeListColumn {
     const char* caption;
@@ -19,8 +24,7 @@ struct PayeeListColumn {
 };
 inline constexpr std::array<PayeeListColumn, 7> kPayeeListColumnTable { { { "Payee ID", 85 }, { "Emp No", 75 },
     { "Type", 45 }, { "Surname", 145 }, { "Given Name", 145 }, { "TFN/ABN", 90 }, { "Checked", 80 } } };
-// A column's width on a screen of `dotsPerInch`: the base width by the
-// display scale, by a further 95% at exactly 120 dpi, truncated.
+// A column's width on a screen of `dotsPerInch`.
 int PayeeListColumnWidth(int column, int dotsPerInch);
 
 // The warning shown once per report whose payees came from a lodgement file

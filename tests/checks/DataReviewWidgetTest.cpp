@@ -1,0 +1,41 @@
+#include "checks/dialogs/CDataReview1.h"
+
+#include "platform/FileSystem.h"
+#include "report/AppContext.h"
+#include "support/ListColumn.h"
+#include "support/ScriptedUi.h"
+#include "widgets/CSortListCtrl.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+TEST(DataReviewDialog, ShowsThePayeesAndRunsCheckAll)
+{
+    ScriptedUi ui;
+    LocalFileSystem files;
+    AppContext context(ui, files);
+    for (const qint32 id : {2, 1, 3}) {
+        CCards c;
+        c.payeeId = id;
+        c.payeeType = id == 3 ? QStringLiteral("XYZ") : QStringLiteral("INB");
+        c.checked = QStringLiteral("Yes");
+        context.report().payees[id] = c;
+    }
+    context.report().a01FileOnly = 1;
+
+    CDataReview1 dialog(context);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Quillastrand - Payee Data Review"));
+    EXPECT_EQ(columnTexts(*dialog.list(), 0), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("count"))->text(), QStringLiteral("3"));
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("checked"))->text(), QStringLiteral("3"));
+    auto* a01 = dialog.findChild<QCheckBox*>(QStringLiteral("a01FileOnly"));
+    EXPECT_TRUE(a01->isChecked());
+    EXPECT_FALSE(a01->isEnabled());
+
+    dialog.findChild<QPushButton*>(QStringLiteral("checkAll"))->click();
+    EXPECT_EQ(dialog.list()->rowText(0, 6), QStringLiteral("Error"));
+    EXPECT_NE(dialog.findChild<QLineEdit*>(QStringLiteral("checked"))->text(), QStringLiteral("3"));
+}
