@@ -19,7 +19,7 @@ namespace {
 
 struct TypeCheck {
     QLatin1StringView type;
-    PayeeCheck check; // null while the type has no check: its payees stay as they are
+    PayeeCheck check;
 };
 
 // In the order the types are compared.
@@ -62,8 +62,7 @@ void CheckAllPayees(AppContext& context)
             continue;
         if (const TypeCheck* t = checkOf(it->second.payeeType)) {
             anyChecked = true;
-            if (t->check)
-                t->check(context, id);
+            t->check(context, id);
             continue;
         }
         // A payee no check can pass must not stay "Yes": the lodgement file
