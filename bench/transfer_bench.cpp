@@ -35,7 +35,7 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest&) override { return file; }
     std::optional<QString> saveFileName(const FileDialogRequest&) override { return file; }
     std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
-    void setClipboardText(const QString&) override {}
+    bool setClipboardText(const QString&) override { return true; }
     bool openUrl(const QString&) override { return true; }
     int runDialog(const QString&) override { return 0; }
     void beginWaitCursor() override {}
