@@ -9,7 +9,7 @@ namespace
 // must land where it belongs.
 TEST(SummaryJoin, HeadingThenTheWholeBodyWhateverItsSize)
 {
-    const QString heading = QStringLiteral("Contents of VESK.A01 File.\r\n\r\nVESK.A01 File Name = /tmp/Caf\u00e9.A01");
+    const QString heading = QStringLiteral("Contents of VESK.A01 File.\r\n\r\nVESK.A01 File Name = Reports/Caf\u00e9.A01");
     for (const qsizetype size : { qsizetype(0), qsizetype(1), qsizetype(4) << 20, (qsizetype(9) << 20) + 7 }) {
         SCOPED_TRACE(size);
         AsciiText body;
