@@ -6,21 +6,27 @@
 #include "report/FieldRules.h"
 
 #include <array>
+#include <utility>
 
 namespace
 {
 
 using F = PayeeField;
 
+// Built element by element from the two, never assigned over a default: a
+// null pointer to member is not zero, and one compiler gets the assignment
+// of such defaults wrong in a constant expression.
+template <typename T, std::size_t N, std::size_t M, std::size_t... I, std::size_t... J>
+constexpr std::array<T, N + M> joinedAt(const std::array<T, N>& first, const std::array<T, M>& second,
+    std::index_sequence<I...>, std::index_sequence<J...>)
+{
+    return { first[I]..., second[J]... };
+}
+
 template <typename T, std::size_t N, std::size_t M>
 constexpr std::array<T, N + M> joined(const std::array<T, N>& first, const std::array<T, M>& second)
 {
-    std::array<T, N + M> all {};
-    for (std::size_t i = 0; i < N; ++i)
-        all[i] = first[i];
-    for (std::size_t i = 0; i < M; ++i)
-        all[N + i] = second[i];
-    return all;
+    return joinedAt(first, second, std::make_index_sequence<N>(), std::make_index_sequence<M>());
 }
 
 constexpr std::array kNumbers {
