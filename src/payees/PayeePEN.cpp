@@ -6,27 +6,21 @@
 #include "report/FieldRules.h"
 
 #include <array>
-#include <utility>
 
 namespace
 {
 
 using F = PayeeField;
 
-// Built element by element from the two, never assigned over a default: a
-// null pointer to member is not zero, and one compiler gets the assignment
-// of such defaults wrong in a constant expression.
-template <typename T, std::size_t N, std::size_t M, std::size_t... I, std::size_t... J>
-constexpr std::array<T, N + M> joinedAt(const std::array<T, N>& first, const std::array<T, M>& second,
-    std::index_sequence<I...>, std::index_sequence<J...>)
-{
-    return { first[I]..., second[J]... };
-}
-
 template <typename T, std::size_t N, std::size_t M>
 constexpr std::array<T, N + M> joined(const std::array<T, N>& first, const std::array<T, M>& second)
 {
-    return joinedAt(first, second, std::make_index_sequence<N>(), std::make_index_sequence<M>());
+    std::array<T, N + M> all {};
+    for (std::size_t i = 0; i < N; ++i)
+        all[i] = first[i];
+    for (std::size_t i = 0; i < M; ++i)
+        all[N + i] = second[i];
+    return all;
 }
 
 constexpr std::array kNumbers {
@@ -184,7 +178,7 @@ constexpr std::array<CardMember, 32> kStored { member(&CCards::payrollNo), membe
 // A check leaves what PEN does not use as it found it (cleaned), but for
 // the members no type keeps.
 constexpr auto kCheckStored = joined(kStored,
-    std::array<CardMember, 22> { member(&CCards::allow1Name), member(&CCards::allow2Name), member(&CCards::allow3Name),
+    std::array<CardMember, 21> { member(&CCards::allow1Name), member(&CCards::allow2Name), member(&CCards::allow3Name),
         member(&CCards::allow4Name), member(&CCards::unionName), member(&CCards::spare1), member(&CCards::spare2),
         member(&CCards::totalAllow), member(&CCards::allow3), member(&CCards::allow4), member(&CCards::lumpE),
         member(&CCards::lumpEYrMinus2), member(&CCards::lumpEYrMinus3), member(&CCards::lumpEPreYrMinus3),

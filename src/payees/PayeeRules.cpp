@@ -63,6 +63,7 @@ CCards StorePayeeRecord(const PayeeTypeRules& type, const CCards& working, qint3
 {
     CCards stored;
     for (const CardMember& m : type.stored) {
+        Q_ASSERT(m.text || m.number);
         if (m.text)
             stored.*m.text = working.*m.text;
         else
