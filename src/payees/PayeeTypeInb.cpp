@@ -164,63 +164,6 @@ constexpr PayeeRule kInbRules[] = {
     { &amountValidation },
 };
 
-// spare1 and spare2 hold the accrual years the form showed.
-constexpr CardMember kInbStored[] = {
-    member(&CCards::payrollNo),
-    member(&CCards::dataSource),
-    member(&CCards::incomeType),
-    member(&CCards::tfn),
-    member(&CCards::dobDay),
-    member(&CCards::dobMonth),
-    member(&CCards::dobYear),
-    member(&CCards::surname),
-    member(&CCards::firstName),
-    member(&CCards::secName),
-    member(&CCards::addLine1),
-    member(&CCards::addLine2),
-    member(&CCards::suburb),
-    member(&CCards::state),
-    member(&CCards::pCode),
-    member(&CCards::country),
-    member(&CCards::startDay),
-    member(&CCards::startMonth),
-    member(&CCards::startYear),
-    member(&CCards::endDay),
-    member(&CCards::endMonth),
-    member(&CCards::endYear),
-    member(&CCards::taxWithheld),
-    member(&CCards::gross),
-    member(&CCards::totalAllow),
-    member(&CCards::allow1Name),
-    member(&CCards::allow1),
-    member(&CCards::allow2Name),
-    member(&CCards::allow2),
-    member(&CCards::allow3Name),
-    member(&CCards::allow3),
-    member(&CCards::allow4Name),
-    member(&CCards::allow4),
-    member(&CCards::lumpA),
-    member(&CCards::lumpB),
-    member(&CCards::lumpD),
-    member(&CCards::lumpE),
-    member(&CCards::lumpEYrMinus2),
-    member(&CCards::lumpEYrMinus3),
-    member(&CCards::lumpEPreYrMinus3),
-    member(&CCards::lumpAType),
-    member(&CCards::cdep),
-    member(&CCards::rfbt),
-    member(&CCards::resc),
-    member(&CCards::giving),
-    member(&CCards::unionFees),
-    member(&CCards::unionName),
-    member(&CCards::exemptForeign),
-    member(&CCards::annuity),
-    member(&CCards::other1),
-    member(&CCards::origAmended),
-    member(&CCards::spare1),
-    member(&CCards::spare2),
-    member(&CCards::fbtExempt),
-};
 
 bool isRorT(const QString& type)
 {
@@ -229,7 +172,7 @@ bool isRorT(const QString& type)
 
 } // namespace
 
-const PayeeTypeRules kInbType { PayeeType::INB, kInbRules, kInbStored };
+const PayeeTypeRules kInbType { PayeeType::INB, kInbRules, kInbStoredMembers };
 
 QStringList InbIncomeTypes(int reportYear)
 {

@@ -84,7 +84,7 @@ TEST_F(YearChoice, TheYearJustEndedGivesALodgementFileOfTheLatestForm)
 
     const LodgementBuild build = BuildLodgement(r);
     ASSERT_EQ(build.outcome, LodgementBuild::Outcome::Built) << build.refusal.toStdString();
-    // The register record: the period end date and the specification version.
+    // The register record: the period end date and the FEMPA version.
     const QByteArray first = build.fileText.left(628);
     EXPECT_EQ(first.mid(28, 22), QByteArray("P30062026EAPFEMPA013.0"));
 }
