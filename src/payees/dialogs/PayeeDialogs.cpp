@@ -4,6 +4,7 @@
 #include "payees/dialogs/CPayeeBus1.h"
 #include "payees/dialogs/CPayeeDAS.h"
 #include "payees/dialogs/CPayeeETP.h"
+#include "payees/dialogs/CPayeeFEI.h"
 #include "payees/dialogs/CPayeeINB.h"
 #include "payees/dialogs/CPayeeList.h"
 #include "payees/dialogs/CPayeePEN.h"
@@ -17,6 +18,7 @@ void registerPayeeDialogs(QtUserInterface& ui, AppContext& context, PayeeService
     registerModalDialog<Totals>(ui, QStringLiteral("Totals"), context);
     registerModalDialog<CAddPayee1>(ui, QStringLiteral("CAddPayee1"), context, services);
     registerModalDialog<CPayeeINB>(ui, QStringLiteral("CPayeeINB"), context);
+    registerModalDialog<CPayeeFEI>(ui, QStringLiteral("CPayeeFEI"), context);
     registerModalDialog<CPayeeSLS>(ui, QStringLiteral("CPayeeSLS"), context);
     registerModalDialog<CPayeeDAS>(ui, QStringLiteral("CPayeeDAS"), context);
     registerModalDialog<CPayeePEN>(ui, QStringLiteral("CPayeePEN"), context);
