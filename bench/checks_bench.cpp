@@ -11,7 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 void CheckAll(benchmark::State& state)
 {

@@ -23,10 +23,11 @@
 #include <string>
 #include <typeinfo>
 
-namespace {
+namespace
+{
 
-const QString kPayees[] = { QStringLiteral("INB"), QStringLiteral("ETP"), QStringLiteral("BUS"),
-    QStringLiteral("FEI"), QStringLiteral("PEN"), QStringLiteral("SLS"), QStringLiteral("DAS") };
+const QString kPayees[] = { QStringLiteral("INB"), QStringLiteral("ETP"), QStringLiteral("BUS"), QStringLiteral("FEI"),
+    QStringLiteral("PEN"), QStringLiteral("SLS"), QStringLiteral("DAS") };
 
 void completeSteps(Report& r)
 {
@@ -184,7 +185,8 @@ void typeInto(PayeeFormFrame& form, const CCards& payee)
         form.numberTexts[i] = IntToString(payee.*kCardNumbers[i].member);
 }
 
-class EveryType : public ::testing::Test {
+class EveryType : public ::testing::Test
+{
 protected:
     ScriptedUi ui;
     FaultyFileSystem files;
