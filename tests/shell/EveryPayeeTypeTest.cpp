@@ -174,17 +174,6 @@ CCards das()
     return c;
 }
 
-// The form's controls as a user leaves them: the record's texts, and its
-// numbers as the edits hold them.
-void typeInto(PayeeFormFrame& form, const CCards& payee)
-{
-    const QString source = form.values.dataSource;
-    form.values = payee;
-    form.values.dataSource = source;
-    for (std::size_t i = 0; i < kCardNumbers.size(); ++i)
-        form.numberTexts[i] = IntToString(payee.*kCardNumbers[i].member);
-}
-
 class EveryType : public ::testing::Test
 {
 protected:
