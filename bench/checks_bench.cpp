@@ -4,13 +4,15 @@
 
 #include "checks/CheckAll.h"
 #include "checks/DataReviewForm.h"
+#include "payees/Totals.h"
 #include "platform/FileSystem.h"
 #include "report/AppContext.h"
 #include "widgets/SortListModel.h"
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 void CheckAll(benchmark::State& state)
 {
@@ -76,6 +78,30 @@ void DataReviewOpen(benchmark::State& state)
     state.counters["rows"] = double(list.rowCount());
 }
 BENCHMARK(DataReviewOpen)->Arg(10'000)->Arg(50'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The Totals dialog's sums over a report of every type.
+void Totals(benchmark::State& state)
+{
+    const int payees = int(state.range(0));
+    const Report report = benchReport(payees);
+    qint64 tax = 0;
+    for (const auto& [id, payee] : report.payees)
+        tax += payee.taxWithheld;
+    PayeeTotals totals;
+    for (auto _ : state) {
+        totals = ComputeTotals(report.payees);
+        benchmark::DoNotOptimize(totals);
+    }
+    const qint64 counted = totals.inbCount + totals.etpCount + totals.busCount + totals.feiCount + totals.penCount
+        + totals.slsCount + totals.dasCount;
+    if (counted != payees || totals.totalTax != tax) {
+        state.SkipWithError("the totals did not count every payee and its tax");
+        return;
+    }
+    state.counters["payees"] = double(counted);
+    state.counters["totalTax"] = double(totals.totalTax);
+}
+BENCHMARK(Totals)->Arg(10'000)->Arg(50'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -46,65 +46,11 @@ constexpr std::array kNumbers {
     NumberField { &CCards::other1, std::numeric_limits<int>::max() },
 };
 
-constexpr qint32 CCards::*kAmounts[] = {
-    &CCards::gross,
-    &CCards::cdep,
-    &CCards::taxWithheld,
-    &CCards::lumpA,
-    &CCards::lumpB,
-    &CCards::lumpD,
-    &CCards::lumpE,
-    &CCards::lumpEYrMinus2,
-    &CCards::lumpEYrMinus3,
-    &CCards::lumpEPreYrMinus3,
-    &CCards::allow1,
-    &CCards::allow2,
-    &CCards::allow3,
-    &CCards::allow4,
-    &CCards::totalAllow,
-    &CCards::rfbt,
-    &CCards::resc,
-    &CCards::exemptForeign,
-    &CCards::giving,
-    &CCards::annuity,
-    &CCards::unionFees,
-};
-constexpr PlaceholderAmounts kPlaceholders { kAmounts, kAmounts };
+constexpr PlaceholderAmounts kPlaceholders { kInbAmountMembers, kInbAmountMembers };
 
 // The s57A indicator is taken as it stands: only the form's list maps "-".
-constexpr QString CCards::*kTexts[] = {
-    &CCards::tfn,
-    &CCards::incomeType,
-    &CCards::surname,
-    &CCards::firstName,
-    &CCards::secName,
-    &CCards::dobDay,
-    &CCards::dobMonth,
-    &CCards::dobYear,
-    &CCards::addLine1,
-    &CCards::addLine2,
-    &CCards::suburb,
-    &CCards::country,
-    &CCards::state,
-    &CCards::startDay,
-    &CCards::startMonth,
-    &CCards::startYear,
-    &CCards::endDay,
-    &CCards::endMonth,
-    &CCards::endYear,
-    &CCards::payrollNo,
-    &CCards::lumpAType,
-    &CCards::allow1Name,
-    &CCards::allow2Name,
-    &CCards::allow3Name,
-    &CCards::allow4Name,
-    &CCards::unionName,
-    &CCards::origAmended,
-    &CCards::spare1,
-    &CCards::spare2,
-};
 constexpr QString CCards::*kDashLists[] = { &CCards::fbtExempt };
-constexpr TextCleaning kCleaning { kTexts, false, kDashLists };
+constexpr TextCleaning kCleaning { kInbTextMembers, false, kDashLists };
 
 constexpr BirthDateRules kBirthDate { kRelativeBirthYears, kRelativeBirthYears };
 

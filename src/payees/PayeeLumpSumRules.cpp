@@ -2,6 +2,22 @@
 
 #include "payees/PayeeFormFrame.h"
 
+qint32 RfbtMinimum(int reportYear)
+{
+    if (reportYear < 2015)
+        return 0;
+    if (reportYear == 2015)
+        return 3774;
+    if (reportYear <= 2017)
+        return 3921;
+    return 3773;
+}
+
+qint32 LumpSumEMinimum(int reportYear)
+{
+    return reportYear <= 2015 ? 400 : 1200;
+}
+
 namespace rules
 {
 
@@ -18,8 +34,7 @@ void lumpSumE(RuleRun& run)
     const CCards& c = run.card;
     const qint64 accrued = qint64(c.lumpEYrMinus2) + c.lumpEYrMinus3 + c.lumpEPreYrMinus3;
     const bool unaccrued = !run.settings.a01FileOnly && c.lumpE != accrued;
-    const qint32 minimum = run.settings.reportYear <= 2015 ? 400 : 1200;
-    if (unaccrued || (c.lumpE >= 1 && c.lumpE < minimum))
+    if (unaccrued || (c.lumpE >= 1 && c.lumpE < LumpSumEMinimum(run.settings.reportYear)))
         run.error(PayeeField::LumpE);
 }
 
@@ -31,21 +46,10 @@ void unionName(RuleRun& run)
         run.error(PayeeField::UnionName);
 }
 
-int rfbtThreshold(int reportYear)
-{
-    if (reportYear < 2015)
-        return 0;
-    if (reportYear == 2015)
-        return 3774;
-    if (reportYear <= 2017)
-        return 3921;
-    return 3773;
-}
-
 void rfbtMinimum(RuleRun& run)
 {
     const qint32 rfbt = run.card.rfbt;
-    if (rfbt > 0 && rfbt < rfbtThreshold(run.settings.reportYear))
+    if (rfbt > 0 && rfbt < RfbtMinimum(run.settings.reportYear))
         run.warning(PayeeField::Rfbt);
 }
 

@@ -1,5 +1,6 @@
 #include "payees/PayeeTypeInb.h"
 
+#include "payees/PayeeLumpSumRules.h"
 #include "payees/PayeeRuleGroups.h"
 
 #include <array>
@@ -34,66 +35,10 @@ constexpr std::array kInbNumbers {
     NumberField { &CCards::annuity, 8, true },
 };
 
-// Every amount but the postcode: Other Income takes part in no rule.
-constexpr qint32 CCards::*kInbAmounts[] = {
-    &CCards::gross,
-    &CCards::cdep,
-    &CCards::taxWithheld,
-    &CCards::lumpA,
-    &CCards::lumpB,
-    &CCards::lumpD,
-    &CCards::lumpE,
-    &CCards::lumpEYrMinus2,
-    &CCards::lumpEYrMinus3,
-    &CCards::lumpEPreYrMinus3,
-    &CCards::allow1,
-    &CCards::allow2,
-    &CCards::allow3,
-    &CCards::allow4,
-    &CCards::totalAllow,
-    &CCards::rfbt,
-    &CCards::resc,
-    &CCards::exemptForeign,
-    &CCards::giving,
-    &CCards::annuity,
-    &CCards::unionFees,
-};
-constexpr PlaceholderAmounts kInbPlaceholders { kInbAmounts, kInbAmounts };
+constexpr PlaceholderAmounts kInbPlaceholders { kInbAmountMembers, kInbAmountMembers };
 
-// The data source and s57A are taken as they are.
-constexpr QString CCards::*kInbTexts[] = {
-    &CCards::tfn,
-    &CCards::incomeType,
-    &CCards::surname,
-    &CCards::firstName,
-    &CCards::secName,
-    &CCards::dobDay,
-    &CCards::dobMonth,
-    &CCards::dobYear,
-    &CCards::addLine1,
-    &CCards::addLine2,
-    &CCards::suburb,
-    &CCards::country,
-    &CCards::state,
-    &CCards::startDay,
-    &CCards::startMonth,
-    &CCards::startYear,
-    &CCards::endDay,
-    &CCards::endMonth,
-    &CCards::endYear,
-    &CCards::payrollNo,
-    &CCards::lumpAType,
-    &CCards::allow1Name,
-    &CCards::allow2Name,
-    &CCards::allow3Name,
-    &CCards::allow4Name,
-    &CCards::unionName,
-    &CCards::origAmended,
-    &CCards::spare1,
-    &CCards::spare2,
-};
 constexpr QString CCards::*kInbDashLists[] = { &CCards::fbtExempt };
-constexpr TextCleaning kInbCleaning { kInbTexts, false, kInbDashLists, {} };
+constexpr TextCleaning kInbCleaning { kInbTextMembers, false, kInbDashLists, {} };
 
 constexpr BirthDateRules kInbBirthDate { kRelativeBirthYearWarning, kRelativeBirthYearWarning };
 
@@ -153,22 +98,16 @@ constexpr PayeeRule kInbRules[] = {
     { &rules::postcodeStateCountry },
     { &rules::periodDates },
     { &rules::payrollNumber },
-    { &inb::lumpSumAType },
-    { &inb::lumpSumE },
+    { &rules::lumpSumAType },
+    { &rules::lumpSumE },
     checkOnly(&inb::lumpSumEAccrualYears),
     { &inb::allowances },
-    { &inb::unionName },
+    { &rules::unionName },
     { &rules::origAmended },
     { &s57A },
-    { &inb::rfbtMinimum },
+    { &rules::rfbtMinimum },
     { &amountValidation },
 };
-
-
-bool isRorT(const QString& type)
-{
-    return type == QLatin1String("R") || type == QLatin1String("T");
-}
 
 } // namespace
 
@@ -187,43 +126,8 @@ bool InbAsksS57A(int reportYear)
     return reportYear >= 2017;
 }
 
-qint32 RfbtMinimum(int reportYear)
-{
-    if (reportYear < 2015)
-        return 0;
-    if (reportYear == 2015)
-        return 3774;
-    if (reportYear <= 2017)
-        return 3921;
-    return 3773;
-}
-
-qint32 LumpSumEMinimum(int reportYear)
-{
-    return reportYear <= 2015 ? 400 : 1200;
-}
-
 namespace inb
 {
-
-void lumpSumAType(RuleRun& run)
-{
-    const CCards& c = run.card;
-    if ((c.lumpA > 0 && !isRorT(c.lumpAType)) || (c.lumpA == 0 && isRorT(c.lumpAType)))
-        run.error(F::LumpAType);
-}
-
-void lumpSumE(RuleRun& run)
-{
-    const CCards& c = run.card;
-    const qint64 accrued = qint64(c.lumpEYrMinus2) + c.lumpEYrMinus3 + c.lumpEPreYrMinus3;
-    if (!run.settings.a01FileOnly && accrued != c.lumpE) {
-        run.error(F::LumpE);
-        return;
-    }
-    if (c.lumpE >= 1 && c.lumpE < LumpSumEMinimum(run.settings.reportYear))
-        run.error(F::LumpE);
-}
 
 void lumpSumEAccrualYears(RuleRun& run)
 {
@@ -259,21 +163,6 @@ void allowances(RuleRun& run)
                 return;
         }
     }
-}
-
-void unionName(RuleRun& run)
-{
-    const CCards& c = run.card;
-    const bool nameMissing = !run.settings.a01FileOnly && c.unionFees > 0 && c.unionName.isEmpty();
-    if (nameMissing || (c.unionFees == 0 && !c.unionName.isEmpty()))
-        run.error(F::UnionName);
-}
-
-void rfbtMinimum(RuleRun& run)
-{
-    const qint32 rfbt = run.card.rfbt;
-    if (rfbt > 0 && rfbt < RfbtMinimum(run.settings.reportYear))
-        run.warning(F::Rfbt);
 }
 
 } // namespace inb

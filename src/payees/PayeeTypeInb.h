@@ -15,11 +15,6 @@ extern const PayeeTypeRules kInbType;
 QStringList InbIncomeTypes(int reportYear);
 // True when the report year asks the s57A question (from 2017).
 bool InbAsksS57A(int reportYear);
-// The grossed-up RFBT minimum of a report year; 0 when there is none.
-qint32 RfbtMinimum(int reportYear);
-// The least Lump Sum E above 0 a report year accepts (400 to 2015, 1200
-// from 2016).
-qint32 LumpSumEMinimum(int reportYear);
 
 // The amount plausibility messages, in the order the cases are tried.
 inline constexpr QStringView kInbTaxAboveTaxable
@@ -41,26 +36,76 @@ inline constexpr QStringView kInbExemptOnly
       u"Reportable field. This will be accepted by the ATO, however a Warning will be generated. \n\nEnsure the "
       u"figures are correct.";
 
-// INB's rule groups of what it shares with other types (Lump Sum A and E,
-// the union name, the RFBT minimum), named for what they are so another
-// type's list can take them.
+// INB's own rule groups; those it shares with FEI (Lump Sum A and E, the
+// union name, the RFBT minimum) live in PayeeLumpSumRules.h.
 namespace inb
 {
-// Lump Sum A above 0 needs type "R" or "T"; 0 takes neither.
-void lumpSumAType(RuleRun& run);
-// Lump Sum E: its accrued amounts add up to it (unless the report makes
-// only the lodgement file), and it is 0 or at least the year's minimum.
-void lumpSumE(RuleRun& run);
 // A check only: Lump Sum E above 0 needs the accrual year texts.
 void lumpSumEAccrualYears(RuleRun& run);
 // Total Allowances is the sum of the four, each amount has a name and each
 // name an amount (all relaxed for a lodgement-file-only report).
 void allowances(RuleRun& run);
-// A union amount needs a name (relaxed as above); a name needs an amount.
-void unionName(RuleRun& run);
-// The RFBT below the year's grossed-up minimum is a warning.
-void rfbtMinimum(RuleRun& run);
 } // namespace inb
+
+// Every amount but the postcode, for the 999999 rule and the amount range
+// (Other Income takes part in no rule); an FEI record has the same.
+inline constexpr qint32 CCards::*kInbAmountMembers[] = {
+    &CCards::gross,
+    &CCards::cdep,
+    &CCards::taxWithheld,
+    &CCards::lumpA,
+    &CCards::lumpB,
+    &CCards::lumpD,
+    &CCards::lumpE,
+    &CCards::lumpEYrMinus2,
+    &CCards::lumpEYrMinus3,
+    &CCards::lumpEPreYrMinus3,
+    &CCards::allow1,
+    &CCards::allow2,
+    &CCards::allow3,
+    &CCards::allow4,
+    &CCards::totalAllow,
+    &CCards::rfbt,
+    &CCards::resc,
+    &CCards::exemptForeign,
+    &CCards::giving,
+    &CCards::annuity,
+    &CCards::unionFees,
+};
+
+// The texts an INB or FEI record has trimmed; the data source and the s57A
+// indicator are taken as they are.
+inline constexpr QString CCards::*kInbTextMembers[] = {
+    &CCards::tfn,
+    &CCards::incomeType,
+    &CCards::surname,
+    &CCards::firstName,
+    &CCards::secName,
+    &CCards::dobDay,
+    &CCards::dobMonth,
+    &CCards::dobYear,
+    &CCards::addLine1,
+    &CCards::addLine2,
+    &CCards::suburb,
+    &CCards::country,
+    &CCards::state,
+    &CCards::startDay,
+    &CCards::startMonth,
+    &CCards::startYear,
+    &CCards::endDay,
+    &CCards::endMonth,
+    &CCards::endYear,
+    &CCards::payrollNo,
+    &CCards::lumpAType,
+    &CCards::allow1Name,
+    &CCards::allow2Name,
+    &CCards::allow3Name,
+    &CCards::allow4Name,
+    &CCards::unionName,
+    &CCards::origAmended,
+    &CCards::spare1,
+    &CCards::spare2,
+};
 
 // The members an INB record keeps; an FEI record keeps the same ones. spare1
 // and spare2 hold the accrual years the form showed.

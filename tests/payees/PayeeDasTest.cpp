@@ -110,7 +110,7 @@ TEST(DasAmounts, EmptyFormShowsTheSecondMessage)
 {
     CCards empty;
     empty.origAmended = QStringLiteral("O");
-    const FormResult r = saveNew<PayeeDasForm>(empty);
+    const FormResult r = saveNewPayee<PayeeDasForm>(empty);
     EXPECT_EQ(r.errors, (FieldSet { F::Tfn, F::Surname, F::AddLine1, F::Suburb, F::PCode, F::State, F::PaymentDate }));
     EXPECT_EQ(r.warnings, (FieldSet { F::FirstName, F::AmountValidation }));
     EXPECT_EQ(r.messages,
@@ -122,11 +122,11 @@ TEST(DasAmounts, TickedBoxSilencesTheMessageAndStoresTheFlag)
 {
     CCards payee = dasPayee();
     amounts(400, 0, 0, 500)(payee);
-    const FormResult first = saveNew<PayeeDasForm>(payee);
+    const FormResult first = saveNewPayee<PayeeDasForm>(payee);
     EXPECT_EQ(first.messages,
         QStringList({ kDasTaxAboveTaxableMessage.toString(),
             QStringLiteral("Please correct all highlighted entries and press Save again.") }));
-    const FormResult ticked = saveNew<PayeeDasForm>(payee, true);
+    const FormResult ticked = saveNewPayee<PayeeDasForm>(payee, true);
     ASSERT_TRUE(ticked.stored);
     EXPECT_TRUE(ticked.messages.isEmpty());
     EXPECT_EQ(ticked.record.ignoreWarnings, QStringLiteral("Yes"));
@@ -152,7 +152,7 @@ TEST(DasStore, FormStoresNoBirthDateNorDeathBenefit)
     payee.abn = QStringLiteral("53004085616");
     payee.lumpA = 4;
 
-    const FormResult r = saveNew<PayeeDasForm>(payee);
+    const FormResult r = saveNewPayee<PayeeDasForm>(payee);
     ASSERT_TRUE(r.stored) << r.messages.join(u'|').toStdString();
     CCards expected;
     expected.payeeId = 1;

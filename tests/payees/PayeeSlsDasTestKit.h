@@ -9,56 +9,12 @@
 #include <ostream>
 #include <set>
 
-inline std::ostream& operator<<(std::ostream& out, PayeeField field)
-{
-    return out << int(field);
-}
-
 // Running the SLS and DAS forms and checks over one payee given as a
 // record: the form gets its texts, and its numbers as the edits hold them.
 namespace slsdastest
 {
 
-using FieldSet = std::set<PayeeField>;
 using Change = std::function<void(CCards&)>;
-
-inline void typeInto(PayeeFormFrame& form, const CCards& payee)
-{
-    const QString source = form.values.dataSource;
-    form.values = payee;
-    form.values.dataSource = source;
-    for (std::size_t i = 0; i < kCardNumbers.size(); ++i)
-        form.numberTexts[i] = IntToString(payee.*kCardNumbers[i].member);
-}
-
-struct FormResult {
-    bool stored = false;
-    FieldSet errors;
-    FieldSet warnings;
-    QStringList messages;
-    CCards record;
-};
-
-// A new payee typed into Form and saved once, "Ignore Warnings" ticked
-// when asked.
-template <class Form> FormResult saveNew(const CCards& payee, bool ticked = false)
-{
-    PayeeWorld w;
-    w.report().payeeMode = 4;
-    Form form(w.context);
-    form.OnInitDialog();
-    typeInto(form, payee);
-    if (ticked)
-        form.OnBnClickedIgnoreWarnings();
-    FormResult r;
-    r.stored = form.OnBnClickedSave() == PayeeSaveOutcome::Stored;
-    for (const Finding& f : form.findings())
-        (f.kind == FindingKind::Error ? r.errors : r.warnings).insert(f.field);
-    r.messages = w.ui.texts();
-    if (r.stored)
-        r.record = w.report().payees.begin()->second;
-    return r;
-}
 
 // The check of one stored record in report year 2019, as Check All leaves it.
 inline bool check(const PayeeTypeRules& type, CCards& record)
@@ -136,7 +92,7 @@ inline std::ostream& operator<<(std::ostream& out, const RuleCase& c)
 template <class Form> void runCase(const RuleCase& c, const PayeeTypeRules& type, CCards payee)
 {
     c.change(payee);
-    const FormResult r = saveNew<Form>(payee);
+    const FormResult r = saveNewPayee<Form>(payee);
     EXPECT_EQ(r.errors, c.errors) << "form";
     EXPECT_EQ(r.warnings, c.warnings) << "form";
     EXPECT_EQ(r.stored, c.errors.empty() && c.warnings.empty());

@@ -173,7 +173,7 @@ TEST(SlsDeathBenefit, EachAnswerWithEachRecipient)
         CCards payee = slsPayee();
         benefit(p.answer, p.recipient)(payee);
         payee.taxWithheld = 0; // keep the trustee warning out of it
-        const FormResult r = saveNew<PayeeSlsForm>(payee);
+        const FormResult r = saveNewPayee<PayeeSlsForm>(payee);
         EXPECT_EQ(r.errors.contains(F::Spare1), !p.allowed);
         EXPECT_EQ(r.stored, p.allowed);
         if (r.stored) {
@@ -192,7 +192,7 @@ TEST(SlsDeathBenefit, TrusteeWarningIgnoresTheAnswer)
 {
     CCards payee = slsPayee();
     benefit("N", "Trustee of Deceased Estate")(payee);
-    const FormResult r = saveNew<PayeeSlsForm>(payee);
+    const FormResult r = saveNewPayee<PayeeSlsForm>(payee);
     EXPECT_EQ(r.errors, FieldSet { F::Spare1 });
     EXPECT_EQ(r.warnings, FieldSet { F::TaxWithheld });
     EXPECT_EQ(r.messages,
@@ -249,7 +249,7 @@ TEST(SlsAmountWarnings, EmptyFormShowsTheSecondMessageAndMarksEveryRequiredField
 {
     CCards empty;
     empty.origAmended = QStringLiteral("O"); // the form's default
-    const FormResult r = saveNew<PayeeSlsForm>(empty);
+    const FormResult r = saveNewPayee<PayeeSlsForm>(empty);
     EXPECT_EQ(r.errors,
         (FieldSet {
             F::Tfn, F::EtpPaymentType, F::Surname, F::AddLine1, F::Suburb, F::PCode, F::State, F::PaymentDate }));
@@ -321,7 +321,7 @@ TEST(SlsStore, FormStoresEveryMemberOfTheType)
     payee.startDay = QStringLiteral("01");
     payee.spare2 = QStringLiteral("x");
 
-    const FormResult r = saveNew<PayeeSlsForm>(payee);
+    const FormResult r = saveNewPayee<PayeeSlsForm>(payee);
     ASSERT_TRUE(r.stored) << r.messages.join(u'|').toStdString();
     CCards expected;
     expected.payeeId = 1;
