@@ -3,7 +3,9 @@
 #include "report/LargeBuffers.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -245,10 +247,145 @@ qint32 summedAmount(PayeeType type, const CCards& payee)
     return 0;
 }
 
-QString where(const FieldLayout& field, const QString& owner)
+// Where a refused header field is entered, and its label there.
+struct HeaderScreenName {
+    std::string_view field;
+    std::string_view owner;
+    std::string_view label;
+};
+
+constexpr HeaderScreenName kHeaderScreenNames[] = {
+    {"supplier ABN", "Supplier Details", "ABN/WPN"},
+    {"report end date", "Report", "Year ended 30 June"},
+    {"supplier name", "Supplier Details", "Name"},
+    {"supplier contact name", "Supplier Details", "Contact Name"},
+    {"supplier contact telephone", "Supplier Details", "Contact Telephone"},
+    {"supplier facsimile", "Supplier Details", "Fax No"},
+    {"supplier file reference", "Supplier File Reference", "Supplier's File Ref"},
+    {"street address line 1", "Supplier Street Address", "Address Line 1"},
+    {"street address line 2", "Supplier Street Address", "Address Line 2"},
+    {"street suburb, town or city", "Supplier Street Address", "Suburb"},
+    {"street state or territory", "Supplier Street Address", "State"},
+    {"street postcode", "Supplier Street Address", "PCode"},
+    {"street country", "Supplier Street Address", "Country"},
+    {"postal address line 1", "Supplier Postal Address", "Address Line 1"},
+    {"postal address line 2", "Supplier Postal Address", "Address Line 2"},
+    {"postal suburb, town or city", "Supplier Postal Address", "Suburb"},
+    {"postal state or territory", "Supplier Postal Address", "State"},
+    {"postal postcode", "Supplier Postal Address", "PCode"},
+    {"postal country", "Supplier Postal Address", "Country"},
+    {"supplier e-mail address", "Supplier Details", "Email"},
+    {"payer ABN or WPN", "Payer Details", "ABN/WPN"},
+    {"payer branch number", "Payer Details", "Branch No"},
+    {"financial year", "Report", "Year ended 30 June"},
+    {"payer name", "Payer Details", "Business Name"},
+    {"payer trading name", "Payer Details", "Trading Name"},
+    {"payer address line 1", "Payer Details", "Address Line 1"},
+    {"payer address line 2", "Payer Details", "Address Line 2"},
+    {"payer suburb, town or city", "Payer Details", "Suburb"},
+    {"payer state or territory", "Payer Details", "State"},
+    {"payer postcode", "Payer Details", "PCode"},
+    {"payer country", "Payer Details", "Country"},
+    {"payer contact name", "Payer Details", "Contact Name"},
+    {"payer contact telephone", "Payer Details", "Contact Telephone"},
+    {"payer facsimile", "Payer Details", "Fax No"},
+    {"number of records", "File total", "number of records"},
+};
+
+// The label of a payee field on its type's form; where the forms of two
+// types label one record field differently, the type's own entry comes first.
+struct PayeeScreenName {
+    std::optional<PayeeType> type; // none: every type
+    std::string_view field;
+    std::string_view label;
+};
+
+const PayeeScreenName kPayeeScreenNames[] = {
+    {PayeeType::SLS, "taxable component, taxed element", "Taxable Component - Taxed"},
+    {PayeeType::DAS, "taxable component, taxed element", "Taxable Component - Taxed"},
+    {PayeeType::SLS, "taxable component, untaxed element", "Taxable Component - Untaxed"},
+    {PayeeType::DAS, "taxable component, untaxed element", "Taxable Component - Untaxed"},
+    {{}, "taxable component, taxed element", "Taxable Component - taxed element"},
+    {{}, "taxable component, untaxed element", "Taxable Component - untaxed element"},
+    {{}, "surname", "Surname"},
+    {{}, "first given name", "First Given Name"},
+    {{}, "second given name", "2nd Given Name"},
+    {{}, "date of birth", "Date of Birth"},
+    {{}, "address line 1", "Address Line 1"},
+    {{}, "address line 2", "Address Line 2"},
+    {{}, "suburb, town or city", "Suburb"},
+    {{}, "state or territory", "State"},
+    {{}, "postcode", "PCode"},
+    {{}, "country", "Country"},
+    {{}, "payment start date", "Start Date"},
+    {{}, "period start date", "Start Date"},
+    {{}, "payment end date", "End Date"},
+    {{}, "period end date", "End Date"},
+    {{}, "payment date", "Payment Date"},
+    {{}, "amend indicator", "Original/Amended Indicator"},
+    {{}, "tax withheld", "Tax Withheld"},
+    {{}, "Australian tax withheld", "Aust Tax Withheld"},
+    {{}, "foreign tax paid", "Foreign Tax Paid"},
+    {{}, "gross payments", "Gross"},
+    {{}, "gross or attributed income", "Gross or Attrib"},
+    {{}, "total allowances", "Total Allowances"},
+    {{}, "lump sum A", "Lump Sum A"},
+    {{}, "lump sum B", "Lump Sum B"},
+    {{}, "lump sum D", "Lump Sum D"},
+    {{}, "lump sum E", "Lump Sum E"},
+    {{}, "lump sum A type", "Lump Sum A - Type R or T"},
+    {{}, "CDEP", "CDEP"},
+    {{}, "reportable fringe benefits amount", "Reportable Fringe Benefits (RFBT)"},
+    {{}, "reportable employer super contribution amount", "Reportable Employer Super (RESC)"},
+    {{}, "reportable employer superannuation contributions", "Reportable Employer Super (RESC)"},
+    {{}, "workplace giving deduction", "Workplace Giving"},
+    {{}, "union or professional association deduction", "Union/Professional Assoc Fees"},
+    {{}, "exempt foreign employment income", "Exempt Foreign Employment Income"},
+    {{}, "deductible amount of annuity", "Deductible UPP of Annuity"},
+    {{}, "FBT exempt indicator", "Exempt s57A"},
+    {{}, "taxable component", "Taxable Component"},
+    {{}, "tax-free component", "Tax Free Component"},
+    {{}, "tax free component", "Tax Free Component"},
+    {{}, "ETP payment type code", "Payment Type"},
+    {{}, "payee ABN", "ABN"},
+    {{}, "tax offset amount", "Tax Offset Amount"},
+    {{}, "lump sum in arrears, taxed element", "Lump Sum in Arrears Taxable Component - taxed element"},
+    {{}, "lump sum in arrears, untaxed element", "Lump Sum in Arrears Taxable Component - untaxed element"},
+    {{}, "lump sum in arrears, tax free component", "Lump Sum in Arrears Tax Free Component"},
+    {{}, "reversionary indicator", "Reversionary Income Stream"},
+    {{}, "death benefit", "Death Benefit"},
+};
+
+QString latin1(std::string_view text)
 {
-    return QStringLiteral("%1, field \"%2\"")
-        .arg(owner, QString::fromLatin1(field.name.data(), qsizetype(field.name.size())));
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+// Whose field it is and the name the user knows it by.
+struct ScreenName {
+    QString owner;
+    QString label;
+};
+
+ScreenName screenName(const FieldLayout& field, const RecordSource& source)
+{
+    if (source.payee) {
+        const std::optional<PayeeType> type = payeeTypeOf(source.payee->payeeType);
+        ScreenName name{QStringLiteral("Payee %1 (%2)").arg(source.payee->payeeId).arg(source.payee->payeeType),
+                        latin1(field.name)};
+        for (const PayeeScreenName& entry : kPayeeScreenNames) {
+            if (entry.field == field.name && (!entry.type || entry.type == type)) {
+                name.label = latin1(entry.label);
+                break;
+            }
+        }
+        return name;
+    }
+    for (const HeaderScreenName& entry : kHeaderScreenNames) {
+        if (entry.field == field.name)
+            return {latin1(entry.owner), latin1(entry.label)};
+    }
+    return {QStringLiteral("Software record"), latin1(field.name)};
 }
 
 QString describeCharacter(QChar c)
@@ -258,39 +395,73 @@ QString describeCharacter(QChar c)
     return QStringLiteral("the character \"%1\"").arg(c);
 }
 
-QString refusalText(const RecordProblem& problem, const QString& owner)
+// The value at fault as the user entered it: a payee's date with its parts
+// apart, the report year for the fields made from it.
+QString shownValue(const FieldLayout& field, const RecordSource& source, const QString& value)
+{
+    if (field.rule == FieldRule::ReportEndDate || field.rule == FieldRule::FinancialYear)
+        return source.report.reportYear;
+    if (field.kind == FieldKind::Date && source.payee && field.text && field.month && field.year) {
+        const CCards& p = *source.payee;
+        if ((p.*field.text + p.*field.month + p.*field.year).isEmpty())
+            return {};
+        return p.*field.text + u'/' + p.*field.month + u'/' + p.*field.year;
+    }
+    return value;
+}
+
+// What the file needs of a field refused for its length.
+QString lengthNeeded(const FieldLayout& field)
+{
+    if (field.rule == FieldRule::ReportEndDate || field.rule == FieldRule::FinancialYear)
+        return QStringLiteral("a four-digit year");
+    if (field.rule == FieldRule::RecordCount)
+        return QStringLiteral("at most 99,999,999");
+    if (field.kind == FieldKind::Date)
+        return QStringLiteral("a two-digit day, a two-digit month and a four-digit year");
+    if (field.width == 1)
+        return QStringLiteral("one character");
+    return QStringLiteral("%1 characters").arg(field.width);
+}
+
+// "is empty; it must be ..." or "is "value"; it must be ...".
+QString notAsNeeded(const QString& value, bool quoted, const QString& needed)
+{
+    if (value.isEmpty())
+        return QStringLiteral("is empty; it must be %1").arg(needed);
+    return QStringLiteral("is %1; it must be %2").arg(quoted ? u'"' + value + u'"' : value, needed);
+}
+
+// One sentence about the user's data: whose field, its name on the screen,
+// what is wrong with it and what it must be.
+QString refusalText(const RecordProblem& problem, const RecordSource& source)
 {
     const FieldLayout& field = *problem.field;
     const FieldProblem& p = problem.problem;
+    const ScreenName name = screenName(field, source);
     QString why;
     switch (p.fault) {
     case FieldFault::Character:
-        why = QStringLiteral("%1 cannot be written to the VESK.A01 file, which takes only plain letters, digits "
-                             "and punctuation.")
+        why = QStringLiteral("contains %1; the VESK.A01 file takes only plain letters, digits and punctuation")
                   .arg(describeCharacter(p.character));
         break;
     case FieldFault::Length:
-        if (field.kind == FieldKind::Date)
-            why = QStringLiteral("the date \"%1\" is not a two-digit day, a two-digit month and a four-digit year.")
-                      .arg(p.value);
-        else
-            why = QStringLiteral("\"%1\" does not have the %2 characters the VESK.A01 file needs here.")
-                      .arg(p.value)
-                      .arg(field.width);
+        why = notAsNeeded(shownValue(field, source, p.value), field.rule != FieldRule::RecordCount,
+                          lengthNeeded(field));
         break;
     case FieldFault::Amount:
-        why = QStringLiteral("the amount %1 is outside 0 to 99,999,999.").arg(p.value);
+        why = notAsNeeded(p.value, false, QStringLiteral("0 to 99,999,999"));
         break;
     case FieldFault::Postcode:
-        why = p.value.isEmpty() ? QStringLiteral("the postcode is missing.")
-                                : QStringLiteral("the postcode %1 does not fit four digits.").arg(p.value);
+        // A payee's postcode is a number; the supplier's and payer's are text.
+        why = notAsNeeded(p.value, field.kind != FieldKind::Postcode, QStringLiteral("four digits"));
         break;
     case FieldFault::None:
         break;
     }
-    return QStringLiteral("The VESK.A01 file has not been created.\n\n%1: %2\n\nPlease correct this field and "
-                          "press VESK.A01 File again.")
-        .arg(where(field, owner), why);
+    return QStringLiteral("The VESK.A01 file has not been created.\n\n%1: the %2 %3.\n\nPlease correct this field "
+                          "and press VESK.A01 File again.")
+        .arg(name.owner, name.label, why);
 }
 
 // One line of the supplier or payer section: its label, the header record
@@ -423,10 +594,10 @@ LodgementBuild BuildLodgement(const Report& report)
         summarySize += qsizetype(group.size()) * blockSize(passes[size_t(type)]->lines);
     }
 
-    auto refuse = [&build](const RecordProblem& problem, const QString& owner) {
+    auto refuse = [&build](const RecordProblem& problem, const RecordSource& source) {
         build = LodgementBuild{};
         build.outcome = LodgementBuild::Outcome::Refused;
-        build.refusal = refusalText(problem, owner);
+        build.refusal = refusalText(problem, source);
         return build;
     };
 
@@ -434,12 +605,9 @@ LodgementBuild BuildLodgement(const Report& report)
     // build before the large buffers are taken.
     std::array<char, kHeaderRecordCount * kRecordLength> headers;
     const RecordSource headerSource{report};
-    const std::array<QString, kHeaderRecordCount> owners{
-        QStringLiteral("Supplier details"), QStringLiteral("Supplier details"), QStringLiteral("Supplier details"),
-        QStringLiteral("Payer details"), QStringLiteral("Software record")};
     for (size_t i = 0; i < kHeaderRecordCount; ++i) {
         if (auto problem = writeRecord(kHeaderLayouts[i], headerSource, headers.data() + i * kRecordLength))
-            return refuse(*problem, owners[i]);
+            return refuse(*problem, headerSource);
     }
     const char* ir1 = headers.data();
     const char* software = headers.data() + 4 * kRecordLength;
@@ -474,11 +642,8 @@ LodgementBuild BuildLodgement(const Report& report)
         const RecordPlan plan(pass.layout, report);
         TypeTotals& totals = build.totals[size_t(type)];
         for (const CCards* payee : groups[size_t(type)]) {
-            if (auto problem = plan.write(*payee, next)) {
-                return refuse(*problem, QStringLiteral("Payee ID %1 (%2)")
-                                            .arg(payee->payeeId)
-                                            .arg(payeeTypeCode(type)));
-            }
+            if (auto problem = plan.write(*payee, next))
+                return refuse(*problem, RecordSource{report, payee});
             ++build.payeeRecords;
             ++totals.count;
             totals.amount += summedAmount(type, *payee);
@@ -496,8 +661,9 @@ LodgementBuild BuildLodgement(const Report& report)
         }
     }
 
-    if (auto problem = writeRecord(kFileTotalLayout, RecordSource{report, nullptr, build.payeeRecords}, next))
-        return refuse(*problem, QStringLiteral("File total"));
+    const RecordSource totalSource{report, nullptr, build.payeeRecords};
+    if (auto problem = writeRecord(kFileTotalLayout, totalSource, next))
+        return refuse(*problem, totalSource);
 
     s.put("\r\n");
     s.put(kSeparator);

@@ -15,6 +15,11 @@ class AppContext;
 // clicked column heading with a sort triangle in that heading, column
 // widths from the profile section "ListCtrls".
 //
+// A cut number reads as another number, so a cell of digits and blanks (an
+// ID, a key, an ABN or TFN) is never cut: its column widens to fit it,
+// unless the stored layout gave that column its width. Other texts may be
+// cut; pointing at a cut cell shows its whole text as a tooltip.
+//
 // Owner's order: create the columns (setHeaderLabels, setColumnWidth),
 // LoadColumnInfo, then DeleteAllItems and AddItem per row (or fillRows),
 // then SortColumn.
@@ -57,14 +62,27 @@ public:
     void scrollToRow(int row);
     // The row under a point of the viewport; -1 below the last row.
     int rowAt(const QPoint& point) const;
+    // The cell's whole text when its column is too narrow to show it; empty
+    // when it fits.
+    QString cutText(int row, int column) const;
 
 signals:
     // The user ticked or unticked a row's box.
     void ticked(int row, bool checked);
 
+protected:
+    bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     void showSortIndicator();
+    // The width a cell needs to show its text whole, check box and margins
+    // included.
+    int neededWidth(const QModelIndex& index) const;
+    // Widens the columns whose numbers in rows first to last do not fit.
+    void fitNumbers(int first, int last);
 
     SortListModel* m_model;
     QString m_layoutValue;
+    std::vector<bool> m_storedWidth; // by column: the width is the stored layout's
 };

@@ -164,7 +164,6 @@ QVariant SortListModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole: // a cell too narrow for its text shows it whole
         return rowText(index.row(), index.column());
     case Qt::CheckStateRole:
         if (m_checkBoxes && index.column() == 0)

@@ -8,7 +8,12 @@
 #include "widgets/SortListCompare.h"
 #include "support/TestProfile.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QStyle>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +100,100 @@ TEST_F(SortListWidget, StoredWidthsApplyOnlyToTheSameColumnCount)
     other.LoadColumnInfo(2);
     EXPECT_EQ(other.columnWidth(0), 70);
     EXPECT_EQ(other.columnWidth(1), 80);
+}
+
+// ---- Numbers are never cut; a cut text shows whole as its tooltip ----
+
+const QString kKey = QStringLiteral("51824753556001");
+const QString kAbn = QStringLiteral("51 824 753 556");
+const QString kLongName = QStringLiteral("Pottery and Ceramics Wholesale of Australia Pty Ltd");
+
+// The least width that shows a text whole in a cell without a check box:
+// the text and the style's margin either side.
+int widthShowing(const CSortListCtrl& list, const QString& text)
+{
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    return QFontMetrics(list.font()).horizontalAdvance(text) + 2 * margin;
+}
+
+// Columns as the Payer List makes them: key, name, ABN.
+void payerColumns(CSortListCtrl& list, int nameWidth, int abnWidth)
+{
+    list.setHeaderLabels({QStringLiteral("Key"), QStringLiteral("Legal Name"), QStringLiteral("ABN")});
+    list.setColumnWidth(0, 130);
+    list.setColumnWidth(1, nameWidth);
+    list.setColumnWidth(2, abnWidth);
+    list.LoadColumnInfo(3);
+}
+
+TEST_F(SortListWidget, AnAbnOrKeyIsNeverCutANameMayBe)
+{
+    // The ABN column's width as the Payer List and the Payee List set it, one
+    // far too narrow, and one wider than needed.
+    for (const int abnWidth : {100, 90, 20, 300}) {
+        for (const bool oneByOne : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "ABN column " << abnWidth << (oneByOne ? ", rows one by one" : ""));
+            CSortListCtrl list(context);
+            payerColumns(list, 60, abnWidth);
+            if (oneByOne) {
+                list.AddItem({QStringLiteral("12"), QStringLiteral("Ann"), QStringLiteral("7")});
+                list.AddItem({kKey, kLongName, kAbn});
+            } else {
+                list.fillRows({{QStringLiteral("12"), QStringLiteral("Ann"), QStringLiteral("7")},
+                               {kKey, kLongName, kAbn}});
+            }
+            EXPECT_GE(list.columnWidth(2), widthShowing(list, kAbn));
+            EXPECT_GE(list.columnWidth(2), abnWidth); // never narrower than the dialog made it
+            EXPECT_EQ(list.cutText(1, 2), QString());
+            EXPECT_EQ(list.cutText(1, 0), QString()); // the key, beside its check box
+            EXPECT_EQ(list.columnWidth(1), 60);       // a name is left to be cut
+            EXPECT_EQ(list.cutText(1, 1), kLongName);
+            EXPECT_EQ(list.cutText(0, 1), QString());
+
+            // A larger font widens the columns of numbers again.
+            QFont larger = list.font();
+            larger.setPointSize(larger.pointSize() * 2);
+            list.setFont(larger);
+            EXPECT_GE(list.columnWidth(2), widthShowing(list, kAbn));
+            EXPECT_EQ(list.cutText(1, 2), QString());
+        }
+    }
+}
+
+TEST_F(SortListWidget, AStoredWidthIsKeptAndItsCutNumberShowsAsTooltipText)
+{
+    {
+        const auto settings = openProfile();
+        settings->beginGroup(QString::fromLatin1(kListCtrlsGroup));
+        settings->setValue(kSortListLayoutValue, EncodeColumnLayout({130, 60, 30}));
+    }
+    CSortListCtrl list(context);
+    payerColumns(list, 230, 100);
+    list.fillRows({{kKey, kLongName, kAbn}});
+    EXPECT_EQ(list.columnWidth(2), 30);
+    EXPECT_EQ(list.cutText(0, 2), kAbn);
+}
+
+TEST_F(SortListWidget, PointingAtACutCellShowsItsWholeTextOnly)
+{
+    CSortListCtrl list(context);
+    payerColumns(list, 60, 100);
+    list.fillRows({{kKey, kLongName, kAbn}});
+    list.resize(600, 200);
+    list.show();
+    QApplication::processEvents();
+
+    const auto point = [&list](int column) {
+        const QPoint at = list.visualRect(list.rows().index(0, column)).center();
+        QHelpEvent event(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &event);
+    };
+    point(2);
+    EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text().toStdString();
+    point(1);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), kLongName);
+    QToolTip::hideText();
 }
 
 } // namespace
