@@ -11,3 +11,9 @@ void PdfOutputs::paymentSummaries(AppContext& context)
 {
     (void)context;
 }
+
+void PdfOutputs::paymentSummary(AppContext& context, qint32 payeeId)
+{
+    (void)context;
+    (void)payeeId;
+}
