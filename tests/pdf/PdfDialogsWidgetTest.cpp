@@ -14,11 +14,13 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -152,6 +154,13 @@ TEST_F(PdfDialogsWidgetTest, AdviceNamePartsStandInOneRowInTheirOrder)
         EXPECT_EQ(parts.at(i)->geometry().center().y(), parts.at(0)->geometry().center().y()) << i;
     }
     EXPECT_GE(extension->x(), parts.last()->geometry().right());
+
+    // The default last text shows whole, and the first text has as much room.
+    auto* text2 = child<QLineEdit>(dialog, QStringLiteral("text2"));
+    const int frame = text2->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, text2);
+    const int needed = QFontMetrics(text2->font()).horizontalAdvance(text2->text()) + 2 * frame + 4;
+    EXPECT_GE(text2->width(), needed);
+    EXPECT_GE(parts.first()->width(), needed);
 }
 
 TEST_F(PdfDialogsWidgetTest, SelectFolderGivesTheShortDateAndThePartsAsTyped)

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,6 +42,12 @@ AdviceName::AdviceName(AppContext& context, PdfNamePattern& pattern, QWidget* pa
     m_text1->setObjectName(QStringLiteral("text1"));
     m_text2 = new QLineEdit(initial.text2, this);
     m_text2->setObjectName(QStringLiteral("text2"));
+    // Both texts have room for the default last text, frame and cursor
+    // included, however narrow the screen makes the dialog.
+    const QFontMetrics metrics(m_text2->font());
+    const int textWidth = metrics.horizontalAdvance(initial.text2) + 3 * metrics.averageCharWidth();
+    m_text1->setMinimumWidth(textWidth);
+    m_text2->setMinimumWidth(textWidth);
     for (int i = 0; i < 4; ++i) {
         m_fields[i] = new QComboBox(this);
         m_fields[i]->setObjectName(QStringLiteral("field%1").arg(i + 1));
