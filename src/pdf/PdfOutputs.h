@@ -19,3 +19,7 @@ public:
 private:
     PdfNamePattern m_pattern = PdfNamePattern::defaults();
 };
+
+// What a folder that cannot be written gets after "Sorry1 - " or "Sorry3 - ".
+inline const QString kWriteAccessRefused
+    = QStringLiteral("you do not seem to have write access to this \nfolder, please try a different location.");
