@@ -11,8 +11,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 
 const QString kYes = QStringLiteral("Yes");
 const QString kNo = QStringLiteral("No");

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 Report report2018(const QString& payerAbn = QStringLiteral("53004085616"))
 {
