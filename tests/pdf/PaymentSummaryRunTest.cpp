@@ -61,13 +61,7 @@ protected:
         : context(ui, files)
     {
         Report& r = context.report();
-        r.reportYear = QStringLiteral("2018");
-        r.priorYear = QStringLiteral("2017");
-        r.reportYearNumber = 2018;
-        r.payerName = QStringLiteral("Acme Pty Ltd");
-        r.payerAbn = QStringLiteral("53004085616");
-        r.payerBranch = QStringLiteral("001");
-        r.payerContact = QStringLiteral("J Smith");
+        setSummaryPayer2018(r);
         context.prefs.pathPayeePDFFiles = QStringLiteral("pdf-preference");
         context.prefs.printZero = QStringLiteral("No");
         folder = dir.filePath(QStringLiteral("out"));
