@@ -124,15 +124,6 @@ void detailCaptions(PdfValues& values, const Report& report, bool inb)
         QStringLiteral("Deductible amount of the undeducted purchase price of the annuity "), c.annuity);
 }
 
-bool isKnownType(const QString& type)
-{
-    for (const char* known : { "INB", "BUS", "ETP", "FEI", "PEN", "SLS", "DAS" }) {
-        if (type == QLatin1String(known))
-            return true;
-    }
-    return false;
-}
-
 using Filler = void (*)(AppContext&, const PdfValues&, const QString&);
 
 Filler fillerOf(const QString& type)
@@ -188,7 +179,7 @@ PdfValues PreparePaymentSummaryValues(const CCards& card, const Report& report, 
     values.fullName = c.secName.isEmpty() ? c.firstName + QLatin1Char(' ') + c.surname
                                           : c.firstName + QLatin1Char(' ') + c.secName + QLatin1Char(' ') + c.surname;
     values.address = c.suburb + QLatin1Char(' ') + c.state + QLatin1Char(' ') + IntToString(c.pCode);
-    if (!isKnownType(type))
+    if (!fillerOf(type))
         return values;
 
     const bool bus = type == QLatin1String("BUS");
@@ -235,14 +226,16 @@ void GeneratePaymentSummaryPDF(AppContext& context, qint32 payeeId, const PdfNam
     report.currentPayeeId = payeeId;
     if (report.payeeMode == 4)
         return;
-    const auto found = report.payees.find(payeeId);
-    if (found == report.payees.end())
+    if (!report.payees.count(payeeId))
         return;
 
     const bool batch = report.pdfFilePerPayee == kYes;
     if (!batch)
         context.ui.runDialog(QStringLiteral("CGenSinglePay"));
     if (report.pdfConfirmed != kYes)
+        return;
+    const auto found = report.payees.find(payeeId);
+    if (found == report.payees.end())
         return;
 
     const PdfValues values = PreparePaymentSummaryValues(found->second, report, pattern);
