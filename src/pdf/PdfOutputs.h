@@ -7,8 +7,7 @@
 // summaries of all payees, the payment summary of one payee and the ATO
 // media form. It owns the program's file-name pattern, which the
 // AdviceName dialog is registered with (see AdviceNameForm.h).
-class PdfOutputs : public PdfServices
-{
+class PdfOutputs : public PdfServices {
 public:
     void atoMediaForm(AppContext& context) override;
     void paymentSummaries(AppContext& context) override;
@@ -19,3 +18,7 @@ public:
 private:
     PdfNamePattern m_pattern = PdfNamePattern::defaults();
 };
+
+// What a folder that cannot be written gets after "Sorry1 - " or "Sorry3 - ".
+inline const QString kWriteAccessRefused
+    = QStringLiteral("you do not seem to have write access to this \nfolder, please try a different location.");
