@@ -1,20 +1,27 @@
-// Filling, flattening and writing one payment summary.
-// Run: scripts/bench.sh --benchmark_filter=PaymentSummary (or build-bench/bench/pdf_bench).
+// Filling, flattening and writing one payment summary, and the payment
+// summaries of a whole report.
+// Run: scripts/bench.sh --benchmark_filter=PaymentSummar (or build-bench/bench/pdf_bench).
 
+#include "BenchReport.h"
 #include "pdf/BlankForms.h"
 #include "pdf/CNewPDF.h"
 #include "pdf/CreateTempPDF.h"
 #include "pdf/FieldPlans.h"
 #include "pdf/FormFiller.h"
+#include "pdf/PdfOutputs.h"
 #include "pdf/PdfValues.h"
 #include "platform/FileSystem.h"
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -114,6 +121,68 @@ void BM_FillAndFlattenInMemory(benchmark::State& state)
     state.counters["pdf_bytes"] = double(filled.size());
 }
 BENCHMARK(BM_FillAndFlattenInMemory)->Unit(benchmark::kMillisecond);
+
+// The folder the run is given; everything else as the user leaves it: the
+// file-name dialog's initial pattern and no dialog shown.
+class BatchUi : public BenchUi {
+public:
+    QString folder;
+    std::optional<QString> chooseFolder(const QString&, const QString&) override { return folder; }
+};
+
+// "Payment Summaries" of Generate Files over a report of 1,000 payees of
+// every type, into an empty folder: each payee's template written, filled,
+// flattened and saved under the name the pattern gives it.
+void BM_PaymentSummariesOfAllPayees(benchmark::State& state)
+{
+    const int payees = int(state.range(0));
+    BatchUi ui;
+    LocalFileSystem files;
+    AppContext context(ui, files);
+    context.report() = benchReport(payees);
+    context.prefs.printZero = QStringLiteral("No");
+    PdfOutputs outputs;
+    const QString expected = QStringLiteral("%1 Payment Summaries Generated").arg(payees);
+
+    qint64 written = 0;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto dir = std::make_unique<QTemporaryDir>();
+        ui.folder = dir->path();
+        ui.messages.clear();
+        state.ResumeTiming();
+
+        outputs.paymentSummaries(context);
+
+        state.PauseTiming();
+        written = 0;
+        bytes = 0;
+        for (const QFileInfo& file : QDir(dir->path()).entryInfoList(QDir::Files | QDir::Hidden)) {
+            if (file.suffix() == QLatin1String("pdf")) {
+                ++written;
+                bytes += file.size();
+            }
+        }
+        dir.reset();
+        state.ResumeTiming();
+        if (written != payees || ui.messages != QStringList { expected })
+            break;
+    }
+    state.counters["files"] = double(written);
+    state.counters["bytes"] = double(bytes);
+    if (written != payees || ui.messages != QStringList { expected }) {
+        const QString last = ui.messages.isEmpty() ? QStringLiteral("no message") : ui.messages.last();
+        const std::string why = QStringLiteral("%1 of %2 payment summaries written; %3 messages, the last: %4")
+                                    .arg(written)
+                                    .arg(payees)
+                                    .arg(ui.messages.size())
+                                    .arg(last)
+                                    .toStdString();
+        state.SkipWithError(why.c_str());
+    }
+}
+BENCHMARK(BM_PaymentSummariesOfAllPayees)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

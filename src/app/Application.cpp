@@ -9,6 +9,7 @@
 #include "payers/dialogs/PayerListDialogs.h"
 #include "payers/dialogs/SupplierDialogs.h"
 #include "pdf/PdfOutputs.h"
+#include "pdf/dialogs/PdfDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
 #include "platform/dialogs/QtUserInterface.h"
@@ -46,6 +47,7 @@ void registerDialogs(QtUserInterface& ui, AppContext& context)
     registerLodgementDialogs(ui, context, pdfOutputs);
     registerPayeeDialogs(ui, context, payeeServices, pdfOutputs);
     registerCheckDialogs(ui, context);
+    registerPdfDialogs(ui, context, pdfOutputs.namePattern());
     registerPayerListDialogs(ui, context);
     registerSupplierDialogs(ui, context);
     registerPreferencesDialogs(ui, context);

@@ -1,11 +1,11 @@
 #include "shell/SettingsLogic.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FolderProbe.h"
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
 #include "report/Preferences.h"
-#include "shell/FolderProbe.h"
 
 namespace {
 

@@ -76,6 +76,22 @@ TEST_F(GenerateFilesWidgetTest, ShowsItsButtonsWithTheirTooltips)
     }
 }
 
+TEST_F(GenerateFilesWidgetTest, PaymentSummaryDateIsNotAskedHere)
+{
+    // The payment-summary dialogs ask for the date themselves.
+    CGenerate1 dialog(context, pdf);
+    dialog.show();
+    auto* date = dialog.findChild<QDateEdit*>(QStringLiteral("psDate"));
+    auto* label = dialog.findChild<QLabel*>(QStringLiteral("psDateLabel"));
+    ASSERT_NE(date, nullptr);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("PS Date:"));
+    for (QWidget* w : {static_cast<QWidget*>(date), static_cast<QWidget*>(label)}) {
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    }
+}
+
 TEST_F(GenerateFilesWidgetTest, PaymentSummariesDisabledForALodgementFileOnlyReport)
 {
     context.report().a01FileOnly = 1;

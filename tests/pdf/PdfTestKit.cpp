@@ -91,6 +91,17 @@ bool hasClassicXrefOnly(const QByteArray& pdf)
     return pdf.mid(offset, 4) == "xref" && !pdf.contains("/ObjStm") && !pdf.contains("/XRef");
 }
 
+void setSummaryPayer2018(Report& r)
+{
+    r.reportYear = QStringLiteral("2018");
+    r.priorYear = QStringLiteral("2017");
+    r.reportYearNumber = 2018;
+    r.payerName = QStringLiteral("Acme Pty Ltd");
+    r.payerAbn = QStringLiteral("53004085616");
+    r.payerBranch = QStringLiteral("001");
+    r.payerContact = QStringLiteral("J Smith");
+}
+
 CCards samplePayee(const QString& type)
 {
     CCards c;

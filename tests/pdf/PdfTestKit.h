@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdf/PdfValues.h"
+#include "report/Report.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +25,10 @@ QString pdfText(const QByteArray& pdf);
 bool pageHasInk(const QByteArray& pdf);
 // A classic cross-reference table at the end and no object or xref streams.
 bool hasClassicXrefOnly(const QByteArray& pdf);
+
+// A 2018 report of the payer "Acme Pty Ltd" (ABN 53004085616, branch 001,
+// signed by "J Smith"), as the payment summaries print it.
+void setSummaryPayer2018(Report& report);
 
 // A payee of the type with a name, an address and a TFN, nothing else.
 CCards samplePayee(const QString& type);

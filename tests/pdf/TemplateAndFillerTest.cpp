@@ -43,13 +43,7 @@ protected:
         : context(ui, files)
     {
         Report& r = context.report();
-        r.reportYear = QStringLiteral("2018");
-        r.priorYear = QStringLiteral("2017");
-        r.reportYearNumber = 2018;
-        r.payerName = QStringLiteral("Acme Pty Ltd");
-        r.payerAbn = QStringLiteral("53004085616");
-        r.payerBranch = QStringLiteral("001");
-        r.payerContact = QStringLiteral("J Smith");
+        setSummaryPayer2018(r);
         r.declarationDate = QStringLiteral("14/07/2018");
         r.pdfTemplatePath = dir.filePath(QStringLiteral("tempps.pdf"));
         r.pdfOutputPath = dir.filePath(QStringLiteral("Lee.pdf"));

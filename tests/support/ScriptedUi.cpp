@@ -66,8 +66,8 @@ std::optional<QString> ScriptedUi::saveFileName(const FileDialogRequest& request
 
 std::optional<QString> ScriptedUi::chooseFolder(const QString& title, const QString& initialFolder)
 {
-    Q_UNUSED(initialFolder);
     folderTitles << title;
+    folderStarts << initialFolder;
     return takeNext(m_folders, title);
 }
 

@@ -32,6 +32,7 @@ public:
     QStringList texts() const;
     std::vector<FileDialogRequest> fileRequests;
     QStringList folderTitles;
+    QStringList folderStarts; // the folder each folder choice opened on
     QStringList dialogsRun;
     QString clipboard;
     // The clipboard refuses every text while this is set.

@@ -39,6 +39,7 @@ CGenerate1::CGenerate1(AppContext& context, PdfServices& pdf, QWidget* parent)
     m_title->setFont(titleFont);
 
     auto* psDateLabel = new QLabel(QStringLiteral("PS Date:"), this);
+    psDateLabel->setObjectName(QStringLiteral("psDateLabel"));
     m_psDate = new QDateEdit(QDate::currentDate(), this);
     m_psDate->setObjectName(QStringLiteral("psDate"));
     m_psDate->setCalendarPopup(true);
@@ -71,6 +72,12 @@ CGenerate1::CGenerate1(AppContext& context, PdfServices& pdf, QWidget* parent)
     // hidden and disabled.
     m_atoMediaForm->setEnabled(false);
     m_atoMediaForm->setVisible(false);
+    // The date on payment summaries is asked for when they are made: the
+    // picker here stays hidden and disabled.
+    psDateLabel->setEnabled(false);
+    psDateLabel->setVisible(false);
+    m_psDate->setEnabled(false);
+    m_psDate->setVisible(false);
 
     connect(m_veskA01File, &QPushButton::clicked, this, [this] { m_logic.OnBnClickedVeskA01File(); });
     connect(m_summary, &QPushButton::clicked, this, [this] { m_logic.OnBnClickedSummary(); });

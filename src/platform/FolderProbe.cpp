@@ -1,4 +1,4 @@
-#include "shell/FolderProbe.h"
+#include "platform/FolderProbe.h"
 
 #include "platform/UserInterface.h"
 

@@ -1,0 +1,442 @@
+#include "lodgement/GenerateFiles.h"
+#include "payees/PayeeListForm.h"
+#include "payees/PayeeServices.h"
+#include "pdf/AdviceNameForm.h"
+#include "pdf/CNewPDF.h"
+#include "pdf/FormFiller.h"
+#include "pdf/PaymentSummary.h"
+#include "pdf/PdfOutputs.h"
+#include "pdf/PdfTestKit.h"
+#include "pdf/SinglePayForm.h"
+#include "report/AppContext.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
+#include "widgets/SortListModel.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const QStringList kTypes = { "INB", "ETP", "BUS", "FEI", "PEN", "SLS", "DAS" };
+
+// A payee of the type with what its form needs: dates, an amount, an
+// indicator that chooses a form.
+CCards fullPayee(const QString& type, qint32 id, const QString& surname)
+{
+    CCards c = samplePayee(type);
+    c.payeeId = id;
+    c.tfn = QStringLiteral("123456782");
+    c.abn = QStringLiteral("00000000000");
+    c.surname = surname;
+    c.payrollNo = QStringLiteral("E%1").arg(id);
+    c.origAmended = QStringLiteral("O");
+    c.startDay = QStringLiteral("01");
+    c.startMonth = QStringLiteral("07");
+    c.startYear = QStringLiteral("2017");
+    c.endDay = QStringLiteral("30");
+    c.endMonth = QStringLiteral("06");
+    c.endYear = QStringLiteral("2018");
+    c.paymentDay = QStringLiteral("15");
+    c.paymentMonth = QStringLiteral("03");
+    c.paymentYear = QStringLiteral("2018");
+    c.taxWithheld = 1234;
+    c.gross = 45678;
+    c.taxable = 3456;
+    c.checked = QStringLiteral("Yes");
+    if (type == QLatin1String("ETP"))
+        c.etpPaymentType = QStringLiteral("R");
+    if (type == QLatin1String("BUS"))
+        c.busPaymentType = QStringLiteral("Labour Hire");
+    return c;
+}
+
+class PaymentSummaryRun : public ::testing::Test {
+protected:
+    PaymentSummaryRun()
+        : context(ui, files)
+    {
+        Report& r = context.report();
+        setSummaryPayer2018(r);
+        context.prefs.pathPayeePDFFiles = QStringLiteral("pdf-preference");
+        context.prefs.printZero = QStringLiteral("No");
+        folder = dir.filePath(QStringLiteral("out"));
+        QDir().mkpath(folder);
+        context.currentPayee = fullPayee(QStringLiteral("PEN"), 77, QStringLiteral("Edited"));
+        ui.onDialog(QStringLiteral("CGenSinglePay"), [this] { return singleDialog ? singleDialog() : 0; });
+        ui.onDialog(QStringLiteral("AdviceName"), [this] { return adviceDialog ? adviceDialog() : 0; });
+    }
+
+    void add(const CCards& c) { context.report().payees[c.payeeId] = c; }
+
+    QStringList files_in(const QString& path) const
+    {
+        return QDir(path).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    // The single payment summary dialog answers OK with the date and the
+    // save dialog with the file (nothing: cancelled).
+    void answerSingle(const QDate& date, std::optional<QString> file)
+    {
+        singleDialog = [this, date] {
+            SinglePayForm(context).OnBnClickedOk(date);
+            return 1;
+        };
+        ui.answerFile(std::move(file));
+    }
+
+    void answerPattern(const PdfNamePattern& typed, const QDate& date = QDate(2018, 7, 1))
+    {
+        adviceDialog = [this, typed, date] {
+            AdviceNameForm(context, outputs.namePattern()).OnBnClickedSelectFolder(date, typed);
+            return 1;
+        };
+    }
+
+    static PdfNamePattern pattern(const char* text1, const char* f1, const char* f2, const char* text2)
+    {
+        PdfNamePattern p;
+        p.text1 = QString::fromUtf8(text1);
+        p.field1 = QString::fromUtf8(f1);
+        p.field2 = QString::fromUtf8(f2);
+        p.field3 = QStringLiteral(" ");
+        p.field4 = QStringLiteral(" ");
+        p.text2 = QString::fromUtf8(text2);
+        return p;
+    }
+
+    QTemporaryDir dir;
+    QString folder;
+    ScriptedUi ui;
+    FaultyFileSystem files;
+    AppContext context;
+    PdfOutputs outputs;
+    // What the two dialogs do when the run opens them.
+    std::function<int()> singleDialog;
+    std::function<int()> adviceDialog;
+};
+
+// ---- One payee ----
+
+TEST_F(PaymentSummaryRun, CancelInEitherDialogWritesNothing)
+{
+    add(fullPayee(QStringLiteral("INB"), 5, QStringLiteral("Lee")));
+    const CCards edited = context.currentPayee;
+    singleDialog = [this] {
+        SinglePayForm(context).OnBnClickedCancel();
+        return 0;
+    };
+    outputs.paymentSummary(context, 5);
+    EXPECT_EQ(context.report().pdfConfirmed, QStringLiteral("No"));
+
+    answerSingle(QDate(2018, 7, 5), std::nullopt);
+    outputs.paymentSummary(context, 5);
+    EXPECT_EQ(context.report().pdfConfirmed, QStringLiteral("No"));
+
+    EXPECT_EQ(ui.dialogsRun, QStringList(2, QStringLiteral("CGenSinglePay")));
+    EXPECT_TRUE(ui.scriptUsedUp());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(files_in(folder).isEmpty());
+    EXPECT_EQ(context.currentPayee, edited);
+    EXPECT_EQ(context.currentPayeeKey, 5);
+    EXPECT_EQ(context.report().currentPayeeId, 5);
+}
+
+TEST_F(PaymentSummaryRun, EachTypeGivesASummaryWithItsValues)
+{
+    for (const QString& type : kTypes) {
+        SCOPED_TRACE(type.toStdString());
+        const qint32 id = 10 + qint32(kTypes.indexOf(type));
+        CCards payee = fullPayee(type, id, QStringLiteral("Lee") + type);
+        payee.secName = QStringLiteral("Jo");
+        add(payee);
+        const Report reportBefore = context.report();
+        const CCards edited = context.currentPayee;
+        const QString fillable = joinPath(folder, type + QStringLiteral("-fields.pdf"));
+        const QString flattened = joinPath(folder, type + QStringLiteral(".pdf"));
+
+        {
+            KeepPaymentSummariesFillable keep;
+            answerSingle(QDate(2018, 7, 5), fillable);
+            outputs.paymentSummary(context, id);
+        }
+        answerSingle(QDate(2018, 7, 5), flattened);
+        outputs.paymentSummary(context, id);
+
+        EXPECT_EQ(ui.texts(), QStringList(2, kPaymentSummarySaved));
+        ui.messages.clear();
+        const auto fields = readFormFields(readFile(fillable));
+        EXPECT_EQ(fields.at(QStringLiteral("Name1")).value, QStringLiteral("Ann Jo Lee") + type);
+        EXPECT_EQ(fields.at(QStringLiteral("Name3")).value, QStringLiteral("Hobart TAS 7000"));
+        EXPECT_EQ(fields.at(QStringLiteral("TFN1")).value, QStringLiteral("123 456 782"));
+        EXPECT_EQ(fields.at(QStringLiteral("Date1")).value, QStringLiteral("05/07/2018"));
+        EXPECT_EQ(fields.at(QStringLiteral("PayerName1")).value, QStringLiteral("Acme Pty Ltd"));
+
+        const QString text = pdfText(readFile(flattened));
+        for (const QString& shown : { QStringLiteral("Ann Jo Lee") + type, QStringLiteral("123 456 782"),
+                 QStringLiteral("05/07/2018"), QStringLiteral("Hobart TAS 7000") })
+            EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << "\n" << text.toStdString();
+
+        // Only the date, the file, the template path and the confirmation change.
+        Report expected = reportBefore;
+        expected.declarationDate = QStringLiteral("05/07/2018");
+        expected.pdfOutputPath = flattened;
+        expected.pdfTemplatePath = joinPath(folder, QStringLiteral("tempps.pdf"));
+        expected.pdfConfirmed = QStringLiteral("Yes");
+        expected.currentPayeeId = id;
+        EXPECT_EQ(context.report(), expected);
+        EXPECT_EQ(context.currentPayee, edited);
+        EXPECT_EQ(context.currentPayeeKey, id);
+    }
+    // Nothing but the summaries: every template was removed.
+    EXPECT_EQ(files_in(folder).size(), 2 * kTypes.size());
+}
+
+TEST_F(PaymentSummaryRun, AddingModeAnUnknownTypeOrAnUnknownIdWriteNothing)
+{
+    add(fullPayee(QStringLiteral("INB"), 5, QStringLiteral("Lee")));
+    add(fullPayee(QStringLiteral("XYZ"), 6, QStringLiteral("Odd")));
+    context.report().payeeMode = 4;
+    outputs.paymentSummary(context, 5);
+    EXPECT_TRUE(ui.dialogsRun.isEmpty());
+    EXPECT_EQ(context.currentPayeeKey, 5);
+
+    context.report().payeeMode = 0;
+    answerSingle(QDate(2018, 7, 5), joinPath(folder, QStringLiteral("odd.pdf")));
+    outputs.paymentSummary(context, 6);
+    outputs.paymentSummary(context, 404);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(files_in(folder).isEmpty());
+}
+
+TEST_F(PaymentSummaryRun, UnwritableFileGivesTheFillersMessageOnly)
+{
+    add(fullPayee(QStringLiteral("ETP"), 5, QStringLiteral("Lee")));
+    const QString output = joinPath(folder, QStringLiteral("Lee.pdf"));
+    files.fail(FaultyFileSystem::Op::Write, output, FileError::AccessDenied);
+    answerSingle(QDate(2018, 7, 5), output);
+    outputs.paymentSummary(context, 5);
+    EXPECT_EQ(ui.texts(), QStringList { kFillFailedOther });
+    EXPECT_TRUE(files_in(folder).isEmpty());
+}
+
+class NoPayeeServices : public PayeeServices {
+};
+
+TEST_F(PaymentSummaryRun, PayeeListButtonProducesTheTickedPayee)
+{
+    add(fullPayee(QStringLiteral("INB"), 3, QStringLiteral("Brown")));
+    add(fullPayee(QStringLiteral("FEI"), 8, QStringLiteral("Chen")));
+    SortListModel list(context);
+    NoPayeeServices services;
+    PayeeListForm form(context, list, services, outputs, [](AppContext&, qint32) {});
+    form.open();
+    list.setChecked(1, true);
+    const QString output = joinPath(folder, QStringLiteral("Chen.pdf"));
+    answerSingle(QDate(2018, 7, 5), output);
+    form.OnBnClickedSinglePaymentSummary();
+    EXPECT_EQ(ui.texts(), QStringList { kPaymentSummarySaved });
+    EXPECT_EQ(context.currentPayeeKey, 8);
+    EXPECT_TRUE(pdfText(readFile(output)).contains(QStringLiteral("Ann Chen")));
+}
+
+// ---- All payees ----
+
+TEST_F(PaymentSummaryRun, PayerNotInTheListStopsBeforeAnything)
+{
+    add(fullPayee(QStringLiteral("INB"), 5, QStringLiteral("Lee")));
+    context.report().payerNotInList = 2;
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(ui.texts(), QStringList { kPayerNotInListMessage });
+    EXPECT_TRUE(ui.dialogsRun.isEmpty());
+    EXPECT_TRUE(ui.folderTitles.isEmpty());
+}
+
+TEST_F(PaymentSummaryRun, CancelAtEachStepWritesNothing)
+{
+    add(fullPayee(QStringLiteral("INB"), 5, QStringLiteral("Lee")));
+    context.report().pdfFilePerPayee = QStringLiteral("No");
+    const Report before = context.report();
+    adviceDialog = [this] {
+        AdviceNameForm(context, outputs.namePattern()).OnBnClickedCancel();
+        return 0;
+    };
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(context.report(), before);
+    EXPECT_FALSE(outputs.namePattern().cancelled);
+    EXPECT_TRUE(ui.folderTitles.isEmpty());
+
+    answerPattern(PdfNamePattern::defaults());
+    ui.answerFolder(std::nullopt);
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(ui.folderTitles, QStringList { "Please select a folder for saving Payment Summaries:" });
+    EXPECT_EQ(ui.folderStarts, QStringList { "pdf-preference" });
+    EXPECT_EQ(context.report().pdfConfirmed, QStringLiteral("No"));
+    EXPECT_EQ(context.report().pdfFilePerPayee, QStringLiteral("No"));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(files_in(folder).isEmpty());
+    EXPECT_EQ(ui.waitDepth, 0);
+}
+
+TEST_F(PaymentSummaryRun, FolderThatCannotBeWrittenGivesItsSorryText)
+{
+    add(fullPayee(QStringLiteral("INB"), 5, QStringLiteral("Lee")));
+    const std::pair<FileError, const char*> cases[] = {
+        { FileError::AccessDenied, "Sorry1 - " },
+        { FileError::NotFound, "Sorry3 - " },
+        { FileError::Other, "Sorry3 - " },
+    };
+    for (const auto& [error, prefix] : cases) {
+        SCOPED_TRACE(prefix);
+        files.clear();
+        ui.messages.clear();
+        files.fail(FaultyFileSystem::Op::Create, folder, error);
+        answerPattern(PdfNamePattern::defaults());
+        ui.answerFolder(folder);
+        context.report().pdfConfirmed = QStringLiteral("Yes");
+        outputs.paymentSummaries(context);
+        EXPECT_EQ(ui.texts(), QStringList { QString::fromLatin1(prefix) + kWriteAccessRefused });
+        EXPECT_EQ(context.report().pdfConfirmed, QStringLiteral("No"));
+        EXPECT_EQ(context.report().pdfFilePerPayee, QStringLiteral("No"));
+        EXPECT_EQ(context.report().pdfCount, 0);
+        EXPECT_TRUE(files_in(folder).isEmpty());
+    }
+}
+
+TEST_F(PaymentSummaryRun, OneFilePerPayeeNamedByThePattern)
+{
+    for (const QString& type : kTypes) {
+        const qint32 id = 100 - qint32(kTypes.indexOf(type));
+        add(fullPayee(type, id, QStringLiteral("Lee") + type));
+    }
+    // The user's own file of the old probe's name is never touched.
+    writeFile(joinPath(folder, QStringLiteral("mytemp.foo")), "mine");
+    const PayeeMap payeesBefore = context.report().payees;
+    const CCards edited = context.currentPayee;
+
+    answerPattern(pattern("PS", "Payee_Type", "Payee_Name", ""));
+    ui.answerFolder(folder + QLatin1Char('/'));
+    {
+        KeepPaymentSummariesFillable keep;
+        outputs.paymentSummaries(context);
+    }
+
+    EXPECT_EQ(ui.texts(), QStringList { "7 Payment Summaries Generated" });
+    EXPECT_EQ(ui.messages.front().buttons, MessageButtons::Ok);
+    QStringList expected;
+    for (const QString& type : kTypes)
+        expected << QStringLiteral("PS_%1_Ann Lee%1.pdf").arg(type);
+    expected << QStringLiteral("mytemp.foo");
+    expected.sort();
+    EXPECT_EQ(files_in(folder), expected);
+    EXPECT_EQ(readFile(joinPath(folder, QStringLiteral("mytemp.foo"))), QByteArray("mine"));
+    for (const QString& type : kTypes) {
+        const auto fields = readFormFields(readFile(joinPath(folder, QStringLiteral("PS_%1_Ann Lee%1.pdf").arg(type))));
+        EXPECT_EQ(fields.at(QStringLiteral("Name1")).value, QStringLiteral("Ann Lee") + type);
+        EXPECT_EQ(fields.at(QStringLiteral("Date1")).value, QStringLiteral("1/7/2018"));
+    }
+
+    const Report& report = context.report();
+    EXPECT_EQ(report.pdfCount, 7);
+    EXPECT_EQ(report.pdfFilePerPayee, QStringLiteral("No"));
+    EXPECT_EQ(report.pdfConfirmed, QStringLiteral("Yes"));
+    EXPECT_EQ(report.pdfOutputPath, folder);
+    EXPECT_EQ(report.pdfTemplatePath, joinPath(folder, QStringLiteral("tempps.pdf")));
+    EXPECT_EQ(report.pdfLastOutputFile, QString());
+    EXPECT_EQ(report.declarationDate, QStringLiteral("1/7/2018"));
+    EXPECT_EQ(report.printPayeeId, 100);
+    EXPECT_EQ(report.payees, payeesBefore);
+    EXPECT_EQ(context.currentPayee, edited);
+    EXPECT_EQ(ui.waitDepth, 0);
+
+    // A later single payment summary asks for its own date and file again.
+    answerSingle(QDate(2018, 7, 5), std::nullopt);
+    outputs.paymentSummary(context, 100);
+    EXPECT_EQ(ui.dialogsRun.last(), QStringLiteral("CGenSinglePay"));
+}
+
+TEST_F(PaymentSummaryRun, IdenticalNamesAreNumberedInPayeeIdOrder)
+{
+    add(fullPayee(QStringLiteral("INB"), 30, QStringLiteral("Third")));
+    add(fullPayee(QStringLiteral("ETP"), 2, QStringLiteral("First")));
+    add(fullPayee(QStringLiteral("BUS"), 17, QStringLiteral("Second")));
+    answerPattern(pattern("", " ", " ", "Payment_Summary"));
+    ui.answerFolder(folder);
+    {
+        KeepPaymentSummariesFillable keep;
+        outputs.paymentSummaries(context);
+    }
+    EXPECT_EQ(ui.texts(), QStringList { "3 Payment Summaries Generated" });
+    EXPECT_EQ(
+        files_in(folder), (QStringList { "Payment_Summary.pdf", "Payment_Summary00.pdf", "Payment_Summary01.pdf" }));
+    const std::pair<const char*, const char*> order[] = { { "Payment_Summary.pdf", "Ann First" },
+        { "Payment_Summary00.pdf", "Ann Second" }, { "Payment_Summary01.pdf", "Ann Third" } };
+    for (const auto& [file, name] : order) {
+        const auto fields = readFormFields(readFile(joinPath(folder, QString::fromLatin1(file))));
+        EXPECT_EQ(fields.at(QStringLiteral("Name1")).value, QString::fromLatin1(name)) << file;
+    }
+}
+
+TEST_F(PaymentSummaryRun, EmptyReportStillAsksAndCountsNone)
+{
+    answerPattern(PdfNamePattern::defaults());
+    ui.answerFolder(folder);
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(ui.dialogsRun, QStringList { "AdviceName" });
+    EXPECT_EQ(ui.texts(), QStringList { "0 Payment Summaries Generated" });
+    EXPECT_EQ(context.report().pdfFilePerPayee, QStringLiteral("No"));
+    EXPECT_TRUE(files_in(folder).isEmpty());
+}
+
+TEST_F(PaymentSummaryRun, NamesNeverLeaveTheChosenFolder)
+{
+    CCards slash = fullPayee(QStringLiteral("INB"), 1, QStringLiteral("../../Lee"));
+    slash.firstName = QStringLiteral("A/B\\C");
+    add(slash);
+    add(fullPayee(QStringLiteral("ETP"), 2, QStringLiteral("Chen")));
+    PdfNamePattern typed = PdfNamePattern::defaults();
+    typed.text1 = QStringLiteral("../");
+    answerPattern(typed);
+    ui.answerFolder(folder);
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(ui.texts(), QStringList { "2 Payment Summaries Generated" });
+    EXPECT_EQ(files_in(dir.path()), QStringList { "out" });
+    EXPECT_EQ(files_in(folder),
+        (QStringList { ".._A_B_C .._.._Lee_2018_Payment_Summary.pdf", ".._Ann Chen_2018_Payment_Summary.pdf" }));
+
+    // A pattern of blanks alone names every file ".pdf", numbered after the first.
+    answerPattern(pattern("", " ", " ", ""));
+    ui.answerFolder(folder);
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("2 Payment Summaries Generated"));
+    EXPECT_TRUE(files_in(folder).contains(QStringLiteral(".pdf")))
+        << files_in(folder).join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(files_in(folder).contains(QStringLiteral("00.pdf")));
+    EXPECT_EQ(files_in(dir.path()), QStringList { "out" });
+}
+
+TEST_F(PaymentSummaryRun, PayeeThatCannotBeWrittenIsReportedAndTheRunGoesOn)
+{
+    add(fullPayee(QStringLiteral("INB"), 1, QStringLiteral("Adams")));
+    add(fullPayee(QStringLiteral("BUS"), 2, QStringLiteral("Blocked")));
+    CCards badIndicator = fullPayee(QStringLiteral("PEN"), 3, QStringLiteral("Indicator"));
+    badIndicator.origAmended = QStringLiteral("o");
+    add(badIndicator);
+    add(fullPayee(QStringLiteral("XYZ"), 4, QStringLiteral("Unknown")));
+    add(fullPayee(QStringLiteral("DAS"), 5, QStringLiteral("Davis")));
+    files.fail(FaultyFileSystem::Op::Write, joinPath(folder, QStringLiteral("Ann Blocked")), FileError::Other);
+    answerPattern(PdfNamePattern::defaults());
+    ui.answerFolder(folder);
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(ui.texts(), (QStringList { kFillFailedBUS, kFillFailedOther, "2 Payment Summaries Generated" }));
+    EXPECT_EQ(
+        files_in(folder), (QStringList { "Ann Adams_2018_Payment_Summary.pdf", "Ann Davis_2018_Payment_Summary.pdf" }));
+    EXPECT_EQ(context.report().pdfCount, 2);
+    EXPECT_EQ(context.report().printPayeeId, 5);
+}
+
+} // namespace
