@@ -40,11 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     case LodgementBuild::Outcome::Refused: {
         const QString& why = build.refusal;
         FUZZ_CHECK(why.startsWith(QStringLiteral("The VESK.A01 file has not been created.\n\n")), why);
-        FUZZ_CHECK(why.contains(QStringLiteral(", field \"")), why);
-        FUZZ_CHECK(why.contains(QStringLiteral("Payee ID ")) || why.contains(QStringLiteral("Supplier details"))
-                || why.contains(QStringLiteral("Payer details")) || why.contains(QStringLiteral("Software record"))
-                || why.contains(QStringLiteral("File total")),
-            why);
+        FUZZ_CHECK(why.endsWith(QStringLiteral(".\n\nPlease correct this field and press VESK.A01 File again.")), why);
+        FUZZ_CHECK(why.contains(QStringLiteral(": the ")), why);
+        static const QString kOwners[]
+            = { QStringLiteral("Payee "), QStringLiteral("Supplier "), QStringLiteral("Payer "),
+                  QStringLiteral("Report: "), QStringLiteral("Software record: "), QStringLiteral("File total: ") };
+        bool owned = false;
+        for (const QString& owner : kOwners)
+            owned = owned || why.contains(QStringLiteral("\n\n") + owner);
+        FUZZ_CHECK(owned, why);
         FUZZ_CHECK(build.fileText.isEmpty(), QStringLiteral("a refused build kept its file"));
         return 0;
     }
