@@ -669,7 +669,7 @@ LodgementBuild BuildLodgement(const Report& report)
     s.put(kSeparator);
     s.put("\r\n\r\nReport Details");
     s.put("\r\n\r\nSpecification Version =  \t");
-    s.put(ir1, *findField(kIdentRegister1Layout, "report specification version"));
+    s.put(ir1, *findField(kIdentRegister1Layout, "file format version"));
     s.put("\r\nSoftware Product =  \t");
     s.put(software, *findField(kSoftwareLayout, "type of software and product name"));
     s.put("\r\nNo. of Records (Payees + 6) =  \t");

@@ -39,7 +39,7 @@ enum class FieldRule {
     None,
     EmptyAsZeros,         // an empty ABN is written as eleven zeros
     ReportEndDate,        // "3006" and the last four characters of the report year
-    SpecVersion,          // FEMPA010.0 / 011.0 / 012.0 / 013.0 by 2012 mode and year
+    FormatVersion,        // FEMPA010.0 / 011.0 / 012.0 / 013.0 by 2012 mode and year
     FinancialYear,        // the last four characters of the report year
     BranchNumber,         // "000" with a WPN; else the last three characters, "0" in front
     ProductName,          // the software's name, blank-padded
@@ -146,7 +146,7 @@ inline constexpr std::array kIdentRegister1Layout{
     layout::constant(38, 1, "data type", "E"),
     layout::constant(39, 1, "type of report", "A"),
     layout::constant(40, 1, "format of return media", "P"),
-    layout::derived(41, 10, FieldKind::Code, "report specification version", FieldRule::SpecVersion),
+    layout::derived(41, 10, FieldKind::Code, "file format version", FieldRule::FormatVersion),
     layout::filler(51, 578),
 };
 

@@ -88,7 +88,7 @@ QString lastFour(const QString& text)
     return text.right(4);
 }
 
-QString specVersion(const Report& report)
+QString formatVersion(const Report& report)
 {
     if (report.year2012Mode == 1)
         return QStringLiteral("FEMPA010.0");
@@ -183,8 +183,8 @@ FieldProblem writeField(const FieldLayout& field, const RecordSource& source, ch
         return copyWhole(text.isEmpty() ? QStringLiteral("00000000000") : text, field.width, out);
     case FieldRule::ReportEndDate:
         return copyWhole(QStringLiteral("3006") + lastFour(report.reportYear), field.width, out);
-    case FieldRule::SpecVersion:
-        return copyWhole(specVersion(report), field.width, out);
+    case FieldRule::FormatVersion:
+        return copyWhole(formatVersion(report), field.width, out);
     case FieldRule::FinancialYear:
         return copyWhole(lastFour(report.reportYear), field.width, out);
     case FieldRule::BranchNumber:
