@@ -51,10 +51,3 @@ QStringList InbTfnChoices()
         QStringLiteral("333 333 333"), QStringLiteral("444 444 444") };
 }
 
-QStringList InbBirthYears()
-{
-    QStringList years { QStringLiteral("0000") };
-    for (int y = 2019; y >= 1900; --y)
-        years << IntToString(y);
-    return years;
-}

@@ -33,4 +33,3 @@ public:
 
 // The items of the INB form's fixed lists.
 QStringList InbTfnChoices();
-QStringList InbBirthYears(); // "0000", then 2019 down to 1900

@@ -11,22 +11,6 @@
 namespace
 {
 
-QStringList numbered(int from, int to, int width)
-{
-    QStringList items;
-    for (int i = from; i <= to; ++i)
-        items << QStringLiteral("%1").arg(i, width, 10, QLatin1Char('0'));
-    return items;
-}
-
-QStringList birthYears()
-{
-    QStringList items { QStringLiteral("0000") };
-    for (int y = 2019; y >= 1900; --y)
-        items << QString::number(y);
-    return items;
-}
-
 PayeeFormLook penLook()
 {
     PayeeFormLook look;
@@ -86,12 +70,12 @@ void CPayeePEN::build()
             QStringLiteral("Enter the Second Given Name of the Payee - if any")),
         markers(F::SecName, QStringLiteral("secName")));
     auto* dob = new QHBoxLayout;
-    dob->addWidget(listBox(QStringLiteral("dobDay"), F::DateOfBirth, &CCards::dobDay, numbered(0, 31, 2),
+    dob->addWidget(listBox(QStringLiteral("dobDay"), F::DateOfBirth, &CCards::dobDay, numberItems(0, 31, 2),
         ListMatch::Day, QStringLiteral("For Date of Birth, choose Day number from dropdown list")));
-    dob->addWidget(listBox(QStringLiteral("dobMonth"), F::DateOfBirth, &CCards::dobMonth, numbered(0, 12, 2),
+    dob->addWidget(listBox(QStringLiteral("dobMonth"), F::DateOfBirth, &CCards::dobMonth, numberItems(0, 12, 2),
         ListMatch::Month, QStringLiteral("For Date of Birth, choose Month number from dropdown list")));
-    dob->addWidget(listBox(QStringLiteral("dobYear"), F::DateOfBirth, &CCards::dobYear, birthYears(), ListMatch::Year,
-        QStringLiteral("For Date of Birth, choose Year number from dropdown list")));
+    dob->addWidget(listBox(QStringLiteral("dobYear"), F::DateOfBirth, &CCards::dobYear, birthYearItems(),
+        ListMatch::Year, QStringLiteral("For Date of Birth, choose Year number from dropdown list")));
     dob->addWidget(markers(F::DateOfBirth, QStringLiteral("dateOfBirth")));
     nameGrid->addWidget(new QLabel(QStringLiteral("Date of Birth:")), 3, 0);
     nameGrid->addLayout(dob, 3, 1);
@@ -134,11 +118,11 @@ void CPayeePEN::build()
                              QString CCards::*month, QString CCards::*year, F field, int lastYear,
                              const QString& what) {
         auto* parts = new QHBoxLayout;
-        parts->addWidget(listBox(name + QStringLiteral("Day"), field, day, numbered(1, 31, 2), ListMatch::Day,
+        parts->addWidget(listBox(name + QStringLiteral("Day"), field, day, numberItems(1, 31, 2), ListMatch::Day,
             QStringLiteral("For Payment %1 Date, choose Day number from dropdown list").arg(what)));
-        parts->addWidget(listBox(name + QStringLiteral("Month"), field, month, numbered(1, 12, 2), ListMatch::Month,
+        parts->addWidget(listBox(name + QStringLiteral("Month"), field, month, numberItems(1, 12, 2), ListMatch::Month,
             QStringLiteral("For Payment %1 Date, choose Month number from dropdown list").arg(what)));
-        parts->addWidget(listBox(name + QStringLiteral("Year"), field, year, numbered(2011, lastYear, 4),
+        parts->addWidget(listBox(name + QStringLiteral("Year"), field, year, numberItems(2011, lastYear, 4),
             ListMatch::Year, QStringLiteral("For Payment %1 Date, choose Year number from dropdown list").arg(what)));
         parts->addWidget(markers(field, name + QStringLiteral("Date")));
         detailsGrid->addWidget(new QLabel(label), r, 0);

@@ -17,15 +17,6 @@ constexpr int kLatestReportYear = 2027;
 
 } // namespace
 
-QStringList numberItems(int from, int to, int width)
-{
-    QStringList items;
-    const int step = from <= to ? 1 : -1;
-    for (int n = from; n != to + step; n += step)
-        items << QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
-    return items;
-}
-
 void addFieldRow(QGridLayout* grid, int row, const QString& caption, QWidget* control, QWidget* markers)
 {
     auto* label = new QLabel(caption, control->parentWidget());

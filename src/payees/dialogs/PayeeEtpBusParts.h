@@ -20,9 +20,6 @@ template <class Form> struct PayeeFormHolder {
 // The controls the ETP and BUS forms share: the same fields, tooltips and
 // lists, built once on the form dialog base.
 
-// "01", "02", ... as two-digit texts (four for years).
-QStringList numberItems(int from, int to, int width = 2);
-
 // A caption, a control and its markers on one row of a grid.
 void addFieldRow(QGridLayout* grid, int row, const QString& caption, QWidget* control, QWidget* markers);
 

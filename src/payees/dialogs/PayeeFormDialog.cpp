@@ -63,6 +63,20 @@ const QString kIgnoreTipFiled
 
 } // namespace
 
+QStringList numberItems(int from, int to, int width)
+{
+    QStringList items;
+    const int step = from <= to ? 1 : -1;
+    for (int n = from; n != to + step; n += step)
+        items << QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
+    return items;
+}
+
+QStringList birthYearItems()
+{
+    return QStringList { QStringLiteral("0000") } + numberItems(2019, 1900, 4);
+}
+
 WarningMarker::WarningMarker(QWidget* parent)
     : QLabel(parent)
 {

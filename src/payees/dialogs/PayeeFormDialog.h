@@ -23,6 +23,13 @@ class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
 
+// Zero-padded numbers from `from` to `to`, counting down when `to` is the
+// smaller: the items of the day, month and year lists.
+QStringList numberItems(int from, int to, int width = 2);
+// The birth-year list of the INB, FEI, PEN, SLS and DAS forms: "0000" for a
+// year not given, then 2019 down to 1900.
+QStringList birthYearItems();
+
 // The marker beside a field that may be wrong: a yellow triangle with '!'.
 class WarningMarker : public QLabel
 {

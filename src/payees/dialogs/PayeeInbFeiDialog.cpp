@@ -13,14 +13,6 @@
 namespace
 {
 
-QStringList numbers(int from, int to, int width)
-{
-    QStringList items;
-    for (int n = from; n <= to; ++n)
-        items << QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
-    return items;
-}
-
 QLabel* label(const QString& text, QWidget* parent)
 {
     auto* l = new QLabel(text, parent);
@@ -88,15 +80,15 @@ void PayeeInbFeiDialog::buildLayout(const InbFeiLayout& layout, std::function<vo
     addText(nameGrid, 2, QStringLiteral("2nd Given Name:"), QStringLiteral("secName"), &CCards::secName, F::SecName,
         QStringLiteral("Enter the Second Given Name of the Payee - if any"));
     nameGrid->addWidget(label(QStringLiteral("Date of Birth:"), name), 3, 0);
-    nameGrid->addWidget(listBox(QStringLiteral("dobDay"), F::DateOfBirth, &CCards::dobDay, numbers(0, 31, 2),
+    nameGrid->addWidget(listBox(QStringLiteral("dobDay"), F::DateOfBirth, &CCards::dobDay, numberItems(0, 31, 2),
                             ListMatch::Day, QStringLiteral("For Date of Birth, choose Day number from dropdown list")),
         3, 1);
     nameGrid->addWidget(
-        listBox(QStringLiteral("dobMonth"), F::DateOfBirth, &CCards::dobMonth, numbers(0, 12, 2), ListMatch::Month,
+        listBox(QStringLiteral("dobMonth"), F::DateOfBirth, &CCards::dobMonth, numberItems(0, 12, 2), ListMatch::Month,
             QStringLiteral("For Date of Birth, choose Month number from dropdown list")),
         3, 2);
     nameGrid->addWidget(
-        listBox(QStringLiteral("dobYear"), F::DateOfBirth, &CCards::dobYear, InbBirthYears(), ListMatch::Year,
+        listBox(QStringLiteral("dobYear"), F::DateOfBirth, &CCards::dobYear, birthYearItems(), ListMatch::Year,
             QStringLiteral("For Date of Birth, choose Year number from dropdown list")),
         3, 3);
     nameGrid->addWidget(markers(F::DateOfBirth, QStringLiteral("dateOfBirth")), 3, 4);
@@ -133,23 +125,24 @@ void PayeeInbFeiDialog::buildLayout(const InbFeiLayout& layout, std::function<vo
     // Employment Details.
     MyGroupBox* employment = groupBox(QStringLiteral("Employment Details"), QStringLiteral("employmentGroup"));
     auto* employmentGrid = new QGridLayout(employment);
-    const auto addDate = [&](int row, const QString& caption, const QString& prefix, QString CCards::*day,
-                             QString CCards::*month, QString CCards::*year, F field, int lastYear,
-                             const QString& tipWhat) {
-        employmentGrid->addWidget(label(caption, employment), row, 0);
-        employmentGrid->addWidget(listBox(prefix + QStringLiteral("Day"), field, day, numbers(1, 31, 2), ListMatch::Day,
-                                      QStringLiteral("For %1, choose Day number from dropdown list").arg(tipWhat)),
-            row, 1);
-        employmentGrid->addWidget(
-            listBox(prefix + QStringLiteral("Month"), field, month, numbers(1, 12, 2), ListMatch::Month,
-                QStringLiteral("For %1, choose Month number from dropdown list").arg(tipWhat)),
-            row, 2);
-        employmentGrid->addWidget(
-            listBox(prefix + QStringLiteral("Year"), field, year, numbers(2011, lastYear, 4), ListMatch::Year,
-                QStringLiteral("For %1, choose Year number from dropdown list").arg(tipWhat)),
-            row, 3);
-        employmentGrid->addWidget(markers(field, prefix + QStringLiteral("Date")), row, 4);
-    };
+    const auto addDate
+        = [&](int row, const QString& caption, const QString& prefix, QString CCards::*day, QString CCards::*month,
+              QString CCards::*year, F field, int lastYear, const QString& tipWhat) {
+              employmentGrid->addWidget(label(caption, employment), row, 0);
+              employmentGrid->addWidget(
+                  listBox(prefix + QStringLiteral("Day"), field, day, numberItems(1, 31, 2), ListMatch::Day,
+                      QStringLiteral("For %1, choose Day number from dropdown list").arg(tipWhat)),
+                  row, 1);
+              employmentGrid->addWidget(
+                  listBox(prefix + QStringLiteral("Month"), field, month, numberItems(1, 12, 2), ListMatch::Month,
+                      QStringLiteral("For %1, choose Month number from dropdown list").arg(tipWhat)),
+                  row, 2);
+              employmentGrid->addWidget(
+                  listBox(prefix + QStringLiteral("Year"), field, year, numberItems(2011, lastYear, 4), ListMatch::Year,
+                      QStringLiteral("For %1, choose Year number from dropdown list").arg(tipWhat)),
+                  row, 3);
+              employmentGrid->addWidget(markers(field, prefix + QStringLiteral("Date")), row, 4);
+          };
     addDate(0, QStringLiteral("Start Date:"), QStringLiteral("start"), &CCards::startDay, &CCards::startMonth,
         &CCards::startYear, F::StartDate, 2027, QStringLiteral("Payment Start Date"));
     addDate(1, QStringLiteral("End Date:"), QStringLiteral("end"), &CCards::endDay, &CCards::endMonth, &CCards::endYear,

@@ -24,23 +24,6 @@ PayeeFormLook lookOf(PayeeType type)
     return look;
 }
 
-QStringList numbers(int from, int to, int width)
-{
-    QStringList items;
-    for (int n = from; n <= to; ++n)
-        items << QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
-    return items;
-}
-
-// "0000" for a birth year not given, then 2019 down to 1900.
-QStringList birthYears()
-{
-    QStringList items { QStringLiteral("0000") };
-    for (int year = 2019; year >= 1900; --year)
-        items << QString::number(year);
-    return items;
-}
-
 QLabel* caption(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -105,14 +88,14 @@ void PayeeSlsDasDialog::buildNames(bool withBirthDate)
         auto* date = new QWidget(group);
         auto* row = new QHBoxLayout(date);
         row->setContentsMargins(0, 0, 0, 0);
-        QStringList days = numbers(0, 31, 2);
-        QStringList months = numbers(0, 12, 2);
+        QStringList days = numberItems(0, 31, 2);
+        QStringList months = numberItems(0, 12, 2);
         for (QWidget* list : std::initializer_list<QWidget*> {
                  listBox(QStringLiteral("dobDay"), PayeeField::DateOfBirth, &CCards::dobDay, days, ListMatch::Day,
                      QStringLiteral("For Date of Birth, choose Day number from dropdown list")),
                  listBox(QStringLiteral("dobMonth"), PayeeField::DateOfBirth, &CCards::dobMonth, months,
                      ListMatch::Month, QStringLiteral("For Date of Birth, choose Month number from dropdown list")),
-                 listBox(QStringLiteral("dobYear"), PayeeField::DateOfBirth, &CCards::dobYear, birthYears(),
+                 listBox(QStringLiteral("dobYear"), PayeeField::DateOfBirth, &CCards::dobYear, birthYearItems(),
                      ListMatch::Year, QStringLiteral("For Date of Birth, choose Year number from dropdown list")) }) {
             list->setParent(date);
             row->addWidget(list);
@@ -183,12 +166,13 @@ void PayeeSlsDasDialog::buildPay(bool withDeathBenefit)
     auto* row = new QHBoxLayout(date);
     row->setContentsMargins(0, 0, 0, 0);
     for (QWidget* list : std::initializer_list<QWidget*> {
-             listBox(QStringLiteral("paymentDay"), PayeeField::PaymentDate, &CCards::paymentDay, numbers(1, 31, 2),
+             listBox(QStringLiteral("paymentDay"), PayeeField::PaymentDate, &CCards::paymentDay, numberItems(1, 31, 2),
                  ListMatch::Day, QStringLiteral("For Payment Date, choose Day number from dropdown list")),
-             listBox(QStringLiteral("paymentMonth"), PayeeField::PaymentDate, &CCards::paymentMonth, numbers(1, 12, 2),
-                 ListMatch::Month, QStringLiteral("For Payment Date, choose Month number from dropdown list")),
+             listBox(QStringLiteral("paymentMonth"), PayeeField::PaymentDate, &CCards::paymentMonth,
+                 numberItems(1, 12, 2), ListMatch::Month,
+                 QStringLiteral("For Payment Date, choose Month number from dropdown list")),
              listBox(QStringLiteral("paymentYear"), PayeeField::PaymentDate, &CCards::paymentYear,
-                 numbers(2011, 2028, 4), ListMatch::Year,
+                 numberItems(2011, 2028, 4), ListMatch::Year,
                  QStringLiteral("For Payment Date, choose Year number from dropdown list")) }) {
         list->setParent(date);
         row->addWidget(list);
