@@ -1,4 +1,5 @@
 #include "checks/CheckAll.h"
+#include "payees/PayeeFeiKit.h"
 #include "payees/PayeeFrameTestKit.h"
 
 #include <gtest/gtest.h>
@@ -6,38 +7,11 @@
 namespace
 {
 
-CCards feiPayee(qint32 id)
-{
-    CCards c;
-    c.payeeId = id;
-    c.payeeType = QStringLiteral("FEI");
-    c.incomeType = QStringLiteral("Foreign Income");
-    c.tfn = QStringLiteral("123456782");
-    c.surname = QStringLiteral("Citizen");
-    c.firstName = QStringLiteral("Jane");
-    c.addLine1 = QStringLiteral("1 Main St");
-    c.suburb = QStringLiteral("SYDNEY");
-    c.state = QStringLiteral("NSW");
-    c.pCode = 2000;
-    c.startDay = QStringLiteral("01");
-    c.startMonth = QStringLiteral("07");
-    c.startYear = QStringLiteral("2018");
-    c.endDay = QStringLiteral("30");
-    c.endMonth = QStringLiteral("06");
-    c.endYear = QStringLiteral("2019");
-    c.taxWithheld = 5000;
-    c.gross = 50000;
-    c.fbtExempt = QStringLiteral(" ");
-    c.origAmended = QStringLiteral("O");
-    c.checked = QStringLiteral("No");
-    return c;
-}
-
 TEST(CheckPayeeFei, CheckAllMarksEachFeiPayee)
 {
     PayeeWorld w;
-    CCards passing = feiPayee(1);
-    CCards badTfn = feiPayee(2);
+    CCards passing = validFeiPayee(1);
+    CCards badTfn = validFeiPayee(2);
     badTfn.tfn = QStringLiteral("123456789");
     CCards ignored = badTfn;
     ignored.payeeId = 3;

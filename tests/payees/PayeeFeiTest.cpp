@@ -1,4 +1,5 @@
 #include "payees/PayeeFEI.h"
+#include "payees/PayeeFeiKit.h"
 #include "payees/PayeeFrameTestKit.h"
 #include "payees/PayeeLumpSumRules.h"
 
@@ -27,33 +28,14 @@ const QString kOnlyD = QStringLiteral("Payment Summary should not include only L
 // An FEI payee as the form stores it in report year 2019.
 CCards feiPayee()
 {
-    CCards c;
-    c.payeeId = 9;
-    c.payeeType = QStringLiteral("FEI");
+    CCards c = validFeiPayee(9);
     c.dataSource = QStringLiteral("Manually Added");
-    c.incomeType = QStringLiteral("Foreign Income");
-    c.tfn = QStringLiteral("123456782");
-    c.surname = QStringLiteral("Citizen");
-    c.firstName = QStringLiteral("Jane");
     c.dobDay = QStringLiteral("00");
     c.dobMonth = QStringLiteral("00");
     c.dobYear = QStringLiteral("0000");
-    c.addLine1 = QStringLiteral("1 Main St");
-    c.suburb = QStringLiteral("SYDNEY");
-    c.state = QStringLiteral("NSW");
-    c.pCode = 2000;
-    c.startDay = QStringLiteral("01");
-    c.startMonth = QStringLiteral("07");
-    c.startYear = QStringLiteral("2018");
-    c.endDay = QStringLiteral("30");
-    c.endMonth = QStringLiteral("06");
-    c.endYear = QStringLiteral("2019");
-    c.taxWithheld = 5000;
-    c.gross = 50000;
     c.foreignTaxPaid() = 700;
     c.rfbt = 4000;
     c.fbtExempt = QStringLiteral("N");
-    c.origAmended = QStringLiteral("O");
     c.spare1 = QStringLiteral("2017");
     c.spare2 = QStringLiteral("2016");
     c.checked = QStringLiteral("Yes");

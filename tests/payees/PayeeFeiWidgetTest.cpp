@@ -1,3 +1,4 @@
+#include "payees/PayeeFeiKit.h"
 #include "payees/PayeeFrameTestKit.h"
 #include "payees/PayeeServices.h"
 #include "payees/dialogs/CAddPayee1.h"
@@ -54,29 +55,9 @@ QStringList items(QComboBox* list)
 // A stored FEI payee of report year 2019 that the form accepts as it stands.
 CCards storedFei()
 {
-    CCards c;
-    c.payeeId = 7;
-    c.payeeType = QStringLiteral("FEI");
+    CCards c = validFeiPayee(7);
     c.dataSource = QStringLiteral("Imported");
-    c.incomeType = QStringLiteral("Foreign Income");
-    c.tfn = QStringLiteral("123456782");
-    c.surname = QStringLiteral("Citizen");
-    c.firstName = QStringLiteral("Jane");
-    c.addLine1 = QStringLiteral("1 Main St");
-    c.suburb = QStringLiteral("SYDNEY");
-    c.state = QStringLiteral("NSW");
-    c.pCode = 2000;
-    c.startDay = QStringLiteral("01");
-    c.startMonth = QStringLiteral("07");
-    c.startYear = QStringLiteral("2018");
-    c.endDay = QStringLiteral("30");
-    c.endMonth = QStringLiteral("06");
-    c.endYear = QStringLiteral("2019");
-    c.taxWithheld = 5000;
-    c.gross = 50000;
     c.foreignTaxPaid() = 700;
-    c.fbtExempt = QStringLiteral(" ");
-    c.origAmended = QStringLiteral("O");
     c.checked = QStringLiteral("Error");
     return c;
 }
