@@ -23,10 +23,12 @@
 #include <memory>
 #include <string>
 
-namespace {
+namespace
+{
 
 // Nobody at the screen: every message is counted as a failure of the run.
-class SilentUi : public UserInterface {
+class SilentUi : public UserInterface
+{
 public:
     int messages = 0;
     Answer message(const QString&, MessageButtons, MessageIcon) override
@@ -96,7 +98,13 @@ void BM_PaymentSummary(benchmark::State& state)
     }
     const QFileInfo written(r.pdfOutputPath);
     if (ui.messages != 0 || r.pdfTemplateFailed != 0 || !written.exists()) {
-        state.SkipWithError("the payment summary was not written");
+        const std::string why
+            = QStringLiteral("the payment summary was not written: %1 messages, template %2, %3 bytes")
+                  .arg(ui.messages)
+                  .arg(r.pdfTemplateFailed != 0 ? QStringLiteral("failed") : QStringLiteral("made"))
+                  .arg(written.exists() ? written.size() : 0)
+                  .toStdString();
+        state.SkipWithError(why.c_str());
         return;
     }
     state.counters["pdf_bytes"] = double(written.size());
@@ -115,7 +123,11 @@ void BM_FillAndFlattenInMemory(benchmark::State& state)
     for (auto _ : state)
         filled = FillForm(blank, plan, FormFinish::Flatten);
     if (!filled.startsWith("%PDF-")) {
-        state.SkipWithError("no PDF was made");
+        const std::string why = QStringLiteral("no PDF was made: %1 bytes starting \"%2\"")
+                                    .arg(filled.size())
+                                    .arg(QString::fromLatin1(filled.left(8).toHex()))
+                                    .toStdString();
+        state.SkipWithError(why.c_str());
         return;
     }
     state.counters["pdf_bytes"] = double(filled.size());
@@ -124,7 +136,8 @@ BENCHMARK(BM_FillAndFlattenInMemory)->Unit(benchmark::kMillisecond);
 
 // The folder the run is given; everything else as the user leaves it: the
 // file-name dialog's initial pattern and no dialog shown.
-class BatchUi : public BenchUi {
+class BatchUi : public BenchUi
+{
 public:
     QString folder;
     std::optional<QString> chooseFolder(const QString&, const QString&) override { return folder; }
