@@ -13,7 +13,8 @@ class AppContext;
 //     registerModalDialog<AdviceName>(ui, "AdviceName", context, pdfOutputs.namePattern());
 // and builds this form on the context and that pattern. Its answers go to
 // the report (pdfFilePerPayee, declarationDate) and to the pattern.
-class AdviceNameForm {
+class AdviceNameForm
+{
 public:
     AdviceNameForm(AppContext& context, PdfNamePattern& pattern);
 

@@ -8,7 +8,8 @@
 #include "report/AppContext.h"
 #include "report/FieldHelpers.h"
 
-namespace {
+namespace
+{
 
 const QString kYes = QStringLiteral("Yes");
 const QString kZeroAbn = QStringLiteral("00000000000");

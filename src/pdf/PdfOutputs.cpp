@@ -11,7 +11,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 const QString kYes = QStringLiteral("Yes");
 const QString kNo = QStringLiteral("No");

@@ -7,7 +7,8 @@
 // summaries of all payees, the payment summary of one payee and the ATO
 // media form. It owns the program's file-name pattern, which the
 // AdviceName dialog is registered with (see AdviceNameForm.h).
-class PdfOutputs : public PdfServices {
+class PdfOutputs : public PdfServices
+{
 public:
     void atoMediaForm(AppContext& context) override;
     void paymentSummaries(AppContext& context) override;

@@ -11,7 +11,8 @@ class AppContext;
 //     registerModalDialog<CGenSinglePay>(ui, "CGenSinglePay", context);
 // The answers go to the report: declarationDate, pdfOutputPath,
 // pdfTemplatePath and pdfConfirmed ("Yes" only when a file was chosen).
-class SinglePayForm {
+class SinglePayForm
+{
 public:
     explicit SinglePayForm(AppContext& context);
 

@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-class SinglePayFormTest : public ::testing::Test {
+class SinglePayFormTest : public ::testing::Test
+{
 protected:
     SinglePayFormTest()
         : context(ui, files)
@@ -100,7 +102,8 @@ TEST(PdfNamePatternTest, FieldItemsAndDefaults)
     EXPECT_EQ(PdfOutputs().namePattern(), initial);
 }
 
-class AdviceNameFormTest : public ::testing::Test {
+class AdviceNameFormTest : public ::testing::Test
+{
 protected:
     AdviceNameFormTest()
         : context(ui, files)

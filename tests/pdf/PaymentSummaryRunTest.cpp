@@ -20,7 +20,8 @@
 
 #include <functional>
 
-namespace {
+namespace
+{
 
 const QStringList kTypes = { "INB", "ETP", "BUS", "FEI", "PEN", "SLS", "DAS" };
 
@@ -55,7 +56,8 @@ CCards fullPayee(const QString& type, qint32 id, const QString& surname)
     return c;
 }
 
-class PaymentSummaryRun : public ::testing::Test {
+class PaymentSummaryRun : public ::testing::Test
+{
 protected:
     PaymentSummaryRun()
         : context(ui, files)
@@ -224,7 +226,8 @@ TEST_F(PaymentSummaryRun, UnwritableFileGivesTheFillersMessageOnly)
     EXPECT_TRUE(files_in(folder).isEmpty());
 }
 
-class NoPayeeServices : public PayeeServices {
+class NoPayeeServices : public PayeeServices
+{
 };
 
 TEST_F(PaymentSummaryRun, PayeeListButtonProducesTheTickedPayee)

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 Report report2018(const QString& payerAbn = QStringLiteral("53004085616"))
 {

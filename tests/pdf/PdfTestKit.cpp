@@ -12,7 +12,8 @@
 
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 QString writeTemp(const QTemporaryDir& dir, const QByteArray& pdf)
 {

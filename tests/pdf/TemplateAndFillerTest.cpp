@@ -15,7 +15,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 CCards inbPayee()
 {
@@ -37,7 +38,8 @@ CCards inbPayee()
     return c;
 }
 
-class PdfFillTest : public ::testing::Test {
+class PdfFillTest : public ::testing::Test
+{
 protected:
     PdfFillTest()
         : context(ui, files)
@@ -239,7 +241,7 @@ TEST_F(PdfFillTest, BatchWriteFailureLeavesNoClaimedFile)
     r.pdfOutputPath.clear(); // no folder: nothing is written anywhere
     ui.messages.clear();
     produce(plainValues(inbPayee()));
-    EXPECT_EQ(ui.texts(), QStringList{kFillFailedINB});
+    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB });
     EXPECT_TRUE(folder().isEmpty());
 
     r.pdfOutputPath = dir.path();
