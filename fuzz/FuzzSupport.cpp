@@ -25,10 +25,37 @@ FileResult MemoryFileSystem::readAll(const QString& path, QByteArray& contents)
     return {};
 }
 
-FileResult MemoryFileSystem::writeWhole(const QString& path, const QByteArray& contents)
+namespace {
+
+class MemoryWriter : public FileWriter
 {
-    files[path] = contents;
-    return {};
+public:
+    MemoryWriter(std::map<QString, QByteArray>& files, QString path)
+        : m_files(files)
+        , m_path(std::move(path))
+    {
+    }
+    void append(const char* data, qsizetype size) override { m_bytes.append(data, size); }
+    FileResult status() const override { return {}; }
+    FileResult finish(bool) override { return {}; }
+    FileResult commit() override
+    {
+        m_files[m_path] = m_bytes;
+        return {};
+    }
+    void cancel() override { m_bytes.clear(); }
+
+private:
+    std::map<QString, QByteArray>& m_files;
+    QString m_path;
+    QByteArray m_bytes;
+};
+
+} // namespace
+
+std::unique_ptr<FileWriter> MemoryFileSystem::startWrite(const QString& path)
+{
+    return std::make_unique<MemoryWriter>(files, path);
 }
 
 FileResult MemoryFileSystem::createExclusive(const QString& path, const QByteArray& contents)

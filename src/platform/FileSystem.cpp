@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUuid>
 
 #include <algorithm>
@@ -116,32 +115,166 @@ FileResult LocalFileSystem::readAll(const QString& path, QByteArray& contents)
     }
 }
 
-FileResult LocalFileSystem::writeWhole(const QString& path, const QByteArray& contents)
+FileResult FileSystem::writeWhole(const QString& path, const QByteArray& contents)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isDir() && !info.isWritable())
-        return {FileError::AccessDenied, QStringLiteral("The file is read-only.")};
+    const std::unique_ptr<FileWriter> writer = startWrite(path);
+    writer->append(contents);
+    return writer->commit();
+}
+
+namespace {
+
+class FailedWriter : public FileWriter {
+public:
+    explicit FailedWriter(FileResult failure) : m_failure(std::move(failure)) {}
+    void append(const char*, qsizetype) override {}
+    FileResult status() const override { return m_failure; }
+    FileResult finish(bool) override { return m_failure; }
+    FileResult commit() override { return m_failure; }
+    void cancel() override {}
+
+private:
+    FileResult m_failure;
+};
+
+// A name of its own, short enough beside any target name, that no other
+// writer in the folder can take: created with O_EXCL.
+int createTemporaryIn(const QString& folder, QByteArray& name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray unique = QUuid::createUuid().toRfc4122().toHex().left(12);
+        name = encoded(joinPath(folder, QStringLiteral(".qls-%1.tmp").arg(QString::fromLatin1(unique))));
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+class LocalFileWriter : public FileWriter {
+public:
+    LocalFileWriter(int fd, QByteArray temporary, QByteArray target)
+        : m_fd(fd), m_temporary(std::move(temporary)), m_target(std::move(target))
+    {
+    }
+    ~LocalFileWriter() override { cancel(); }
+
+    void append(const char* data, qsizetype size) override
+    {
+        if (!m_failure.ok() || m_fd < 0)
+            return;
+        qsizetype done = 0;
+        while (done < size) {
+            const ssize_t n = ::write(m_fd, data + done, size_t(size - done));
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                m_failure = fromErrno(errno);
+                return;
+            }
+            done += n;
+        }
+    }
+
+    FileResult status() const override { return m_failure; }
+
+    FileResult finish(bool durable) override
+    {
+        if (m_fd < 0 || !m_failure.ok())
+            return m_failure;
+        // A full disk may only show here, when the data reaches it.
+        if (durable && ::fdatasync(m_fd) != 0)
+            m_failure = fromErrno(errno);
+        if (::close(m_fd) != 0 && m_failure.ok())
+            m_failure = fromErrno(errno);
+        m_fd = -1;
+        return m_failure;
+    }
+
+    FileResult commit() override
+    {
+        if (m_committed)
+            return m_failure;
+        finish(true);
+        if (m_failure.ok() && ::rename(m_temporary.constData(), m_target.constData()) != 0)
+            m_failure = fromErrno(errno);
+        if (!m_failure.ok()) {
+            cancel();
+            return m_failure;
+        }
+        m_committed = true;
+        return m_failure;
+    }
+
+    void cancel() override
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+        if (!m_committed && !m_temporary.isEmpty()) {
+            ::unlink(m_temporary.constData());
+            m_temporary.clear();
+        }
+        if (m_failure.ok() && !m_committed)
+            m_failure = {FileError::Other, QStringLiteral("The writing was cancelled.")};
+    }
+
+private:
+    int m_fd;
+    QByteArray m_temporary;
+    QByteArray m_target;
+    FileResult m_failure;
+    bool m_committed = false;
+};
+
+} // namespace
+
+std::unique_ptr<FileWriter> failedWriter(const FileResult& failure)
+{
+    return std::make_unique<FailedWriter>(failure);
+}
+
+std::unique_ptr<FileWriter> LocalFileSystem::startWrite(const QString& path)
+{
+    QFileInfo info(path);
     if (info.exists() && info.isDir())
-        return {FileError::Other, QStringLiteral("It is a folder.")};
-    // Probe the folder first so that a denied folder reports as such; the
-    // temporary file of QSaveFile hides errno.
+        return failedWriter({FileError::Other, QStringLiteral("It is a folder.")});
+    if (info.exists() && !info.isWritable())
+        return failedWriter({FileError::AccessDenied, QStringLiteral("The file is read-only.")});
+    // A link stays a link: the file it points to is the one replaced.
+    QString target = path;
+    if (info.isSymLink()) {
+        const QString resolved = info.canonicalFilePath();
+        if (!resolved.isEmpty()) {
+            target = resolved;
+            info = QFileInfo(target);
+        }
+    }
     const QString folder = info.absolutePath();
     if (::access(encoded(folder).constData(), W_OK) != 0)
-        return fromErrno(errno);
+        return failedWriter(fromErrno(errno));
 
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        const FileResult r = fromErrno(errno);
-        return r.ok() ? FileResult{FileError::Other, file.errorString()} : r;
-    }
-    if (file.write(contents) != contents.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return {FileError::Other, why};
-    }
-    if (!file.commit())
-        return {FileError::Other, file.errorString()};
+    QByteArray temporary;
+    const int fd = createTemporaryIn(folder, temporary);
+    if (fd < 0)
+        return failedWriter(fromErrno(errno));
+    // The new file keeps the permissions of the one it replaces.
+    struct stat old {};
+    if (::stat(encoded(target).constData(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+    return std::make_unique<LocalFileWriter>(fd, temporary, encoded(target));
+}
+
+FileResult LocalFileSystem::flushFolder(const QString& folder)
+{
+    const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return fromErrno(errno);
+    FdCloser closer{fd};
+    if (::syncfs(fd) != 0)
+        return fromErrno(errno);
     return {};
 }
 

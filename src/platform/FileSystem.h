@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 // Why a file operation failed. The program's messages depend on the kind:
 // access denied gets one text, every other failure another.
 // OutOfMemory: the file could not be held in memory to be read.
@@ -25,6 +27,31 @@ FileResult fileFailure(int err);
 // lodgement file) comes near this size: a larger one is refused unread.
 inline constexpr qint64 kLargestReadableFile = qint64(1) << 30; // 1 GB
 
+// A file being written. The bytes go to a temporary file of a short name of
+// its own in the target's folder (a target's name may use all 255 bytes),
+// which commit() renames over the target; until then, and after any failure,
+// the target is left byte for byte as it was. A writer dropped without
+// commit() removes its temporary file.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // Appends bytes. After a failure, further appends do nothing and
+    // finish() and commit() report the first failure with its reason.
+    virtual void append(const char* data, qsizetype size) = 0;
+    void append(const QByteArray& bytes) { append(bytes.constData(), bytes.size()); }
+    // The first failure so far, if any.
+    virtual FileResult status() const = 0;
+    // Ends the writing: the bytes are flushed to disk when durable, and the
+    // temporary file is closed. A batch of files finishes each without
+    // flushing and flushes them all at once with FileSystem::flushFolder.
+    virtual FileResult finish(bool durable = true) = 0;
+    // finish() if not done yet, then the rename over the target. On failure
+    // the temporary file is removed.
+    virtual FileResult commit() = 0;
+    // Drops the temporary file; the target stays as it was.
+    virtual void cancel() = 0;
+};
+
 // Every read and write of the program goes through this layer, so that
 // failures arrive as kinds and tests can inject them (tests run as root,
 // where permissions deny nothing).
@@ -37,7 +64,13 @@ public:
     virtual FileResult readAll(const QString& path, QByteArray& contents) = 0;
     // Writes the whole file through a temporary file renamed over the target,
     // so a failure leaves the previous file as it was.
-    virtual FileResult writeWhole(const QString& path, const QByteArray& contents) = 0;
+    virtual FileResult writeWhole(const QString& path, const QByteArray& contents);
+    // Starts writing path as FileWriter describes. Never null: a writer that
+    // could not start carries its failure in status().
+    virtual std::unique_ptr<FileWriter> startWrite(const QString& path) = 0;
+    // Flushes to disk every file written in folder's file system (one call
+    // for a batch of files finished without flushing).
+    virtual FileResult flushFolder(const QString& folder) = 0;
     // Creates a new file that must not exist yet.
     virtual FileResult createExclusive(const QString& path, const QByteArray& contents) = 0;
     virtual FileResult remove(const QString& path) = 0;
@@ -51,7 +84,8 @@ public:
 class LocalFileSystem : public FileSystem {
 public:
     FileResult readAll(const QString& path, QByteArray& contents) override;
-    FileResult writeWhole(const QString& path, const QByteArray& contents) override;
+    std::unique_ptr<FileWriter> startWrite(const QString& path) override;
+    FileResult flushFolder(const QString& folder) override;
     FileResult createExclusive(const QString& path, const QByteArray& contents) override;
     FileResult remove(const QString& path) override;
     FileResult makeFolder(const QString& path) override;
@@ -59,6 +93,9 @@ public:
     bool exists(const QString& path) override;
     bool isFolder(const QString& path) override;
 };
+
+// A writer that could not start, or was refused: every call reports failure.
+std::unique_ptr<FileWriter> failedWriter(const FileResult& failure);
 
 // Proves a folder writable: creates a file of a unique name in it
 // exclusively and deletes it again. Never touches an existing file.

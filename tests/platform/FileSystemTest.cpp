@@ -1,4 +1,5 @@
 #include "platform/FileSystem.h"
+#include "support/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <memory>
+#include <vector>
 #include <sys/stat.h>
 
 namespace {
@@ -27,6 +30,116 @@ TEST_F(LocalFiles, WriteWholeReplacesTheFileAndLeavesNoTemporary)
     ASSERT_TRUE(files.readAll(path(QStringLiteral("a.txt")), read).ok());
     EXPECT_EQ(read, QByteArray("second"));
     EXPECT_EQ(entries(), QStringList{QStringLiteral("a.txt")});
+}
+
+// A name of 255 bytes leaves no room for a suffix on a temporary file: the
+// file must still be saved over, again and again.
+TEST_F(LocalFiles, ALongNameCanBeSavedOver)
+{
+    for (int bytes : {249, 255}) {
+        const QString name = QString(bytes - 4, QLatin1Char('n')) + QStringLiteral(".txt");
+        ASSERT_TRUE(files.writeWhole(path(name), "first").ok()) << bytes;
+        const FileResult again = files.writeWhole(path(name), "second");
+        ASSERT_TRUE(again.ok()) << bytes << again.detail.toStdString();
+        QByteArray read;
+        ASSERT_TRUE(files.readAll(path(name), read).ok());
+        EXPECT_EQ(read, QByteArray("second"));
+        // Two bytes of UTF-8 a character: the limit is in bytes.
+        const QString wide = QString(bytes / 2 - 2, QChar(0x00E9)) + QStringLiteral(".txt");
+        EXPECT_TRUE(files.writeWhole(path(wide), "x").ok()) << bytes;
+        EXPECT_TRUE(files.writeWhole(path(wide), "y").ok()) << bytes;
+        ASSERT_TRUE(files.remove(path(name)).ok());
+        ASSERT_TRUE(files.remove(path(wide)).ok());
+    }
+    EXPECT_TRUE(entries().isEmpty()) << entries().join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(LocalFiles, AStreamedWriteIsTheTargetOnlyOnceCommitted)
+{
+    ASSERT_TRUE(files.writeWhole(path(QStringLiteral("a.A01")), "old").ok());
+    {
+        const auto writer = files.startWrite(path(QStringLiteral("a.A01")));
+        writer->append("new ");
+        writer->append(QByteArray("content"));
+        QByteArray read;
+        files.readAll(path(QStringLiteral("a.A01")), read);
+        EXPECT_EQ(read, QByteArray("old"));
+        ASSERT_TRUE(writer->commit().ok());
+        files.readAll(path(QStringLiteral("a.A01")), read);
+        EXPECT_EQ(read, QByteArray("new content"));
+    }
+    {
+        // Dropped without commit: the target stays, nothing else is left.
+        const auto writer = files.startWrite(path(QStringLiteral("a.A01")));
+        writer->append("lost");
+    }
+    QByteArray read;
+    files.readAll(path(QStringLiteral("a.A01")), read);
+    EXPECT_EQ(read, QByteArray("new content"));
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("a.A01")});
+}
+
+TEST_F(LocalFiles, ABatchIsFlushedOnceAndThenRenamed)
+{
+    std::vector<std::unique_ptr<FileWriter>> batch;
+    for (int i = 0; i < 3; ++i) {
+        batch.push_back(files.startWrite(path(QStringLiteral("%1.pdf").arg(i))));
+        batch.back()->append(QByteArray::number(i));
+        ASSERT_TRUE(batch.back()->finish(false).ok());
+    }
+    EXPECT_EQ(entries().size(), 3); // temporary files only
+    EXPECT_FALSE(files.exists(path(QStringLiteral("0.pdf"))));
+    ASSERT_TRUE(files.flushFolder(dir.path()).ok());
+    for (auto& writer : batch)
+        ASSERT_TRUE(writer->commit().ok());
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("0.pdf"), QStringLiteral("1.pdf"), QStringLiteral("2.pdf")}));
+}
+
+TEST_F(LocalFiles, AReplacedFileKeepsItsPermissions)
+{
+    const QString target = path(QStringLiteral("mode.txt"));
+    ASSERT_TRUE(files.writeWhole(target, "a").ok());
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    ASSERT_TRUE(files.writeWhole(target, "b").ok());
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+// The disk itself runs full: the old files stay byte for byte, no part of
+// a file and no temporary file is left, and the reason is the system's.
+TEST(FullDisk, AWriteThatDoesNotFitLeavesTheOldFileWhole)
+{
+    SmallDisk disk(256 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    const QByteArray oldSmall(700, 's');
+    const QByteArray oldLarge(60 * 1024, 'l');
+    ASSERT_TRUE(SmallDisk::put(disk.filePath(QStringLiteral("small.vkrd")), oldSmall));
+    ASSERT_TRUE(SmallDisk::put(disk.filePath(QStringLiteral("large.A01")), oldLarge));
+    ASSERT_TRUE(disk.fill());
+
+    LocalFileSystem files;
+    // Under and over the size a save file would have buffered.
+    const struct {
+        const char* name;
+        QByteArray contents;
+        QByteArray old;
+    } cases[] = {
+        {"small.vkrd", QByteArray(7 * 1024, 'S'), oldSmall},
+        {"large.A01", QByteArray(400 * 1024, 'L'), oldLarge},
+    };
+    for (const auto& c : cases) {
+        const QString target = disk.filePath(QString::fromLatin1(c.name));
+        const FileResult r = files.writeWhole(target, c.contents);
+        EXPECT_FALSE(r.ok()) << c.name;
+        EXPECT_EQ(r.detail, QStringLiteral("No space left on device")) << c.name;
+        QByteArray read;
+        ASSERT_TRUE(files.readAll(target, read).ok());
+        EXPECT_TRUE(read == c.old) << c.name << " now holds " << read.size() << " bytes";
+    }
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("filler"), QStringLiteral("large.A01"), QStringLiteral("small.vkrd")}));
 }
 
 TEST_F(LocalFiles, WriteIntoAMissingFolderIsNotFound)

@@ -19,10 +19,11 @@ FileResult FaultyFileSystem::readAll(const QString& path, QByteArray& contents)
     return LocalFileSystem::readAll(path, contents);
 }
 
-FileResult FaultyFileSystem::writeWhole(const QString& path, const QByteArray& contents)
+std::unique_ptr<FileWriter> FaultyFileSystem::startWrite(const QString& path)
 {
-    QLS_INJECT(Op::Write, path)
-    return LocalFileSystem::writeWhole(path, contents);
+    if (const FileResult failure = faultFor(Op::Write, path); !failure.ok())
+        return failedWriter(failure);
+    return LocalFileSystem::startWrite(path);
 }
 
 FileResult FaultyFileSystem::createExclusive(const QString& path, const QByteArray& contents)

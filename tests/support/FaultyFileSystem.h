@@ -22,7 +22,7 @@ public:
     void clear() { m_faults.clear(); }
 
     FileResult readAll(const QString& path, QByteArray& contents) override;
-    FileResult writeWhole(const QString& path, const QByteArray& contents) override;
+    std::unique_ptr<FileWriter> startWrite(const QString& path) override;
     FileResult createExclusive(const QString& path, const QByteArray& contents) override;
     FileResult remove(const QString& path) override;
     FileResult makeFolder(const QString& path) override;
