@@ -1,14 +1,11 @@
 #include "pdf/BlankForms.h"
-#include "pdf/FieldPlans.h"
-#include "pdf/FormFiller.h"
-#include "pdf/PaymentSummary.h"
 #include "pdf/PdfTestKit.h"
 
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <set>
 
 namespace
