@@ -14,3 +14,9 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
 fi
 cmake --build "$dir" --target quillastrand_screenshots
 QT_QPA_PLATFORM=offscreen "$dir/tests/shell/quillastrand_screenshots" "$out"
+# A filled payment summary as its payee receives it, drawn by poppler at 60 dpi.
+cmake --build "$dir" --target sample_payment_summary
+summary=$(mktemp --suffix=.pdf)
+"$dir/tests/pdf/sample_payment_summary" "$summary"
+pdftoppm -r 60 -png -singlefile "$summary" "$out/inb-payment-summary" && rm -f "$summary"
+echo "wrote $out/inb-payment-summary.png"

@@ -18,25 +18,39 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr double kPageWidth = 595;
 constexpr double kPageHeight = 842;
 constexpr double kMargin = 40;
 constexpr double kGap = 8;
+// The boxes of a details area stand closer than labelled boxes; a line of a
+// list stands indented under the box holding the list's heading.
+constexpr double kEntryPitch = 17;
+constexpr double kEntryHeight = 14;
+constexpr double kIndent = 18;
+constexpr double kPadding = 2;
+constexpr double kFooterBaseline = kMargin + 3;
 
 struct Field {
     std::string name;
     std::string label;
+
+    // Amounts stand right-aligned, as on every printed form; their labels
+    // end in "$".
+    bool amount() const { return !label.empty() && label.back() == '$'; }
 };
 
-// A line of the page: a heading, a row of fields sharing the width, or a
-// plain area left for the user to complete by hand.
+// A line of the page: a heading, a row of fields sharing the width, one
+// box of a details area, or a plain area left for the user to complete by
+// hand.
 struct Line {
-    enum class Kind { Heading, Fields, Area } kind;
+    enum class Kind { Heading, Fields, Entry, Area } kind;
     std::string text;
     std::vector<Field> fields;
     double height = 0;
+    bool indented = false;
 };
 
 Line heading(std::string text)
@@ -47,6 +61,13 @@ Line heading(std::string text)
 Line row(std::vector<Field> fields)
 {
     return { Line::Kind::Fields, {}, std::move(fields), 0 };
+}
+
+// A box across the page without a label of its own: the heading of its
+// area says what its boxes hold, and the filler writes captioned lines.
+Line entry(std::string name, bool indented)
+{
+    return { Line::Kind::Entry, {}, { { std::move(name), {} } }, kEntryPitch, indented };
 }
 
 Line area(std::string text, double height)
@@ -134,15 +155,24 @@ std::vector<Line> inbLines(bool withMarkers, bool fei)
             markers.push_back({ "IncomeType", "Type of income (S, P or H)" });
         lines.push_back(row(markers));
     }
-    lines.push_back(heading("Lump sum E details"));
-    lines.push_back(row({ { "Title1", "Heading" }, { "Detail1", "First accrual line" } }));
-    lines.push_back(row({ { "Detail2", "Second accrual line" }, { "Detail3", "Third accrual line" } }));
-    lines.push_back(heading("Allowances, deductions and other amounts"));
-    for (int i = 0; i < 5; ++i) {
-        const std::string n = std::to_string(i + 1);
-        lines.push_back(row({ { "Title" + std::to_string(i + 2), "Heading " + n },
-            { "Detail" + std::to_string(i + 5), "Detail " + n } }));
-    }
+    // One column, in the order the filler writes: its headings and its
+    // lines come from two cursors of their own, so a heading box must stand
+    // directly above the first line box it can introduce.
+    lines.push_back(heading("Lump Sum E: financial year of accrual and amount"));
+    lines.push_back(entry("Title1", false));
+    for (const char* detail : { "Detail1", "Detail2", "Detail3" })
+        lines.push_back(entry(detail, true));
+    // Title2 heads the allowances in Detail5-8, or a union fee alone in
+    // Detail5; after allowances "Deductions:" comes in Title3 over the union
+    // fee in Detail9. Every later title holds a captioned amount of its own.
+    lines.push_back(heading("Allowances, deductions and union fees"));
+    lines.push_back(entry("Title2", false));
+    for (const char* detail : { "Detail5", "Detail6", "Detail7", "Detail8" })
+        lines.push_back(entry(detail, true));
+    lines.push_back(entry("Title3", false));
+    lines.push_back(entry("Detail9", true));
+    for (const char* title : { "Title4", "Title5", "Title6" })
+        lines.push_back(entry(title, false));
     append(lines, payerLines());
     return lines;
 }
@@ -255,7 +285,8 @@ std::vector<Form> allForms()
     return forms;
 }
 
-class PageBuilder {
+class PageBuilder
+{
 public:
     PageBuilder(QPDF& pdf, QPDFObjectHandle page, QPDFObjectHandle fields)
         : m_pdf(pdf)
@@ -277,7 +308,8 @@ public:
 
     void field(const Field& f, double x, double y, double w, double h)
     {
-        text(x, y + h + 2, 6.5, f.label);
+        if (!f.label.empty())
+            text(x, y + h + 2, 6.5, f.label);
         box(x, y, w, h);
         QPDFObjectHandle widget = QPDFObjectHandle::newDictionary();
         widget.replaceKey("/Type", QPDFObjectHandle::newName("/Annot"));
@@ -287,7 +319,12 @@ public:
         widget.replaceKey("/F", QPDFObjectHandle::newInteger(4));
         widget.replaceKey("/Ff", QPDFObjectHandle::newInteger(0));
         widget.replaceKey("/DA", QPDFObjectHandle::newString("/Helv 9 Tf 0 g"));
-        widget.replaceKey("/Rect", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(x, y, x + w, y + h)));
+        if (f.amount())
+            widget.replaceKey("/Q", QPDFObjectHandle::newInteger(2));
+        // The field lies a little inside its drawn box, so that a value set
+        // hard against the field's edge still stands clear of the line.
+        widget.replaceKey(
+            "/Rect", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(x + kPadding, y, x + w - kPadding, y + h)));
         widget.replaceKey("/P", m_page);
         widget = m_pdf.makeIndirectObject(widget);
         m_page.getKey("/Annots").appendItem(widget);
@@ -334,9 +371,10 @@ void writeForm(const Form& form, const std::string& folder)
         builder.text(kMargin, y, 14, "AMENDED");
     }
     if (form.yearBox) {
-        y -= 24;
+        // Its caption stands beside the box: above it, it would touch the title.
+        y -= 28;
         builder.text(kMargin, y + 4, 9, "Year ending 30 June");
-        builder.field({ "Year1", "Year" }, kMargin + 100, y, 70, 15);
+        builder.field({ "Year1", {} }, kMargin + 100, y, 70, 15);
     }
     y -= 8;
 
@@ -355,6 +393,12 @@ void writeForm(const Form& form, const std::string& folder)
                 builder.field(line.fields[i], kMargin + double(i) * (w + kGap), y, w, boxHeight);
             break;
         }
+        case Line::Kind::Entry: {
+            y -= line.height;
+            const double indent = line.indented ? kIndent : 0;
+            builder.field(line.fields.front(), kMargin + indent, y, width - indent, kEntryHeight);
+            break;
+        }
         case Line::Kind::Area:
             y -= line.height + 14;
             builder.text(kMargin, y + line.height + 2, 6.5, line.text);
@@ -362,8 +406,8 @@ void writeForm(const Form& form, const std::string& folder)
             break;
         }
     }
-    builder.text(kMargin, kMargin - 16, 7, "Made by Quillastrand from its field list. Not an official ATO form.");
-    if (y < kMargin)
+    builder.text(kMargin, kFooterBaseline, 7, "Made by Quillastrand from its field list. Not an official ATO form.");
+    if (y < kFooterBaseline + 12)
         throw std::runtime_error("form " + std::to_string(form.number) + " does not fit its page");
 
     page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, builder.content()));

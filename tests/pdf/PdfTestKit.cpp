@@ -1,5 +1,9 @@
 #include "pdf/PdfTestKit.h"
 
+#include "pdf/BlankForms.h"
+#include "pdf/FieldPlans.h"
+#include "pdf/FormFiller.h"
+#include "pdf/PaymentSummary.h"
 #include "report/FieldHelpers.h"
 
 #include <qpdf/QPDF.hh>
@@ -8,8 +12,11 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace
@@ -45,6 +52,7 @@ std::map<QString, FormField> readFormFields(const QByteArray& pdf, int* warnings
         f.type = QString::fromStdString(field.getFieldType());
         f.value = QString::fromStdString(field.getValueAsString());
         f.flags = field.getFlags();
+        f.quadding = field.getQuadding();
         fields[QString::fromStdString(field.getFullyQualifiedName())] = f;
     }
     if (warnings)
@@ -57,6 +65,61 @@ QString pdfText(const QByteArray& pdf)
     QTemporaryDir dir;
     const QString path = writeTemp(dir, pdf);
     return QString::fromUtf8(run(QStringLiteral("pdftotext"), { path, QStringLiteral("-") }));
+}
+
+QString popplerMissing()
+{
+    for (const QString& tool : { QStringLiteral("pdftotext"), QStringLiteral("pdftoppm") }) {
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            return tool + QStringLiteral(" (poppler-utils) is not installed");
+    }
+    return {};
+}
+
+std::vector<PdfWord> pdfWords(const QByteArray& pdf)
+{
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, pdf);
+    const QString html = QString::fromUtf8(run(QStringLiteral("pdftotext"),
+        { QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+            path, QStringLiteral("-") }));
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re"));
+    std::vector<PdfWord> words;
+    for (const QRegularExpressionMatch& m : word.globalMatch(html)) {
+        QString text = m.captured(5);
+        text.replace(QLatin1String("&lt;"), QLatin1String("<"))
+            .replace(QLatin1String("&gt;"), QLatin1String(">"))
+            .replace(QLatin1String("&quot;"), QLatin1String("\""))
+            .replace(QLatin1String("&apos;"), QLatin1String("'"))
+            .replace(QLatin1String("&amp;"), QLatin1String("&"));
+        words.push_back({ text, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+            m.captured(4).toDouble() });
+    }
+    return words;
+}
+
+std::vector<PdfLine> pdfReadingLines(const QByteArray& pdf)
+{
+    std::vector<PdfWord> words = pdfWords(pdf);
+    // Words of one line share their baseline; the bottom of a word's box is
+    // its baseline plus the font's descent, nearly the same for every size.
+    std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) { return a.yMax < b.yMax; });
+    std::vector<std::vector<PdfWord>> lines;
+    for (const PdfWord& w : words) {
+        if (lines.empty() || w.yMax - lines.back().front().yMax > 1.5)
+            lines.emplace_back();
+        lines.back().push_back(w);
+    }
+    std::vector<PdfLine> texts;
+    for (std::vector<PdfWord>& line : lines) {
+        std::sort(line.begin(), line.end(), [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+        QStringList parts;
+        for (const PdfWord& w : line)
+            parts.append(w.text);
+        texts.push_back({ parts.join(QLatin1Char(' ')), line.front().yMax });
+    }
+    return texts;
 }
 
 bool pageHasInk(const QByteArray& pdf)
@@ -167,4 +230,59 @@ PdfValues plainValues(const CCards& card)
     t.taxable = IntToString(card.taxable);
     t.taxFree = IntToString(card.taxFree);
     return v;
+}
+
+CCards fullSummaryPayee(const QString& type)
+{
+    CCards c = samplePayee(type);
+    c.addLine2 = QStringLiteral("Unit 4");
+    c.startDay = QStringLiteral("01");
+    c.startMonth = QStringLiteral("07");
+    c.startYear = QStringLiteral("2017");
+    c.endDay = QStringLiteral("30");
+    c.endMonth = QStringLiteral("06");
+    c.endYear = QStringLiteral("2018");
+    c.incomeType = QStringLiteral("Salary or Wages");
+    c.taxWithheld = 12345;
+    c.gross = 98765;
+    c.cdep = 1200;
+    c.rfbt = 4321;
+    c.fbtExempt = QStringLiteral("N");
+    c.resc = 2500;
+    c.lumpA = 700;
+    c.lumpAType = QStringLiteral("R");
+    c.lumpB = 80;
+    c.lumpD = 900;
+    c.totalAllow = 1070;
+    c.allow1Name = QStringLiteral("Car");
+    c.allow1 = 400;
+    c.allow2Name = QStringLiteral("Tools");
+    c.allow2 = 600;
+    c.allow3Name = QStringLiteral("Laundry");
+    c.allow3 = 50;
+    c.allow4Name = QStringLiteral("Uniform");
+    c.allow4 = 20;
+    c.unionName = QStringLiteral("AWU");
+    c.unionFees = 52;
+    c.giving = 25;
+    c.exemptForeign = 7000;
+    c.annuity = 150;
+    c.lumpE = 900;
+    c.lumpEYrMinus2 = 300;
+    c.lumpEYrMinus3 = 200;
+    c.lumpEPreYrMinus3 = 400;
+    return c;
+}
+
+QByteArray flattenedSummary2018(const CCards& card)
+{
+    Report report;
+    setSummaryPayer2018(report);
+    report.declarationDate = QStringLiteral("14/07/2018");
+    const PdfValues values = PreparePaymentSummaryValues(card, report, PdfNamePattern::defaults());
+    const bool fei = card.payeeType == QLatin1String("FEI");
+    const FieldPlan plan
+        = fei ? PlanFEI(values, report, QStringLiteral("No")) : PlanINB(values, report, QStringLiteral("No"));
+    return FillForm(
+        BlankForms::bytes(FormNumber(card.payeeType, 2018, QStringLiteral("O"))), plan, FormFinish::Flatten);
 }
