@@ -49,12 +49,13 @@ void OnFixA01LineBreaks(AppContext& context)
         return;
 
     QByteArray bytes;
-    if (!context.files.readAll(*input, bytes).ok()) {
-        ui.message(kCannotOpenFile);
+    if (const FileResult read = context.files.readAll(*input, bytes); !read.ok()) {
+        ui.message(WithReason(kCannotOpenFile, read));
         return;
     }
-    if (!context.files.writeWhole(*output, WithoutLineBreaks(std::move(bytes))).ok()) {
-        ui.message(kCrLfSaveFailed);
+    if (const FileResult written = context.files.writeWhole(*output, WithoutLineBreaks(std::move(bytes)));
+        !written.ok()) {
+        ui.message(WithReason(kCrLfSaveFailed, written));
         return;
     }
     ui.message(kFileSaved);

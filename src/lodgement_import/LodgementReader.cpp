@@ -271,8 +271,8 @@ void OnBnClickedLoadA01(AppContext& context)
     report.importFolder = folderOf(*path);
 
     QByteArray bytes;
-    if (!context.files.readAll(*path, bytes).ok()) {
-        context.ui.message(kCannotOpenFile);
+    if (const FileResult read = context.files.readAll(*path, bytes); !read.ok()) {
+        context.ui.message(WithReason(kCannotOpenFile, read));
         return;
     }
     if (LoadLodgementFile(report, context.ui, bytes))

@@ -179,9 +179,10 @@ void ImportPayerList(AppContext& context)
     report.payerListExportPath = *chosen;
 
     QByteArray bytes;
-    if (!context.files.readAll(*chosen, bytes).ok()) {
-        context.ui.message(
-            QStringLiteral("An error has occurred while trying to load \nPayer List data from file - Ref #1016b."));
+    if (const FileResult read = context.files.readAll(*chosen, bytes); !read.ok()) {
+        context.ui.message(WithReason(
+            QStringLiteral("An error has occurred while trying to load \nPayer List data from file - Ref #1016b."),
+            read));
         return;
     }
     // Merged into a copy, so that a damaged file or a Cancel leaves the

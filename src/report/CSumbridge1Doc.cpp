@@ -129,7 +129,7 @@ ReportRead ReadReportFile(AppContext& context, const QString& path)
             context.ui.message(loadFailureMessage(QString()));
             return ReportRead::Damaged;
         default:
-            context.ui.message(QStringLiteral("Failed to open document."));
+            context.ui.message(WithReason(QStringLiteral("Failed to open document."), read));
             break;
         }
         return ReportRead::Unreadable;

@@ -8,6 +8,7 @@
 #include "transfer/TabLayout.h"
 
 #include <algorithm>
+#include <memory>
 #include <exception>
 
 namespace {
@@ -123,16 +124,32 @@ void ExportTabDelimited(AppContext& context, PayeeType type)
     if (!path)
         return;
 
+    // A file that cannot be created and one that fails while it is written
+    // have messages of their own; either way the old file stays as it was.
+    FileResult created;
     FileResult written;
     try {
         WaitCursor wait(ui);
-        written = context.files.writeWhole(*path, TabDelimitedExportBytes(report, layout));
+        const std::unique_ptr<FileWriter> writer = context.files.startWrite(*path);
+        created = writer->status();
+        if (created.ok()) {
+            writer->append(TabDelimitedExportBytes(report, layout));
+            written = writer->commit();
+        }
     } catch (const std::exception&) {
         ui.message(fromAscii(layout.writeError));
         return;
     }
+    if (created.error == FileError::AccessDenied) {
+        ui.message(fromAscii(layout.accessMessage));
+        return;
+    }
+    if (!created.ok()) {
+        ui.message(WithReason(fromAscii(layout.createError), created));
+        return;
+    }
     if (!written.ok()) {
-        ui.message(fromAscii(written.error == FileError::AccessDenied ? layout.accessMessage : layout.createError));
+        ui.message(WithReason(fromAscii(layout.writeError), written));
         return;
     }
     ui.message(QStringLiteral("Saved."));

@@ -151,8 +151,8 @@ void ImportTabDelimited(AppContext& context, PayeeType type)
     report.importFolder = folderOf(*path);
 
     QByteArray bytes;
-    if (!context.files.readAll(*path, bytes).ok()) {
-        ui.message(QStringLiteral("ERROR: Cannot open file"));
+    if (const FileResult read = context.files.readAll(*path, bytes); !read.ok()) {
+        ui.message(WithReason(QStringLiteral("ERROR: Cannot open file"), read));
         return;
     }
     ImportTabDelimitedBytes(context, tabLayout(type), bytes);

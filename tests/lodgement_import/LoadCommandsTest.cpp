@@ -7,6 +7,7 @@
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedUi.h"
 
+#include <cerrno>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -82,10 +83,10 @@ TEST_F(LoadCommands, CancellingTheOpenDialogChangesNothing)
 TEST_F(LoadCommands, AFileThatCannotBeReadIsReported)
 {
     write("VESK2018.A01", fixture::file({ dinb("One") }));
-    files.fail(FaultyFileSystem::Op::Read, path("VESK2018.A01"), FileError::AccessDenied);
+    files.fail(FaultyFileSystem::Op::Read, path("VESK2018.A01"), fileFailure(EACCES));
     ui.answerFile(path("VESK2018.A01"));
     OnBnClickedLoadA01(context);
-    EXPECT_EQ(ui.texts(), QStringList { kCannotOpenFile });
+    EXPECT_EQ(ui.texts(), QStringList { kCannotOpenFile + "\n\nPermission denied." });
     EXPECT_TRUE(context.report().payees.empty());
     EXPECT_EQ(context.report().importFileName, u"VESK2018.A01");
     EXPECT_FALSE(context.document.IsModified());
@@ -185,15 +186,18 @@ TEST_F(LoadCommands, TheToolReportsWhatItCouldNotDo)
         const char* name;
         FaultyFileSystem::Op op;
         QString failingPath;
+        int err;
         QString message;
     } const cases[] = {
-        { "input unreadable", FaultyFileSystem::Op::Read, path("in.A01"), kCannotOpenFile },
-        { "output unwritable", FaultyFileSystem::Op::Write, path("out.A01"), kCrLfSaveFailed },
+        { "input unreadable", FaultyFileSystem::Op::Read, path("in.A01"), EIO,
+            kCannotOpenFile + "\n\nInput/output error." },
+        { "output unwritable", FaultyFileSystem::Op::Write, path("out.A01"), ENOSPC,
+            kCrLfSaveFailed + "\n\nNo space left on device." },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         files.clear();
-        files.fail(c.op, c.failingPath, FileError::Other);
+        files.fail(c.op, c.failingPath, fileFailure(c.err));
         ui.messages.clear();
         ui.answerFile(path("in.A01"));
         ui.answerFile(path("out.A01"));

@@ -359,7 +359,8 @@ TEST(ImportPayerList, AFileThatCannotBeOpenedChangesNothing)
     ImportPayerList(w.context);
     EXPECT_EQ(w.ui.texts(),
         QStringList {
-            QStringLiteral("An error has occurred while trying to load \nPayer List data from file - Ref #1016b.") });
+            QStringLiteral("An error has occurred while trying to load \nPayer List data from file - Ref #1016b."
+                           "\n\nNo such file or directory.") });
     EXPECT_EQ(w.context.payers.size(), 1u);
     EXPECT_FALSE(QFile::exists(w.livePath()));
 }

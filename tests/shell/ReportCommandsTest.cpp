@@ -442,11 +442,17 @@ TEST_F(ReportCommands, CommandLineThingsThatAreNotReportsAreRefusedUnread)
     ASSERT_TRUE(big.resize(kLargestReadableFile + 1)); // sparse: takes no disk
     big.close();
 
-    for (const QString& file : {QStringLiteral("/dev/zero"), fifo, big.fileName()}) {
+    const QString notAFile = QStringLiteral("Failed to open document.\n\nIt is a device or a pipe, not a file.");
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("/dev/zero"), notAFile},
+        {fifo, notAFile},
+        {big.fileName(), QStringLiteral("Failed to open document.\n\nIt is larger than any file this program reads (1 GB).")},
+    };
+    for (const auto& [file, message] : cases) {
         ui.messages.clear();
         context.report().payerName = QStringLiteral("Stale");
         EXPECT_FALSE(app.OpenCommandLineFile(file));
-        EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Failed to open document.")}) << file.toStdString();
+        EXPECT_EQ(ui.texts(), QStringList{message}) << file.toStdString();
         EXPECT_TRUE(context.report().payerName.isEmpty());
         EXPECT_TRUE(context.document.pathName.isEmpty());
         EXPECT_EQ(context.document.title, QStringLiteral("Untitled"));

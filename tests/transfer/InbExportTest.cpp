@@ -174,8 +174,8 @@ TEST_P(InbExportFailures, LeaveTheOldFileAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, InbExportFailures,
                          ::testing::Values(FailureCase{"AccessDenied", FileError::AccessDenied, kS1},
-                                           FailureCase{"Other", FileError::Other, kE1},
-                                           FailureCase{"NotFound", FileError::NotFound, kE1}),
+                                           FailureCase{"Other", FileError::Other, kE1 + "\n\ninjected."},
+                                           FailureCase{"NotFound", FileError::NotFound, kE1 + "\n\ninjected."}),
                          [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST_F(InbExport, AFailureWhileWritingGivesTheSecondError)

@@ -1,5 +1,6 @@
 #include "transfer/TransferTestKit.h"
 
+#include <cerrno>
 #include <functional>
 
 namespace {
@@ -282,9 +283,9 @@ TEST_F(InbImport, CancelChangesNothing)
 
 TEST_F(InbImport, AFileThatCannotBeReadIsReported)
 {
-    files.fail(FaultyFileSystem::Op::Read, dir.path(), FileError::Other);
+    files.fail(FaultyFileSystem::Op::Read, dir.path(), fileFailure(EIO));
     importBytes(PayeeType::INB, fileOf({inbLine({{1, "1"}})}));
-    EXPECT_EQ(ui.texts(), QStringList{"ERROR: Cannot open file"});
+    EXPECT_EQ(ui.texts(), QStringList{"ERROR: Cannot open file\n\nInput/output error."});
     EXPECT_EQ(report().importFileName, "import.txt"); // the path stays recorded
     EXPECT_TRUE(report().payees.empty());
 }

@@ -180,7 +180,7 @@ TEST_P(Layouts, AskForTheFileAndReportFailuresInTheirOwnWords)
     files.fail(FaultyFileSystem::Op::Write, target, FileError::Other);
     ui.answerFile(target);
     ExportTabDelimited(context, spec().type);
-    EXPECT_EQ(ui.texts(), (QStringList{spec().accessMessage, spec().createError}));
+    EXPECT_EQ(ui.texts(), (QStringList{spec().accessMessage, spec().createError + "\n\ninjected."}));
     EXPECT_EQ(readBytes(target), "old");
 
     ASSERT_EQ(ui.fileRequests.size(), 2u);

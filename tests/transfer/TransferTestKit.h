@@ -50,7 +50,7 @@ inline QByteArray readBytes(const QString& path)
 // A file system whose writes throw, as a failing conversion or write would.
 class ThrowingFileSystem : public LocalFileSystem {
 public:
-    FileResult writeWhole(const QString&, const QByteArray&) override { throw std::runtime_error("disk gone"); }
+    std::unique_ptr<FileWriter> startWrite(const QString&) override { throw std::runtime_error("disk gone"); }
 };
 
 // A report of a year, a temporary folder for the files, the scripted user.
