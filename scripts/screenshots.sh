@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Draws the main window, the Payer List with one entry, Add Payer with its
-# markers and Generate Files to PNG files, under Qt's offscreen platform, so
-# no display is needed. The main window's picture is the one in the README.
+# Draws the main window, the Payer List with one entry, the Payee List with
+# a payee of each type, the INB form as it opens on a 1600 x 1000 screen, Add
+# Payer with its markers and Generate Files to PNG files, under Qt's
+# offscreen platform, so no display is needed. The main window's and the INB
+# form's pictures are the ones in the README.
 # Usage: scripts/screenshots.sh [output-folder] [build-folder]
 # (defaults: docs/screenshots and build). Not part of the tests.
 set -euo pipefail

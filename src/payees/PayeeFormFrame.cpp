@@ -59,13 +59,18 @@ QString PayeeFormTitle(PayeeType type, const QString& reportYear)
         + reportYear;
 }
 
-QRect TallFormPlacement(QSize window, QSize screen, int dotsPerInch)
+QRect TallFormPlacement(QSize form, QSize screen, int dotsPerInch, int verticalBarWidth)
 {
+    int height = std::min(form.height(), screen.height());
     if (ScalePercent(dotsPerInch > 0 ? dotsPerInch : 96) > 135)
-        window.setHeight(window.height() - 100);
-    const int x = (screen.width() - window.width()) / 2;
-    const int y = (screen.height() - window.height()) / 2 + 25;
-    return { QPoint(x, y), window };
+        height = std::max(height - 100, std::min(height, 100));
+    int width = form.width();
+    if (height < form.height())
+        width += verticalBarWidth;
+    width = std::min(width, screen.width());
+    const int x = std::max((screen.width() - width) / 2, 0);
+    const int y = std::max(std::min((screen.height() - height) / 2 + 25, screen.height() - height), 0);
+    return { x, y, width, height };
 }
 
 PayeeFormFrame::PayeeFormFrame(AppContext& context, const PayeeTypeRules& type)

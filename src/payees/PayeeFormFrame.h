@@ -28,9 +28,12 @@ int MatchListItem(const QStringList& items, const QString& stored, ListMatch how
 // "Payee Details - INB Payment Summary - Year ended 30 June 2019".
 QString PayeeFormTitle(PayeeType type, const QString& reportYear);
 
-// Where a tall form is shown: on a screen scaled above 135 % it is made 100
-// pixels shorter; it is centred across and sits 25 pixels below the middle.
-QRect TallFormPlacement(QSize window, QSize screen, int dotsPerInch);
+// Where a tall form is shown, in the screen's available area: the whole
+// form when it fits, else as much as fits; on a screen scaled above 135 % it
+// is made 100 pixels shorter; centred across, 25 pixels below the middle, and
+// never past the area's edges. A form cut short scrolls, so it is widened by
+// the vertical bar's width to keep all of its width in view.
+QRect TallFormPlacement(QSize form, QSize screen, int dotsPerInch, int verticalBarWidth = 0);
 
 // How a Save left the form.
 enum class PayeeSaveOutcome { StayOpen, Stored };

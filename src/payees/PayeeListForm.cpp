@@ -128,8 +128,10 @@ void PayeeListForm::RefreshPayeeList()
     m_allBox = false;
     m_a01Box = report.a01FileOnly == 1;
     // Adding shows the rows in ascending ID and sorts by ID afterwards.
-    if (report.payeeMode == 4)
+    if (report.payeeMode == 4) {
         m_context.sortColumn = 0;
+        m_list.setFilledOrder(kPayeeIdColumn, true); // the refill's order, the payee map's
+    }
     m_list.SortColumn(m_context.sortColumn, m_context.sortAscending != 0);
     report.payeeMode = 0;
     report.payeesChanged = 0;

@@ -142,6 +142,13 @@ void SortListModel::OnColumnClick(int column)
     SortColumn(column, ClickDirection(column, m_sortColumn, m_ascending));
 }
 
+void SortListModel::setFilledOrder(int column, bool ascending)
+{
+    m_sortColumn = column;
+    m_ascending = ascending;
+    emit sorted(column, ascending);
+}
+
 void SortListModel::ensureVisible(int row)
 {
     if (validRow(row))

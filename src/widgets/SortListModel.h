@@ -58,6 +58,9 @@ public:
     // A click on a column heading: the sorted column flips, another starts
     // ascending.
     void OnColumnClick(int column);
+    // The rows were filled in this order already: the heading says so; no
+    // row moves.
+    void setFilledOrder(int column, bool ascending);
     int sortColumn() const { return m_sortColumn; }
     bool isAscending() const { return m_ascending; }
 

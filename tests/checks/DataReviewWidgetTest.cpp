@@ -7,6 +7,7 @@
 #include "widgets/CSortListCtrl.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -35,7 +36,12 @@ TEST(DataReviewDialog, ShowsThePayeesAndRunsCheckAll)
     EXPECT_TRUE(a01->isChecked());
     EXPECT_FALSE(a01->isEnabled());
 
+    EXPECT_EQ(dialog.list()->header()->sortIndicatorSection(), 0);
+    dialog.list()->header()->sectionClicked(3);
     dialog.findChild<QPushButton*>(QStringLiteral("checkAll"))->click();
     EXPECT_EQ(dialog.list()->rowText(0, 6), QStringLiteral("Error"));
+    // Errors first: the heading's triangle moves to "Checked" with the rows.
+    EXPECT_EQ(dialog.list()->header()->sortIndicatorSection(), 6);
+    EXPECT_EQ(dialog.list()->header()->sortIndicatorOrder(), Qt::AscendingOrder);
     EXPECT_NE(dialog.findChild<QLineEdit*>(QStringLiteral("checked"))->text(), QStringLiteral("3"));
 }

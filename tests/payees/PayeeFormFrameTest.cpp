@@ -405,4 +405,26 @@ TEST(TallFormPlacement, ShorterOnAScaledScreenAndBelowTheMiddle)
     EXPECT_EQ(TallFormPlacement(QSize(800, 900), QSize(1920, 1080), 0).height(), 900); // no screen context
 }
 
+TEST(TallFormPlacement, ANaturalSizeTheScreenCannotHoldIsCutToIt)
+{
+    struct Case {
+        QSize form, screen;
+        int dpi;
+        QRect place;
+    };
+    const Case cases[] = {
+        // Fits whole: its own size, no room kept for a scroll bar.
+        { QSize(1400, 900), QSize(1600, 1000), 96, QRect(100, 75, 1400, 900) },
+        // Too tall: the screen's height, widened by the bar, never past the bottom.
+        { QSize(1400, 1300), QSize(1600, 1000), 96, QRect(92, 0, 1416, 1000) },
+        { QSize(1400, 1300), QSize(1024, 700), 96, QRect(0, 0, 1024, 700) },
+        // Scaled: the screen's height less 100, then 25 below the middle.
+        { QSize(1400, 1300), QSize(1600, 1000), 144, QRect(92, 75, 1416, 900) },
+        // 25 below the middle would cross the bottom edge: it stops there.
+        { QSize(800, 980), QSize(1600, 1000), 96, QRect(400, 20, 800, 980) },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TallFormPlacement(c.form, c.screen, c.dpi, 16), c.place) << c.form.width() << "x" << c.form.height();
+}
+
 } // namespace

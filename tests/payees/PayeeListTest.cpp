@@ -448,6 +448,9 @@ TEST_F(PayeeList, AddShowsNewPayeesInIdOrder)
     form.OnBnClickedAdd();
     EXPECT_EQ(column(0), (QStringList { "1", "2", "3", "999999" }));
     EXPECT_EQ(context.sortColumn, 0);
+    // The list says so too: its heading follows.
+    EXPECT_EQ(list.sortColumn(), 0);
+    EXPECT_TRUE(list.isAscending());
     EXPECT_EQ(context.report().payeeMode, 0);
     EXPECT_TRUE(context.document.IsModified());
     form.OnBnClickedTotals();

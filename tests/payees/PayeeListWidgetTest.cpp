@@ -1,6 +1,7 @@
 #include "payees/dialogs/CPayeeList.h"
 
 #include "lodgement/PdfServices.h"
+#include "payees/PayeeRows.h"
 #include "payees/PayeeServices.h"
 #include "platform/FileSystem.h"
 #include "report/AppContext.h"
@@ -121,6 +122,56 @@ TEST_F(PayeeListWindow, ColumnsTakeTheScreensScale)
     const int dpi = dialog.logicalDpiX();
     EXPECT_EQ(dialog.list()->columnWidth(3), PayeeListColumnWidth(3, dpi));
     EXPECT_EQ(dialog.list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+}
+
+// After each action that refills the list, the heading's triangle marks the
+// column and direction the rows really are in.
+TEST_F(PayeeListWindow, TheSortTriangleFollowsEveryResort)
+{
+    CPayeeList dialog(context, noPayeeServices(), noPdfServices());
+    dialog.show();
+    CSortListCtrl* list = dialog.list();
+    QHeaderView* header = list->header();
+    const auto expectOrder = [&](int sorted, Qt::SortOrder order, const QStringList& texts, const char* after) {
+        EXPECT_TRUE(header->isSortIndicatorShown()) << after;
+        EXPECT_EQ(header->sortIndicatorSection(), sorted) << after;
+        EXPECT_EQ(header->sortIndicatorOrder(), order) << after;
+        EXPECT_EQ(column(*list, sorted), texts) << after;
+    };
+    expectOrder(0, Qt::AscendingOrder, { "1", "2", "3" }, "opening");
+    header->sectionClicked(3);
+    header->sectionClicked(3);
+    expectOrder(3, Qt::DescendingOrder, { "Chen", "Brown", "Adams" }, "two clicks on Surname");
+
+    // Adding shows the rows by ID.
+    ui.onDialog(QStringLiteral("CAddPayee1"), [this] {
+        context.report().payeeMode = 4;
+        CCards c;
+        c.payeeId = 4;
+        c.payeeType = QStringLiteral("INB");
+        c.surname = QStringLiteral("Baker");
+        c.checked = QStringLiteral("Yes");
+        context.report().payees[4] = c;
+        context.report().payeesChanged = 1;
+        return 1;
+    });
+    find<QPushButton>(&dialog, "add")->click();
+    expectOrder(0, Qt::AscendingOrder, { "1", "2", "3", "4" }, "Add");
+
+    header->sectionClicked(3);
+    expectOrder(3, Qt::AscendingOrder, { "Adams", "Baker", "Brown", "Chen" }, "a click on Surname");
+    list->setChecked(1, true); // Baker
+    ui.answer(Answer::Yes);
+    find<QPushButton>(&dialog, "delete")->click();
+    expectOrder(3, Qt::AscendingOrder, { "Adams", "Brown", "Chen" }, "Delete");
+
+    header->sectionClicked(0);
+    header->sectionClicked(0);
+    find<QPushButton>(&dialog, "unCheckAll")->click();
+    expectOrder(0, Qt::DescendingOrder, { "3", "2", "1" }, "Un-Check All");
+
+    find<QPushButton>(&dialog, "checkAll")->click();
+    expectOrder(kPayeeCheckedColumn, Qt::AscendingOrder, { "No", "No", "No" }, "Check All");
 }
 
 } // namespace

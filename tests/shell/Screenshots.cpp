@@ -4,12 +4,16 @@
 
 #include "lodgement/PdfServices.h"
 #include "lodgement/dialogs/CGenerate1.h"
+#include "payees/PayeeServices.h"
+#include "payees/dialogs/CPayeeINB.h"
+#include "payees/dialogs/CPayeeList.h"
 #include "payers/PayerListFile.h"
 #include "payers/PayerTestKit.h"
 #include "payers/dialogs/CAddPayer.h"
 #include "payers/dialogs/CPayerList.h"
 #include "shell/ReportCommands.h"
 #include "shell/dialogs/CMainFrame.h"
+#include "support/TestScreens.h"
 #include "widgets/DialogKit.h"
 
 #include <QApplication>
@@ -45,8 +49,10 @@ void type(QWidget& dialog, const char* name, const QString& text)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, with a 1600 x 1000 screen for the payee form.
+    std::unique_ptr<QTemporaryFile> screens;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        screens = useOffscreenTestScreens();
     QApplication app(argc, argv);
     if (argc < 2) {
         QTextStream(stderr) << "usage: quillastrand_screenshots <folder>\n";
@@ -97,6 +103,42 @@ int main(int argc, char* argv[])
     {
         CPayerList list(w.context);
         ok = save(list, folder, "payer-list.png") && ok;
+    }
+
+    // The Payee List with a payee of each type.
+    {
+        Report& r = w.report();
+        const char* types[] = { "INB", "BUS", "ETP", "FEI", "PEN", "SLS", "DAS" };
+        const char* surnames[] = { "Nguyen", "Okafor", "Papadopoulos", "Quinn", "Rossi", "Singh", "Tanaka" };
+        const auto kept = r.payees;
+        r.payees.clear();
+        for (qint32 i = 0; i < 7; ++i) {
+            CCards card;
+            card.payeeId = i + 1;
+            card.payeeType = QString::fromLatin1(types[i]);
+            card.surname = QString::fromLatin1(surnames[i]);
+            card.firstName = QStringLiteral("Alex");
+            card.tfn = QStringLiteral("123456782");
+            card.gross = 52000 + 1000 * i;
+            card.taxWithheld = 9000 + 100 * i;
+            card.checked = QStringLiteral("Yes");
+            r.payees[card.payeeId] = card;
+        }
+        CPayeeList list(w.context, noPayeeServices(), noPdfServices());
+        ok = save(list, folder, "payee-list.png") && ok;
+        r.payees = kept;
+    }
+
+    // A new INB payee's form as it opens on a 1600 x 1000 screen.
+    {
+        w.report().payeeMode = 4;
+        CPayeeINB inb(w.context);
+        if (QScreen* screen = testScreen(QSize(1600, 1000))) {
+            inb.setScreen(screen);
+            inb.move(screen->availableGeometry().topLeft());
+        }
+        ok = save(inb, folder, "inb-form.png") && ok;
+        w.report().payeeMode = 0;
     }
 
     // Add Payer after a Save that refused three fields.

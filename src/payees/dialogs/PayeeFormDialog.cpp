@@ -17,7 +17,10 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace
 {
@@ -116,12 +119,18 @@ QWidget* PayeeFormDialog::markers(PayeeField field, const QString& name)
     row->setSpacing(2);
     auto* error = new ErrorMarker(pair);
     error->setObjectName(name + QStringLiteral("ErrorMarker"));
+    // The pair keeps the place; inside it, a warning shown alone moves up to the field.
+    QSizePolicy errorPolicy = error->sizePolicy();
+    errorPolicy.setRetainSizeWhenHidden(false);
+    error->setSizePolicy(errorPolicy);
     auto* warning = new WarningMarker(pair);
     warning->setObjectName(name + QStringLiteral("WarningMarker"));
     row->addWidget(error);
     row->addWidget(warning);
-    // Keep the place of the hidden markers, so fields do not move when they show.
-    pair->setFixedSize(30, 14);
+    row->addStretch(1); // a marker shown alone stands next to its field
+    // Keep the place of the hidden markers, so fields do not move when they
+    // show, and room after them, so they never seem to mark what follows.
+    pair->setFixedSize(38, 14);
     m_markers.emplace(field, Markers { error, warning });
     return pair;
 }
@@ -259,10 +268,10 @@ void PayeeFormDialog::buildCommon()
     m_check999999->setObjectName(QStringLiteral("check999999Label"));
     m_amountValidation->hide();
     m_check999999->hide();
-    cornerGrid->addWidget(markers(PayeeField::AmountValidation, QStringLiteral("amountValidation")), 0, 0);
-    cornerGrid->addWidget(m_amountValidation, 0, 1);
-    cornerGrid->addWidget(markers(PayeeField::Check999999, QStringLiteral("check999999")), 1, 0);
-    cornerGrid->addWidget(m_check999999, 1, 1);
+    cornerGrid->addWidget(m_amountValidation, 0, 0);
+    cornerGrid->addWidget(markers(PayeeField::AmountValidation, QStringLiteral("amountValidation")), 0, 1);
+    cornerGrid->addWidget(m_check999999, 1, 0);
+    cornerGrid->addWidget(markers(PayeeField::Check999999, QStringLiteral("check999999")), 1, 1);
 
     // The bottom line.
     auto* bottom = new QHBoxLayout;
@@ -278,8 +287,9 @@ void PayeeFormDialog::buildCommon()
     CToolTipCtrlExt::AddToolForControl(m_look.ignoreTipSaysFiled ? kIgnoreTipFiled : kIgnoreTip, m_ignoreWarnings);
     m_ignoreMarker = new WarningMarker(this);
     m_ignoreMarker->setObjectName(QStringLiteral("ignoreWarningsMarker"));
-    bottom->addWidget(m_ignoreMarker);
     bottom->addWidget(m_ignoreWarnings);
+    bottom->addWidget(m_ignoreMarker);
+    bottom->addSpacing(12); // the marker goes with the box, not with Help
     m_help = new QPushButton(QStringLiteral("Help"), this);
     m_help->setObjectName(QStringLiteral("helpButton"));
     m_help->setAutoDefault(false);
@@ -364,8 +374,24 @@ void PayeeFormDialog::showEvent(QShowEvent* event)
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect place
-        = TallFormPlacement(size(), screen->availableGeometry().size(), int(screen->logicalDotsPerInchX()));
+    const QRect available = screen->availableGeometry();
+    // The window's frame, where the platform knows it already, stays on the screen too.
+    const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(0, 0));
+    const QRect place = TallFormPlacement(wholeFormSize(), available.size() - frame, int(screen->logicalDotsPerInchX()),
+        m_scroll->verticalScrollBar()->sizeHint().width());
     resize(place.size());
-    move(screen->availableGeometry().topLeft() + place.topLeft());
+    move(available.topLeft() + place.topLeft());
+}
+
+QSize PayeeFormDialog::wholeFormSize() const
+{
+    // The scroll area asks for a small piece of the body only: the form's own
+    // size is the dialog's with the whole body in the scroll area's place.
+    layout()->activate();
+    const int frame = 2 * m_scroll->frameWidth();
+    const QSize bodySize = m_body->sizeHint().expandedTo(m_body->minimumSizeHint()) + QSize(frame, frame);
+    const QMargins margins = layout()->contentsMargins();
+    const QSize hint = sizeHint();
+    return { std::max(hint.width(), bodySize.width() + margins.left() + margins.right()),
+        hint.height() - m_scroll->sizeHint().height() + bodySize.height() };
 }

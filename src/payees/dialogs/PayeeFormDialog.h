@@ -101,6 +101,8 @@ protected:
 private:
     void buildCommon();
     void save();
+    // A tall form's size with all of its body in view and no scroll bar.
+    QSize wholeFormSize() const;
 
     AppContext& m_context;
     PayeeFormFrame& m_form;

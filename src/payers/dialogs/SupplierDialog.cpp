@@ -180,7 +180,7 @@ void CSupplier::buildLayout()
               grid->addWidget(rightLabel(label, this), row, column);
               grid->addWidget(widget, row, column + 1, 1, span);
               if (m_markers[field])
-                  grid->addWidget(m_markers[field], row, column + 1 + span);
+                  grid->addWidget(m_markers[field], row, column + 1 + span, Qt::AlignLeft);
           };
 
     auto* identity = new QGridLayout;
@@ -200,6 +200,8 @@ void CSupplier::buildLayout()
         addRow(grid, 3, QStringLiteral("Country:"), line1 + 5);
         addRow(grid, 3, QStringLiteral("PCode:"), line1 + 4, 3);
         grid->setColumnStretch(1, 1);
+        // Room after the suburb's and country's markers, so they stay with their own fields.
+        grid->setColumnMinimumWidth(2, ErrorMarker::kSize + 12);
         return group;
     };
     MyGroupBox* street = addressGroup(QStringLiteral("Supplier Street Address"), "streetGroup", kSupplierAddress1);
