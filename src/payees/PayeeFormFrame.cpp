@@ -107,7 +107,9 @@ void PayeeFormFrame::OnInitDialog()
         values = CCards {};
         values.dataSource = report.newPayeeDataSource;
         values.origAmended = QStringLiteral("O");
-        payeeIdText = IntToString(ProposedPayeeId(report));
+        // With no free ID left the field stays empty, and Save says so.
+        const std::optional<qint32> proposed = ProposedPayeeId(report);
+        payeeIdText = proposed ? IntToString(*proposed) : QString();
         payeeIdEnabled = true;
         current.ignoreWarnings.clear();
         return;
