@@ -180,7 +180,7 @@ bool PayeeFormFrame::validate(qint32& id, CCards& working)
     }
     for (const Finding& f : run.findings()) {
         m_findings.push_back(f);
-        if (f.kind == FindingKind::AmountWarning)
+        if (!f.message.isEmpty())
             ui.message(f.message.toString(), MessageButtons::Ok, MessageIcon::Warning);
     }
 
