@@ -158,12 +158,12 @@ QComboBox* PayeeFormDialog::listBox(const QString& name, PayeeField field, QStri
     list->addItems(items);
     list->setCurrentIndex(-1);
     CToolTipCtrlExt::AddToolForControl(tip, list);
-    connect(list, &QComboBox::activated, this, [this, field] { m_form.listChosen(field); });
+    connect(list, &QComboBox::activated, this, [this, member] { m_form.listChosen(member); });
     m_show.push_back([this, list, field, member, how] {
         QStringList shown;
         for (int i = 0; i < list->count(); ++i)
             shown << list->itemText(i);
-        list->setCurrentIndex(m_form.chooseListItem(field, shown, m_form.values.*member, how));
+        list->setCurrentIndex(m_form.chooseListItem(field, member, shown, m_form.values.*member, how));
     });
     m_read.push_back(
         [this, list, member] { m_form.values.*member = list->currentIndex() < 0 ? QString() : list->currentText(); });
