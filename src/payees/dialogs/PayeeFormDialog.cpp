@@ -14,7 +14,6 @@
 #include <QPixmap>
 #include <QPolygon>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -140,9 +139,8 @@ QLineEdit* PayeeFormDialog::numberEdit(const QString& name, qint32 CCards::*memb
 {
     auto* edit = new QLineEdit(m_body);
     edit->setObjectName(name + QStringLiteral("Edit"));
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+    // A postcode is no amount; every other number of a payee is whole dollars.
+    makeDigitsOnly(edit, member == &CCards::pCode ? kDigitsOnlyTip : kWholeDollarsTip, maxLength);
     edit->setAlignment(Qt::AlignRight);
     CToolTipCtrlExt::AddToolForControl(tip, edit);
     m_show.push_back([this, edit, member] { edit->setText(m_form.numberText(member)); });
@@ -215,10 +213,8 @@ void PayeeFormDialog::buildCommon()
     idGrid->setContentsMargins(0, 0, 0, 0);
     m_payeeId = new QLineEdit(m_payeeIdBlock);
     m_payeeId->setObjectName(QStringLiteral("payeeIdEdit"));
-    m_payeeId->setMaxLength(9);
     if (!m_look.payeeIdAnyCharacters)
-        m_payeeId->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_payeeId));
+        makeDigitsOnly(m_payeeId, kDigitsOnlyTip, 9);
     CToolTipCtrlExt::AddToolForControl(
         QStringLiteral(
             "Internal use only, accept the default, or enter a Payee ID number of your choice. Max 9 digits"),
