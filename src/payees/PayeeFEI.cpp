@@ -204,6 +204,12 @@ void PayeeFeiForm::OnInitDialog()
     }
 }
 
+// Before the s57A years its list is hidden and the rules store " ".
+bool PayeeFeiForm::listHidden(QString CCards::*member) const
+{
+    return member == &CCards::fbtExempt && !s57AVisible;
+}
+
 void PayeeFeiForm::OnBnClickedAllZero()
 {
     SetOtherAmountsZero(*this);

@@ -34,4 +34,7 @@ public:
     void OnInitDialog() override;
     // "All Zero": RFBT, RESC and Workplace Giving become 0.
     void OnBnClickedAllZero();
+
+protected:
+    bool listHidden(QString CCards::*member) const override;
 };

@@ -112,7 +112,9 @@ void PayeeFormFrame::OnInitDialog()
         values = CCards {};
         values.dataSource = report.newPayeeDataSource;
         values.origAmended = QStringLiteral("O");
-        payeeIdText = IntToString(ProposedPayeeId(report));
+        // With no free ID left the field stays empty, and Save says so.
+        const std::optional<qint32> proposed = ProposedPayeeId(report);
+        payeeIdText = proposed ? IntToString(*proposed) : QString();
         payeeIdEnabled = true;
         current.ignoreWarnings.clear();
         return;
@@ -137,23 +139,30 @@ void PayeeFormFrame::OnBnClickedIgnoreWarnings()
     ignoreWarningsTicked = flag == QLatin1String("Yes");
 }
 
-int PayeeFormFrame::chooseListItem(PayeeField field, const QStringList& items, const QString& stored, ListMatch how)
+int PayeeFormFrame::chooseListItem(
+    PayeeField field, QString CCards::*member, const QStringList& items, const QString& stored, ListMatch how)
 {
     const int index = MatchListItem(items, stored, how);
-    m_unchosen.erase(std::remove(m_unchosen.begin(), m_unchosen.end(), field), m_unchosen.end());
-    if (index < 0 && !stored.isEmpty())
-        m_unchosen.push_back(field);
+    listChosen(member);
+    if (index < 0 && !stored.isEmpty() && !listHidden(member))
+        m_unchosen.push_back({ field, member });
     return index;
 }
 
-void PayeeFormFrame::listChosen(PayeeField field)
+void PayeeFormFrame::listChosen(QString CCards::*member)
 {
-    m_unchosen.erase(std::remove(m_unchosen.begin(), m_unchosen.end(), field), m_unchosen.end());
+    std::erase_if(m_unchosen, [member](const UnchosenList& list) { return list.member == member; });
 }
 
 bool PayeeFormFrame::unchosen(PayeeField field) const
 {
-    return std::find(m_unchosen.begin(), m_unchosen.end(), field) != m_unchosen.end();
+    return std::any_of(
+        m_unchosen.begin(), m_unchosen.end(), [field](const UnchosenList& list) { return list.field == field; });
+}
+
+bool PayeeFormFrame::listHidden(QString CCards::*) const
+{
+    return false;
 }
 
 // Runs the Payee ID rule, the list rule and the type's rules; false when
@@ -169,8 +178,10 @@ bool PayeeFormFrame::validate(qint32& id, CCards& working)
     if (!typedId || payeeIdText.size() > 9)
         m_findings.push_back({ PayeeField::PayeeId, FindingKind::Error });
     id = m_adding ? typedId.value_or(0) : m_context.currentPayeeKey;
-    for (const PayeeField field : m_unchosen)
-        m_findings.push_back({ field, FindingKind::Error });
+    for (const UnchosenList& list : m_unchosen) {
+        if (!hasError(list.field))
+            m_findings.push_back({ list.field, FindingKind::Error });
+    }
 
     RuleSettings settings(RuleMode::Form, m_type.type, report.reportYearNumber, report.a01FileOnly != 0);
     settings.ui = &ui;
@@ -183,7 +194,7 @@ bool PayeeFormFrame::validate(qint32& id, CCards& working)
     }
     for (const Finding& f : run.findings()) {
         m_findings.push_back(f);
-        if (f.kind == FindingKind::AmountWarning)
+        if (!f.message.isEmpty())
             ui.message(f.message.toString(), MessageButtons::Ok, MessageIcon::Warning);
     }
 

@@ -79,13 +79,20 @@ public:
 
     // A list loaded from a stored value: selects what the value chooses and
     // remembers a value that chose nothing, so Save refuses the field until
-    // the user picks an item.
-    int chooseListItem(PayeeField field, const QStringList& items, const QString& stored, ListMatch how);
-    // The user picked an item of the field's list.
-    void listChosen(PayeeField field);
+    // the user picks an item of that list (each list of a field, such as the
+    // day, month and year of a date, on its own). A list the form hides is
+    // never refused: its rules decide what it stores.
+    int chooseListItem(
+        PayeeField field, QString CCards::*member, const QStringList& items, const QString& stored, ListMatch how);
+    // The user picked an item of the list of `member`.
+    void listChosen(QString CCards::*member);
+    // Some list of the field still holds a stored value that chose nothing.
     bool unchosen(PayeeField field) const;
 
 protected:
+    // The type hides the list of `member` in this report year.
+    virtual bool listHidden(QString CCards::*member) const;
+
     AppContext& m_context;
     const PayeeTypeRules& m_type;
 
@@ -95,5 +102,9 @@ private:
 
     bool m_adding = false;
     std::vector<Finding> m_findings;
-    std::vector<PayeeField> m_unchosen;
+    struct UnchosenList {
+        PayeeField field;
+        QString CCards::*member;
+    };
+    std::vector<UnchosenList> m_unchosen;
 };

@@ -38,6 +38,12 @@ void PayeeInbForm::OnInitDialog()
     }
 }
 
+// Before the s57A years its list is hidden and the rules store " ".
+bool PayeeInbForm::listHidden(QString CCards::*member) const
+{
+    return member == &CCards::fbtExempt && !s57AVisible;
+}
+
 void PayeeInbForm::OnBnClickedAllZero()
 {
     for (qint32 CCards::*m :

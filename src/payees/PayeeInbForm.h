@@ -29,6 +29,9 @@ public:
     // Writes 0 into RFBT, RESC, Exempt Foreign Employment Income, Workplace
     // Giving and Deductible UPP of Annuity.
     void OnBnClickedAllZero();
+
+protected:
+    bool listHidden(QString CCards::*member) const override;
 };
 
 // The items of the INB form's fixed lists.

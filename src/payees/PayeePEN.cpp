@@ -232,6 +232,12 @@ PayeePenForm::PayeePenForm(AppContext& context)
 {
 }
 
+// Before the reversionary years the list is hidden and the rules store " ".
+bool PayeePenForm::listHidden(QString CCards::*member) const
+{
+    return member == &CCards::lumpAType && !reversionaryVisible;
+}
+
 void PayeePenForm::OnInitDialog()
 {
     PayeeFormFrame::OnInitDialog();

@@ -41,4 +41,7 @@ public:
     bool reversionaryVisible = false;
 
     void OnInitDialog() override;
+
+protected:
+    bool listHidden(QString CCards::*member) const override;
 };

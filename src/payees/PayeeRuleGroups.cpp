@@ -4,6 +4,7 @@
 #include "report/FieldHelpers.h"
 #include "report/FieldRules.h"
 
+#include <algorithm>
 #include <bitset>
 #include <limits>
 
@@ -299,6 +300,10 @@ void tfn(RuleRun& run)
     const QString& tfn = run.card.tfn;
     if (tfn.isEmpty())
         run.error(PayeeField::Tfn);
+    // The lodgement file could carry no other character: a payment summary
+    // would print one TFN and the file another.
+    else if (!std::all_of(tfn.begin(), tfn.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        run.error(PayeeField::Tfn, kTfnNotDigits);
     else if (tfn.size() != 9 || !CheckTFN(tfn))
         run.warning(PayeeField::Tfn);
 }

@@ -133,9 +133,10 @@ void taxAndReportable(RuleRun& run, const TaxAndReportable& spec);
 // ---------------------------------------------------------------------------
 // The groups, as rule-list entries.
 
-// TFN: empty is an error; a length other than 9, or 9 characters CheckTFN
-// refuses, a warning.
+// TFN: empty, or holding anything but digits once its blanks are gone, is an
+// error; a length other than 9, or 9 digits CheckTFN refuses, a warning.
 void tfn(RuleRun& run);
+inline constexpr QStringView kTfnNotDigits = u"The TFN may hold only digits and blanks. Please correct the TFN.";
 // Surname: empty or bad characters an error, one character a warning.
 void surname(RuleRun& run);
 // Given names: none, or a one-character first name, a warning; bad

@@ -28,6 +28,11 @@ void RuleRun::error(PayeeField field)
     report(field, FindingKind::Error);
 }
 
+void RuleRun::error(PayeeField field, QStringView message)
+{
+    report(field, FindingKind::Error, message);
+}
+
 void RuleRun::warning(PayeeField field)
 {
     if (checkMode() && m_ignoreWarnings)

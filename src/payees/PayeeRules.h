@@ -38,7 +38,7 @@ enum class FindingKind {
 struct Finding {
     PayeeField field;
     FindingKind kind;
-    QStringView message = {}; // amount warnings only; static text
+    QStringView message = {}; // amount warnings and speaking errors; static text
 
     bool operator==(const Finding&) const = default;
 };
@@ -86,6 +86,8 @@ public:
     const NumberTexts* numberTexts() const { return m_numberTexts; }
 
     void error(PayeeField field);
+    // An error the form also names in a message of its own.
+    void error(PayeeField field, QStringView message);
     void warning(PayeeField field);
     void amountWarning(QStringView message, PayeeField field = PayeeField::AmountValidation);
     void placeholder();

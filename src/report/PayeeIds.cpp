@@ -23,11 +23,23 @@ qint32 firstFreeFromHighest(Report& report)
     return report.highestPayeeId;
 }
 
+// The first ID above `from` that no payee holds, up to kMaxPayeeId.
+std::optional<qint32> firstFreeAbove(const Report& report, qint32 from)
+{
+    qint64 candidate = qint64(from) + 1;
+    for (auto it = report.payees.lower_bound(qint32(std::min<qint64>(candidate, kMaxPayeeId)));
+         it != report.payees.end() && it->first == candidate && candidate <= kMaxPayeeId; ++it)
+        ++candidate;
+    if (candidate > kMaxPayeeId)
+        return std::nullopt;
+    return qint32(candidate);
+}
+
 } // namespace
 
-qint32 ProposedPayeeId(const Report& report)
+std::optional<qint32> ProposedPayeeId(const Report& report)
 {
-    return nextAfter(report.highestPayeeId);
+    return firstFreeAbove(report, report.highestPayeeId);
 }
 
 void NotePayeeIdStored(Report& report, qint32 id)
@@ -44,14 +56,10 @@ std::optional<qint32> AssignImportedPayeeId(Report& report, qint32 importedId)
         NotePayeeIdStored(report, importedId);
         return importedId;
     }
-    qint64 candidate = qint64(std::max(report.highestPayeeId, importedId)) + 1;
-    for (auto it = report.payees.lower_bound(qint32(std::min<qint64>(candidate, kMaxPayeeId)));
-         it != report.payees.end() && it->first == candidate && candidate <= kMaxPayeeId; ++it)
-        ++candidate;
-    if (candidate > kMaxPayeeId)
-        return std::nullopt;
-    report.highestPayeeId = qint32(candidate);
-    return report.highestPayeeId;
+    const std::optional<qint32> free = firstFreeAbove(report, std::max(report.highestPayeeId, importedId));
+    if (free)
+        report.highestPayeeId = *free;
+    return free;
 }
 
 qint32 AssignLoadedPayeeId(Report& report)

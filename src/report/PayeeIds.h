@@ -8,8 +8,10 @@ struct Report;
 
 // The rules that keep Report::highestPayeeId at least every ID in use.
 
-// The ID a payee form proposes for a new payee.
-qint32 ProposedPayeeId(const Report& report);
+// The ID a payee form proposes for a new payee: the first ID above the
+// highest that no payee holds, as for an imported payee; none when no free
+// ID is left up to kMaxPayeeId.
+std::optional<qint32> ProposedPayeeId(const Report& report);
 
 // A form stored a payee under id: the highest ID follows it up.
 void NotePayeeIdStored(Report& report, qint32 id);

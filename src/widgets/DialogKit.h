@@ -11,6 +11,7 @@
 class AppContext;
 class QAbstractButton;
 class QHBoxLayout;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -45,6 +46,21 @@ public:
 // field without a marker (nullptr) keeps the same width free, so the fields
 // of a column line up.
 QWidget* fieldWithMarker(QWidget* field, ErrorMarker* marker);
+
+// The tips of a refused key: in an amount, and in any other digits-only edit.
+inline const QString kWholeDollarsTip
+    = QStringLiteral("Whole dollars only: type digits, without cents, commas, signs or blanks.");
+inline const QString kDigitsOnlyTip = QStringLiteral("Digits only: type digits, without signs or blanks.");
+
+// Makes an edit take the digits 0 to 9 only, however they come. A typed
+// character the edit refuses is dropped with a beep and a tip just below the
+// field (`tip`, or the limit when maxDigits digits are reached; 0 sets no
+// limit); while the tip shows, further characters are refused too, so a
+// burst of typing never runs on into a different amount. Backspace, Delete,
+// the arrows, a click or leaving the field end it. A paste or drop that holds
+// any refused character is refused whole, with the same tip. Text the
+// program sets is shown as it is, however long: Save's rules judge it.
+void makeDigitsOnly(QLineEdit* edit, const QString& tip, int maxDigits = 0);
 
 // Paints a label's text blue on a transparent background.
 void setBlue(QLabel* label);

@@ -327,12 +327,14 @@ TEST(EtpForm, AStoredPaymentTypeOfAnotherSpellingIsRefusedUntilChosen)
     w.context.currentPayeeKey = 1;
     PayeeEtpForm form(w.context);
     form.OnInitDialog();
-    EXPECT_EQ(form.chooseListItem(F::EtpPaymentType, EtpPaymentTypes(), stored.etpPaymentType, ListMatch::Text), -1);
+    EXPECT_EQ(form.chooseListItem(F::EtpPaymentType, &CCards::etpPaymentType, EtpPaymentTypes(), stored.etpPaymentType,
+                  ListMatch::Text),
+        -1);
     form.values.etpPaymentType.clear(); // what the list without a choice gives
     EXPECT_EQ(form.OnBnClickedSave(), PayeeSaveOutcome::StayOpen);
     EXPECT_TRUE(form.hasError(F::EtpPaymentType));
 
-    form.listChosen(F::EtpPaymentType);
+    form.listChosen(&CCards::etpPaymentType);
     form.values.etpPaymentType = QStringLiteral("D");
     EXPECT_EQ(form.OnBnClickedSave(), PayeeSaveOutcome::Stored);
     EXPECT_EQ(w.report().payees.at(1).etpPaymentType, QStringLiteral("D"));

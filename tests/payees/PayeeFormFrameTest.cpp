@@ -381,8 +381,9 @@ TEST_F(FrameFixture, AStoredValueNoItemOffersIsAnErrorUntilTheUserChooses)
     stored.dobYear = QStringLiteral("85");
     openEditing(stored);
     const QStringList years { QStringLiteral("0000"), QStringLiteral("1985") };
-    EXPECT_EQ(form.chooseListItem(PayeeField::DateOfBirth, years, stored.dobYear, ListMatch::Year), -1);
-    EXPECT_EQ(form.chooseListItem(PayeeField::State, years, QString(), ListMatch::Text), -1);
+    EXPECT_EQ(
+        form.chooseListItem(PayeeField::DateOfBirth, &CCards::dobYear, years, stored.dobYear, ListMatch::Year), -1);
+    EXPECT_EQ(form.chooseListItem(PayeeField::State, &CCards::state, years, QString(), ListMatch::Text), -1);
     EXPECT_TRUE(form.unchosen(PayeeField::DateOfBirth));
     EXPECT_FALSE(form.unchosen(PayeeField::State)); // empty is no choice, not a refusal
     form.values.dobYear.clear(); // what the unselected list reads
@@ -391,9 +392,34 @@ TEST_F(FrameFixture, AStoredValueNoItemOffersIsAnErrorUntilTheUserChooses)
     EXPECT_TRUE(form.hasError(PayeeField::DateOfBirth));
     EXPECT_EQ(w.report().payees.at(4).dobYear, QStringLiteral("85"));
 
-    form.listChosen(PayeeField::DateOfBirth);
+    form.listChosen(&CCards::dobYear);
     form.values.dobYear = QStringLiteral("1985");
     EXPECT_EQ(form.OnBnClickedSave(), PayeeSaveOutcome::Stored);
+}
+
+TEST_F(FrameFixture, EachListOfADateKeepsItsOwnRefusal)
+{
+    CCards stored = passingTestPayee();
+    stored.payeeId = 4;
+    stored.dobDay = QStringLiteral("32");
+    stored.dobYear = QStringLiteral("85");
+    openEditing(stored);
+    const QStringList days { QStringLiteral("00"), QStringLiteral("14"), QStringLiteral("15") };
+    const QStringList years { QStringLiteral("0000"), QStringLiteral("1985") };
+    EXPECT_EQ(form.chooseListItem(PayeeField::DateOfBirth, &CCards::dobDay, days, stored.dobDay, ListMatch::Day), -1);
+    EXPECT_EQ(
+        form.chooseListItem(PayeeField::DateOfBirth, &CCards::dobYear, years, stored.dobYear, ListMatch::Year), -1);
+
+    form.listChosen(&CCards::dobDay);
+    EXPECT_TRUE(form.unchosen(PayeeField::DateOfBirth)); // the year still holds "85"
+    form.values.dobDay = QStringLiteral("15");
+    form.values.dobYear.clear();
+    EXPECT_EQ(form.OnBnClickedSave(), PayeeSaveOutcome::StayOpen);
+    EXPECT_TRUE(form.hasError(PayeeField::DateOfBirth));
+    EXPECT_EQ(w.report().payees.at(4), stored);
+
+    form.listChosen(&CCards::dobYear);
+    EXPECT_FALSE(form.unchosen(PayeeField::DateOfBirth));
 }
 
 TEST(TallFormPlacement, ShorterOnAScaledScreenAndBelowTheMiddle)

@@ -1,5 +1,6 @@
 #include "payees/PayeeFrameTestKit.h"
 #include "payees/dialogs/PayeeFormDialog.h"
+#include "support/TypedKeys.h"
 #include "widgets/DialogKit.h"
 
 #include <QApplication>
@@ -175,11 +176,15 @@ TEST_F(PayeeFormWidget, CommonTooltipsAndTheDigitOnlyPayeeId)
     EXPECT_EQ(child<QPushButton>(dialog, "closeButton")->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(child<QComboBox>(dialog, "origAmendedList")->toolTip(),
         QStringLiteral("Select O if original payment summary or A if amended"));
+    dialog.show();
     auto* id = child<QLineEdit>(dialog, "payeeIdEdit");
-    ASSERT_NE(id->validator(), nullptr);
-    QString text = QStringLiteral("12a");
-    int pos = 0;
-    EXPECT_EQ(id->validator()->validate(text, pos), QValidator::Invalid);
+    id->clear();
+    typeKeys(id, QStringLiteral("12a"));
+    EXPECT_EQ(id->text(), QStringLiteral("12"));
+    auto* tip = id->findChild<QLabel*>(QStringLiteral("refusedKeyTip"));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_EQ(tip->text(), kDigitsOnlyTip);
 }
 
 } // namespace

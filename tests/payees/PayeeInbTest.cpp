@@ -641,11 +641,23 @@ TEST(InbForm, AddingModeChoosesTheFirstItemsAndListsThePreferredNames)
     EXPECT_EQ(form.organisationNames[11], QStringLiteral("Union"));
 }
 
+TEST(InbForm, TheHiddenS57AListRefusesNoStoredValue)
+{
+    const QStringList answers { QStringLiteral("-"), QStringLiteral("Y"), QStringLiteral("N") };
+    InbWorld before(2016);
+    EXPECT_EQ(before.form.chooseListItem(F::FbtExempt, &CCards::fbtExempt, answers, s("X"), ListMatch::Text), -1);
+    EXPECT_FALSE(before.form.unchosen(F::FbtExempt));
+    InbWorld from(2017);
+    EXPECT_EQ(from.form.chooseListItem(F::FbtExempt, &CCards::fbtExempt, answers, s("X"), ListMatch::Text), -1);
+    EXPECT_TRUE(from.form.unchosen(F::FbtExempt));
+}
+
 TEST(InbForm, AStoredValueNoListOffersIsRefusedUntilChosen)
 {
     InbWorld inb(2016);
     typeInbPayee(inb.form, 2016);
-    inb.form.chooseListItem(F::IncomeType, inb.form.incomeTypes, s("Working Holiday Maker"), ListMatch::Text);
+    inb.form.chooseListItem(
+        F::IncomeType, &CCards::incomeType, inb.form.incomeTypes, s("Working Holiday Maker"), ListMatch::Text);
     inb.form.values.incomeType.clear();
     EXPECT_EQ(inb.form.OnBnClickedSave(), PayeeSaveOutcome::StayOpen);
     EXPECT_TRUE(inb.form.hasError(F::IncomeType));

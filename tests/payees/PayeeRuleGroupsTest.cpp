@@ -61,7 +61,7 @@ QString s(const char* text)
     return QString::fromUtf8(text);
 }
 
-TEST(TfnGroup, EmptyIsAnErrorAndAMalformedNumberAWarning)
+TEST(TfnGroup, EmptyOrNotDigitsIsAnErrorAndAMalformedNumberAWarning)
 {
     struct Case {
         const char* tfn;
@@ -75,7 +75,9 @@ TEST(TfnGroup, EmptyIsAnErrorAndAMalformedNumberAWarning)
         { "1234567821", {}, { F::Tfn } },
         { "123456789", {}, { F::Tfn } }, // check digits refused
         { "987654321", {}, { F::Tfn } },
-        { "12345678A", {}, { F::Tfn } },
+        { "12345678A", { F::Tfn }, {} }, // only digits lodge
+        { "abc12", { F::Tfn }, {} },
+        { "1234-5678", { F::Tfn }, {} },
     };
     for (const Case& c : cases) {
         CCards card;

@@ -421,10 +421,12 @@ TEST(SlsEdit, StoredValuesTheListsDoNotOfferAreRefusedUntilChosen)
     PayeeSlsForm form(w.context);
     form.OnInitDialog();
     EXPECT_EQ(form.values.tfn, QStringLiteral("123 456 782"));
-    EXPECT_EQ(
-        form.chooseListItem(F::EtpPaymentType, SlsDeathBenefitAnswers(), form.values.deathBenefit(), ListMatch::Text),
+    EXPECT_EQ(form.chooseListItem(F::EtpPaymentType, &CCards::etpPaymentType, SlsDeathBenefitAnswers(),
+                  form.values.deathBenefit(), ListMatch::Text),
         -1);
-    EXPECT_EQ(form.chooseListItem(F::Spare1, SlsRecipients(), form.values.deathBenefitRecipient(), ListMatch::Text), 2);
+    EXPECT_EQ(form.chooseListItem(
+                  F::Spare1, &CCards::spare1, SlsRecipients(), form.values.deathBenefitRecipient(), ListMatch::Text),
+        2);
     // As the dialog reads the lists: nothing chosen, and the item's text.
     form.values.deathBenefit().clear();
     form.values.deathBenefitRecipient() = QStringLiteral("Non-Dependent");
@@ -432,7 +434,7 @@ TEST(SlsEdit, StoredValuesTheListsDoNotOfferAreRefusedUntilChosen)
     EXPECT_TRUE(form.hasError(F::EtpPaymentType));
     EXPECT_EQ(w.report().payees.at(7), stored);
 
-    form.listChosen(F::EtpPaymentType);
+    form.listChosen(&CCards::etpPaymentType);
     form.values.deathBenefit() = QStringLiteral("Y");
     EXPECT_EQ(form.OnBnClickedSave(), PayeeSaveOutcome::Stored);
     EXPECT_EQ(w.report().payees.at(7).deathBenefit(), QStringLiteral("Y"));

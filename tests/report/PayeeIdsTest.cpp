@@ -22,6 +22,24 @@ TEST(PayeeIds, FormsProposeOneAboveTheHighest)
     EXPECT_EQ(ProposedPayeeId(r), 41);
 }
 
+TEST(PayeeIds, FormsProposeAFreeIdAndNoneAboveTheLargest)
+{
+    Report r;
+    store(r, 41);
+    store(r, 42); // from an older file that held IDs above its recorded highest
+    r.highestPayeeId = 40;
+    EXPECT_EQ(ProposedPayeeId(r), 43);
+
+    r.highestPayeeId = kMaxPayeeId - 1;
+    EXPECT_EQ(ProposedPayeeId(r), kMaxPayeeId);
+    store(r, kMaxPayeeId);
+    EXPECT_EQ(ProposedPayeeId(r), std::nullopt);
+    r.highestPayeeId = kMaxPayeeId;
+    EXPECT_EQ(ProposedPayeeId(r), std::nullopt);
+    r.highestPayeeId = std::numeric_limits<qint32>::max();
+    EXPECT_EQ(ProposedPayeeId(r), std::nullopt);
+}
+
 TEST(PayeeIds, ImportedIdKeepsItsOwnUnlessTaken)
 {
     Report r;

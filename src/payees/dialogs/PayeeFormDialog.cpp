@@ -14,7 +14,6 @@
 #include <QPixmap>
 #include <QPolygon>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -149,9 +148,8 @@ QLineEdit* PayeeFormDialog::numberEdit(const QString& name, qint32 CCards::*memb
 {
     auto* edit = new QLineEdit(m_body);
     edit->setObjectName(name + QStringLiteral("Edit"));
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+    // A postcode is no amount; every other number of a payee is whole dollars.
+    makeDigitsOnly(edit, member == &CCards::pCode ? kDigitsOnlyTip : kWholeDollarsTip, maxLength);
     edit->setAlignment(Qt::AlignRight);
     CToolTipCtrlExt::AddToolForControl(tip, edit);
     m_show.push_back([this, edit, member] { edit->setText(m_form.numberText(member)); });
@@ -167,12 +165,12 @@ QComboBox* PayeeFormDialog::listBox(const QString& name, PayeeField field, QStri
     list->addItems(items);
     list->setCurrentIndex(-1);
     CToolTipCtrlExt::AddToolForControl(tip, list);
-    connect(list, &QComboBox::activated, this, [this, field] { m_form.listChosen(field); });
+    connect(list, &QComboBox::activated, this, [this, member] { m_form.listChosen(member); });
     m_show.push_back([this, list, field, member, how] {
         QStringList shown;
         for (int i = 0; i < list->count(); ++i)
             shown << list->itemText(i);
-        list->setCurrentIndex(m_form.chooseListItem(field, shown, m_form.values.*member, how));
+        list->setCurrentIndex(m_form.chooseListItem(field, member, shown, m_form.values.*member, how));
     });
     m_read.push_back(
         [this, list, member] { m_form.values.*member = list->currentIndex() < 0 ? QString() : list->currentText(); });
@@ -224,10 +222,8 @@ void PayeeFormDialog::buildCommon()
     idGrid->setContentsMargins(0, 0, 0, 0);
     m_payeeId = new QLineEdit(m_payeeIdBlock);
     m_payeeId->setObjectName(QStringLiteral("payeeIdEdit"));
-    m_payeeId->setMaxLength(9);
     if (!m_look.payeeIdAnyCharacters)
-        m_payeeId->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_payeeId));
+        makeDigitsOnly(m_payeeId, kDigitsOnlyTip, 9);
     CToolTipCtrlExt::AddToolForControl(
         QStringLiteral(
             "Internal use only, accept the default, or enter a Payee ID number of your choice. Max 9 digits"),
