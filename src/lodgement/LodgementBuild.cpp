@@ -467,11 +467,11 @@ QString refusalText(const RecordProblem& problem, const RecordSource& source)
 
 // A four-character year the program has no layouts for, or one other than
 // the year the records would be laid out for (a damaged report file): the
-// reader lays records out by the year in the file. A year of another length
-// is left to the report end date's own check.
+// reader lays records out by the year in the file. A year too short for the
+// field is left to the report end date's own check.
 std::optional<QString> unknownYearRefusal(const Report& report)
 {
-    if (report.reportYear.size() != 4)
+    if (report.reportYear.size() < 4)
         return std::nullopt;
     const std::optional<YearRow> row = YearByText(report.reportYear);
     QString why;

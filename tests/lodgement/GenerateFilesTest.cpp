@@ -273,6 +273,8 @@ TEST_F(GenerateFilesTest, ValuesTheFileCannotCarryAreRefusedNamingPayeeAndField)
             QStringLiteral("Report: the Year ended 30 June is \"1999\"; it must be a year from 2012 to 2027.") },
         { "report year with a letter", [](Report& r) { r.reportYear = QStringLiteral("20x8"); },
             QStringLiteral("Report: the Year ended 30 June is \"20x8\"; it must be a year from 2012 to 2027.") },
+        { "report year too long", [](Report& r) { r.reportYear = QStringLiteral("veskq1"); },
+            QStringLiteral("Report: the Year ended 30 June is \"veskq1\"; it must be a year from 2012 to 2027.") },
         { "report year other than the payees' year", [](Report& r) { r.reportYear = QStringLiteral("2017"); },
             QStringLiteral(
                 "Report: the Year ended 30 June is \"2017\", but the report's payees were entered for 2018.") },
