@@ -403,8 +403,15 @@ TEST_F(LodgementReader, AControlCharacterInAnUnknownIdentifierIsShownAsABlank)
 
 TEST_F(LodgementReader, AFileHoldingMoreThanAMillionPayeeRecordsIsRefusedBeforeReadingThem)
 {
-    // 1,000,001 payee records of blanks and the FILE-TOTAL record.
-    const QByteArray bytes = fixture::headerRecords() + QByteArray(628 * 1'000'001LL, ' ') + fixture::fileTotal(6);
+    // 1,000,001 payee records of blanks and the FILE-TOTAL record, in one
+    // allocation: the file is 628 MB.
+    const QByteArray header = fixture::headerRecords();
+    const QByteArray total = fixture::fileTotal(6);
+    QByteArray bytes;
+    bytes.reserve(header.size() + 628 * 1'000'001LL + total.size());
+    bytes += header;
+    bytes.append(628 * 1'000'001LL, ' ');
+    bytes += total;
     Report before = report;
     EXPECT_FALSE(load(bytes));
     EXPECT_EQ(ui.texts(), QStringList { kTooManyPayeeRecords });
