@@ -17,3 +17,13 @@ inline const QStringList kDamagedReport = {
                    "Torvek recommends you check the Payer and Supplier Details and run the Check All function from "
                    "the Payee List before Generating any files."),
 };
+
+// A damaged read: one of those messages, then what was read of the payees.
+inline bool isDamagedReportMessage(const QString& text)
+{
+    for (const QString& damaged : kDamagedReport) {
+        if (text.startsWith(damaged + QStringLiteral("\r\n\r\n")))
+            return true;
+    }
+    return false;
+}

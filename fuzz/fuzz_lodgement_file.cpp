@@ -8,6 +8,8 @@
 #include "report/CSumbridge1Doc.h"
 #include "report/Report.h"
 
+#include <type_traits>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = fuzzBytes(data, size);
@@ -28,8 +30,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     FUZZ_CHECK(report.payees.at(7) == held, QStringLiteral("a loaded file wrote over a payee"));
-    for (const auto& [id, payee] : report.payees)
+    for (const auto& [id, payee] : report.payees) {
         FUZZ_CHECK(payee.payeeId == id, QStringLiteral("payee %1 is stored under key %2").arg(payee.payeeId).arg(id));
+        // Control characters are loaded as blanks.
+        const qint32 key = id;
+        if (key != 7)
+            visitCardMembers(payee, [key](const auto& member) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(member)>, QString>) {
+                    for (const QChar c : member)
+                        FUZZ_CHECK(c.unicode() >= 0x20, QStringLiteral("payee %1 holds a control character").arg(key));
+                }
+            });
+    }
     // At most one payee per 628-character record of the text.
     FUZZ_CHECK(report.payees.size() <= 1 + size_t(bytes.size()) / 628 + 1, QString::number(report.payees.size()));
 

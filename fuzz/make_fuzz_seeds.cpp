@@ -9,6 +9,8 @@
 #include "report/Archive.h"
 #include "report/CSumbridge1Doc.h"
 #include "report/Report.h"
+#include "transfer/TabDelimitedExport.h"
+#include "transfer/TabLayout.h"
 #include "widgets/SortListCompare.h"
 
 #include <QDir>
@@ -130,6 +132,42 @@ bool lodgementFileSeeds(const QString& folder)
     return ok;
 }
 
+// The program's own exports of every payee type; the first byte picks the type.
+bool tabDelimitedSeeds(const QString& folder)
+{
+    bool ok = true;
+    for (const int year : { 2016, 2018 }) {
+        const Report report = everyTypeReport(year);
+        for (int type = 0; type < 7; ++type) {
+            const QByteArray exported = TabDelimitedExportBytes(report, tabLayout(PayeeType(type)));
+            const QString name = QStringLiteral("%1_%2").arg(year).arg(type);
+            ok = ok && write(folder, name, QByteArray(1, char(type)) + exported)
+                && write(folder, name + QStringLiteral("_cut"),
+                    QByteArray(1, char(type)) + cutShort(exported, exported.size() - 9));
+        }
+    }
+    return ok;
+}
+
+bool tabRoundTripSeeds(const QString& folder)
+{
+    // Type, year, payee count, then each payee's ID and values.
+    return write(folder, QStringLiteral("inb_two"), QByteArray("\x00\x06\x01", 3) + QByteArray(300, 'a'))
+        && write(folder, QStringLiteral("bus_line_feeds"), QByteArray("\x02\x07\x02", 3) + QByteArray(300, '\x07'));
+}
+
+// A steering byte, then the bytes of each seed of another target.
+bool prefixedSeeds(const QString& from, const QString& folder, const QByteArray& prefix)
+{
+    const QDir source(from);
+    bool ok = true;
+    for (const QString& name : source.entryList(QDir::Files)) {
+        QFile file(source.filePath(name));
+        ok = ok && file.open(QIODevice::ReadOnly) && write(folder, name, prefix + file.readAll());
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -145,7 +183,14 @@ int main(int argc, char* argv[])
         && versionSeeds(out.filePath(QStringLiteral("fuzz_version_reply")))
         && layoutSeeds(out.filePath(QStringLiteral("fuzz_column_layout")))
         && sortSeeds(out.filePath(QStringLiteral("fuzz_sort_list")))
-        && lodgementFileSeeds(out.filePath(QStringLiteral("fuzz_lodgement_file")));
+        && lodgementFileSeeds(out.filePath(QStringLiteral("fuzz_lodgement_file")))
+        && tabDelimitedSeeds(out.filePath(QStringLiteral("fuzz_tab_delimited")))
+        && tabRoundTripSeeds(out.filePath(QStringLiteral("fuzz_tab_round_trip")))
+        && reportSeeds(out.filePath(QStringLiteral("fuzz_lodgement_round_trip")))
+        && prefixedSeeds(out.filePath(QStringLiteral("fuzz_lodgement_file")),
+            out.filePath(QStringLiteral("fuzz_crlf_tool")), QByteArray(1, '\x01'))
+        && prefixedSeeds(out.filePath(QStringLiteral("fuzz_payer_list")),
+            out.filePath(QStringLiteral("fuzz_payer_import")), QByteArray("\x00\xff", 2));
     if (!ok) {
         std::fprintf(stderr, "make_fuzz_seeds: cannot write the seeds\n");
         return 1;

@@ -1,6 +1,7 @@
 #include "lodgement/LodgementWriter.h"
 
 #include "report/LargeBuffers.h"
+#include "report/ReportYears.h"
 
 #include <algorithm>
 #include <array>
@@ -464,6 +465,29 @@ QString refusalText(const RecordProblem& problem, const RecordSource& source)
         .arg(name.owner, name.label, why);
 }
 
+// A four-character year the program has no layouts for, or one other than
+// the year the records would be laid out for (a damaged report file): the
+// reader lays records out by the year in the file. A year too short for the
+// field is left to the report end date's own check.
+std::optional<QString> unknownYearRefusal(const Report& report)
+{
+    if (report.reportYear.size() < 4)
+        return std::nullopt;
+    const std::optional<YearRow> row = YearByText(report.reportYear);
+    QString why;
+    if (!row)
+        why = notAsNeeded(report.reportYear, true, QStringLiteral("a year from 2012 to 2027"));
+    else if (row->number != report.reportYearNumber)
+        why = QStringLiteral("is \"%1\", but the report's payees were entered for %2")
+                  .arg(report.reportYear)
+                  .arg(report.reportYearNumber);
+    else
+        return std::nullopt;
+    return QStringLiteral("The VESK.A01 file has not been created.\n\nReport: the Year ended 30 June %1.\n\nPlease "
+                          "correct this field and press VESK.A01 File again.")
+        .arg(why);
+}
+
 // One line of the supplier or payer section: its label, the header record
 // and field it shows, and whether trailing blanks are removed.
 struct HeaderLine {
@@ -600,6 +624,13 @@ LodgementBuild BuildLodgement(const Report& report)
         build.refusal = refusalText(problem, source);
         return build;
     };
+
+    // A file of a year the reader does not know would never load back.
+    if (std::optional<QString> refusal = unknownYearRefusal(report)) {
+        build.outcome = LodgementBuild::Outcome::Refused;
+        build.refusal = *refusal;
+        return build;
+    }
 
     // The header records first: a refused supplier or payer field stops the
     // build before the large buffers are taken.

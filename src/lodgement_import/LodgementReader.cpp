@@ -7,9 +7,13 @@
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
 #include "report/FieldHelpers.h"
+#include "report/PayeeIds.h"
 #include "report/Report.h"
 #include "report/ReportYears.h"
 #include "report/Windows1252.h"
+
+#include <QList>
+#include <QStringList>
 
 #include <limits>
 #include <string_view>
@@ -95,6 +99,12 @@ public:
     qsizetype size() const { return m_bytes.size(); }
     bool startsWith(const char* prefix) const { return m_bytes.startsWith(QByteArrayView(prefix)); }
     qsizetype indexOf(const char* needle) const { return m_bytes.indexOf(QByteArrayView(needle)); }
+    bool holdsAt(qsizetype position, const char* needle) const
+    {
+        const QByteArrayView wanted(needle);
+        return position >= 0 && position <= m_bytes.size() - wanted.size()
+            && m_bytes.sliced(position, wanted.size()) == wanted;
+    }
 
     // (start, length), or what exists of it.
     QString mid(qsizetype start, qsizetype length) const
@@ -129,28 +139,80 @@ void emptyImportedDetails(Report& report)
         importedText(report, place).clear();
 }
 
+// Where the FILE-TOTAL record starts, or -1. Only a record's identifier
+// counts: the same letters inside a name or an address are the user's data.
+qsizetype fileTotalRecordStart(const FileText& text)
+{
+    for (qsizetype start = 0; start < text.size(); start += kRecordLength) {
+        if (text.holdsAt(start + 3, "FILE-TOTAL"))
+            return start;
+    }
+    return -1;
+}
+
+// Records that start inside the text from the first payee record on.
+qint64 recordsFromFirstPayee(const FileText& text)
+{
+    if (text.size() <= kFirstPayeeRecord)
+        return 0;
+    return (text.size() - kFirstPayeeRecord + kRecordLength - 1) / kRecordLength;
+}
+
+// Control characters (NUL, CR, TAB...) become blanks: a name or an address
+// has no use for them, and the rest of the record is still the user's.
+bool blankControlCharacters(QString& record)
+{
+    bool blanked = false;
+    for (QChar& c : record) {
+        if (c.unicode() < 0x20) {
+            c = u' ';
+            blanked = true;
+        }
+    }
+    return blanked;
+}
+
+QString controlCharactersMessage(const QList<qint32>& ids)
+{
+    constexpr qsizetype kNamed = 20;
+    QStringList named;
+    for (qsizetype i = 0; i < ids.size() && i < kNamed; ++i)
+        named << IntToString(ids.at(i));
+    QString list = named.join(QStringLiteral(", "));
+    if (ids.size() > kNamed)
+        list += QStringLiteral(" and %1 more").arg(ids.size() - kNamed);
+    return kControlCharactersBlanked.arg(list);
+}
+
 void raiseHighestPayeeId(Report& report)
 {
     if (report.highestPayeeId < std::numeric_limits<qint32>::max())
         ++report.highestPayeeId;
 }
 
+struct LoopOutcome {
+    bool feiLoaded = false;
+    QList<qint32> blankedIds; // payees loaded from records that held control characters
+};
+
 // Hands the record that starts at start to the loader of its identifier.
-// True when it was a DFEI record.
-bool loadRecord(Report& report, UserInterface& ui, const FileText& text, qsizetype start)
+void loadRecord(Report& report, UserInterface& ui, const FileText& text, qsizetype start, LoopOutcome& outcome)
 {
     report.importRecord = text.mid(start, kRecordLength);
+    const bool blanked = blankControlCharacters(report.importRecord);
     const QStringView record = report.importRecord;
     const QStringView identifier = record.mid(3, 4);
-    bool fei = false;
     if (const AddPayeeFromA01 loader = recordLoaderFor(identifier)) {
+        const qint32 loadedBefore = report.importedCount;
         loader(report, ui, record);
-        fei = identifier == u"DFEI";
+        outcome.feiLoaded |= identifier == u"DFEI";
+        // The loader stores the payee under the highest ID, raised below.
+        if (blanked && report.importedCount != loadedBefore)
+            outcome.blankedIds << report.highestPayeeId;
     } else {
         ui.message(kUnknownRecordType + identifier.toString());
     }
     raiseHighestPayeeId(report);
-    return fei;
 }
 
 } // namespace
@@ -173,10 +235,16 @@ bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes)
         return false;
     }
 
-    const qsizetype fileTotalAt = text.indexOf("FILE-TOTAL");
-    report.importFileTotal = fileTotalAt < 0 ? kNotANumber : StringToInt(text.mid(fileTotalAt + 10, 8));
+    const qsizetype fileTotalRecord = fileTotalRecordStart(text);
+    report.importFileTotal = fileTotalRecord < 0 ? kNotANumber : StringToInt(text.mid(fileTotalRecord + 13, 8));
     if (report.importFileTotal == kNotANumber) {
         ui.message(kLodgementFileProblem);
+        return false;
+    }
+    // Refused before any payee is read: each one read takes memory.
+    const qint64 recordsInText = recordsFromFirstPayee(text);
+    if (recordsInText - 1 > kMaxPayeesInAFile) {
+        ui.message(kTooManyPayeeRecords);
         return false;
     }
 
@@ -216,26 +284,24 @@ bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes)
     report.year2012Mode = report.reportYear == u"2012" ? 1 : 0;
 
     // Records are handed out while they start inside the text: a count
-    // beyond the records present ends with the text, and records before
-    // FILE-TOTAL beyond the count are loaded too.
+    // beyond the records present ends with the text (its message speaks for
+    // the FILE-TOTAL record, which is then not handed out), and records
+    // before FILE-TOTAL beyond the count are loaded too.
     const qint64 count = qint64(report.importFileTotal) - 6;
-    const qsizetype fileTotalRecord = fileTotalAt - 3;
     auto recordStart = [](qint64 k) { return kFirstPayeeRecord + qsizetype(k) * kRecordLength; };
     report.highestPayeeId = 1;
-    bool feiLoaded = false;
-    bool countTooLarge = false;
+    LoopOutcome outcome;
+    const bool countTooLarge = count > recordsInText;
     qint64 k = 0;
-    for (; k < count; ++k) {
-        if (recordStart(k) >= text.size()) {
-            countTooLarge = true;
-            break;
-        }
-        feiLoaded |= loadRecord(report, ui, text, recordStart(k));
+    for (; k < count && recordStart(k) < text.size(); ++k) {
+        if (countTooLarge && recordStart(k) == fileTotalRecord)
+            continue;
+        loadRecord(report, ui, text, recordStart(k), outcome);
     }
     bool countTooSmall = false;
     for (; !countTooLarge && recordStart(k) < fileTotalRecord; ++k) {
         countTooSmall = true;
-        feiLoaded |= loadRecord(report, ui, text, recordStart(k));
+        loadRecord(report, ui, text, recordStart(k), outcome);
     }
     report.payeeCountText = IntToString(report.importedCount);
 
@@ -247,8 +313,10 @@ bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes)
         ui.message(kFileTotalTooLarge);
     if (countTooSmall)
         ui.message(kFileTotalTooSmall);
+    if (!outcome.blankedIds.isEmpty())
+        ui.message(controlCharactersMessage(outcome.blankedIds));
     ui.message(kLodgementFileLoaded);
-    if (feiLoaded)
+    if (outcome.feiLoaded)
         ui.message(kFeiPayeesLoaded);
     return true;
 }

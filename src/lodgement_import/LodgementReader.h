@@ -30,6 +30,13 @@ inline const QString kFileTotalTooLarge = QStringLiteral(
 inline const QString kFileTotalTooSmall = QStringLiteral(
     "The FILE-TOTAL count of this VESK.A01 file is smaller than the number of records it holds.\n\r\n\rAll payee "
     "records present have been loaded.");
+inline const QString kTooManyPayeeRecords = QStringLiteral(
+    "This VESK.A01 file holds more than 1,000,000 payee records, more than a report can hold.\n\r\n\rQuillastrand "
+    "will not be able to load this file.");
+// %1: the payee IDs.
+inline const QString kControlCharactersBlanked = QStringLiteral(
+    "The records of these payees held control characters (such as NUL or a carriage return), which have been "
+    "loaded as blanks.\n\r\n\rPayee IDs: %1. Check these payees' details.");
 inline const QString kLodgementFileLoaded = QStringLiteral(
     "All available data has been extracted from this VESK.A01 file.\n\r\n\rYou will now need to select a Payer, a "
     "Supplier as well as Update all Payees.\n\r\n\rSee Help for more information.");

@@ -4,6 +4,8 @@
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
 #include "report/Archive.h"
+#include "report/FieldHelpers.h"
+#include "report/PayeeIds.h"
 #include "report/Report.h"
 
 namespace {
@@ -24,6 +26,44 @@ QString loadFailureMessage(const QString& signature)
         "recommends you check the Payer and Supplier Details and run the Check All function from the Payee List "
         "before Generating any files.");
 }
+
+// How far a damaged load got through the payees.
+struct PayeesRead {
+    bool countRead = false;
+    qint64 declared = 0; // negative: the file does not say
+    qint64 read = 0;
+    bool tooMany = false;
+};
+
+// Said after the damage message, so the user knows what is missing.
+QString payeesReadNote(const PayeesRead& p)
+{
+    if (p.tooMany)
+        return QStringLiteral("This file declares or holds more than 1,000,000 payees, more than a report can hold: "
+                              "none of them were read.");
+    if (!p.countRead)
+        return QStringLiteral("The file is damaged before its payee count: no payee was read.");
+    const QString read = p.declared >= 0
+        ? QStringLiteral("%1 of the %2 payees this file declares were read").arg(p.read).arg(p.declared)
+        : QStringLiteral("%1 payees were read; the file does not say how many it holds").arg(p.read);
+    if (p.read == 0)
+        return read + u'.';
+    return read + QStringLiteral(". Each of them is marked Checked \"No\" until Check All is run.");
+}
+
+// A report that lost payees vouches for none of those it kept: each goes
+// back to unchecked, and the counts are those of the payees really there.
+void markPartialRead(Report& report)
+{
+    for (auto& [id, card] : report.payees)
+        card.checked = QStringLiteral("No");
+    report.payeeCount = qint32(report.payees.size());
+    report.payeeCountText = IntToString(report.payeeCount);
+    report.payeesChecked = 0;
+}
+
+struct TooManyPayees {
+};
 
 // The report in file order, to a writer or to a counter of its size.
 template <class Out>
@@ -60,27 +100,42 @@ bool CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInter
     }
 
     bool failed = false;
+    PayeesRead payees;
     try {
         visitReportHead(report, archive);
         const qint32 count = archive.readInt();
+        payees.countRead = true;
+        payees.declared = count;
+        // Refused before any payee is read: each one read takes memory.
+        if (count > kMaxPayeesInAFile)
+            throw TooManyPayees {};
         // A negative count reads records until the file ends.
         for (qint64 i = 0; count < 0 || i < count; ++i) {
+            if (i == kMaxPayeesInAFile)
+                throw TooManyPayees {};
             CCards card;
             visitCardMembers(card, archive);
             // Files hold their payees in ascending ID, so each one goes at the
             // end of the map; a repeated ID replaces the earlier record.
-            PayeeMap& payees = report.payees;
-            if (payees.empty() || payees.rbegin()->first < card.payeeId)
-                payees.emplace_hint(payees.end(), card.payeeId, std::move(card));
+            PayeeMap& map = report.payees;
+            if (map.empty() || map.rbegin()->first < card.payeeId)
+                map.emplace_hint(map.end(), card.payeeId, std::move(card));
             else
-                payees.insert_or_assign(card.payeeId, std::move(card));
+                map.insert_or_assign(card.payeeId, std::move(card));
+            ++payees.read;
         }
         visitReportTail(report, archive);
     } catch (const ArchiveError&) {
         failed = true;
     } catch (const std::bad_alloc&) {
         failed = true;
+    } catch (const TooManyPayees&) {
+        failed = true;
+        payees.tooMany = true;
+        report.payees.clear();
     }
+    if (failed)
+        markPartialRead(report);
 
     if (report.reportYear == QLatin1String("2012")) {
         ui.message(QStringLiteral("Note: This Version supports the 2012 year for INB type payment summaries only."));
@@ -89,7 +144,7 @@ bool CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInter
         report.year2012Mode = 0;
     }
     if (failed)
-        ui.message(loadFailureMessage(signature));
+        ui.message(loadFailureMessage(signature) + QStringLiteral("\r\n\r\n") + payeesReadNote(payees));
     return !failed;
 }
 

@@ -19,6 +19,10 @@ void NotePayeeIdStored(Report& report, qint32 id);
 // The largest payee ID a report holds.
 inline constexpr qint32 kMaxPayeeId = 999999999;
 
+// The most payees a file may declare or hold to be read: each read payee
+// takes about 1.3 KB, so this keeps a read within a desktop's memory.
+inline constexpr qint64 kMaxPayeesInAFile = 1'000'000;
+
 // The ID a payee read from a tab-delimited file is stored under: its own ID,
 // unless that is taken, in which case the highest ID + 1 (stepping past
 // taken IDs). The highest ID follows. No ID, and the highest ID unchanged,

@@ -10,6 +10,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kFirstDataLine = 20;
@@ -61,10 +63,52 @@ CCards payeeFromFields(const TabLayout& layout, const QStringList& fields, int r
     return card;
 }
 
-void refuseLine(UserInterface& ui, const QStringList& fields)
+// The refused lines: the first few each have their own message; the rest
+// are told in one, so a file of bad lines never means a box per line.
+class RefusedLines
 {
-    ui.message(QStringLiteral("Payee with ID '") + (fields.isEmpty() ? QString() : fields.first())
-               + QStringLiteral("' could not be imported as there was a problem with one or more fields."));
+public:
+    explicit RefusedLines(UserInterface& ui)
+        : m_ui(ui)
+    {
+    }
+
+    void refuse(const QStringList& fields)
+    {
+        const QString id = fields.isEmpty() ? QString() : fields.first();
+        if (++m_count <= kToldOneByOne) {
+            m_ui.message(QStringLiteral("Payee with ID '") + id
+                + QStringLiteral("' could not be imported as there was a problem with one or more fields."));
+        } else if (m_firstUntold.size() < kNamedInSummary) {
+            m_firstUntold << u'\'' + id.left(kIdShown) + u'\'';
+        }
+    }
+
+    void tellTheRest() const
+    {
+        if (m_count <= kToldOneByOne)
+            return;
+        const qint64 more = m_count - kToldOneByOne;
+        m_ui.message(QStringLiteral("%1 more payee lines could not be imported as there was a problem with one or "
+                                    "more fields.\n\nThe first of them have the IDs %2.")
+                         .arg(more)
+                         .arg(m_firstUntold.join(QStringLiteral(", "))));
+    }
+
+private:
+    static constexpr qint64 kToldOneByOne = 10;
+    static constexpr qsizetype kNamedInSummary = 5;
+    static constexpr qsizetype kIdShown = 40;
+    UserInterface& m_ui;
+    qint64 m_count = 0;
+    QStringList m_firstUntold;
+};
+
+// Lines from line 20 on, as the line reader hands them out.
+qint64 dataLineCount(QByteArrayView bytes)
+{
+    const qint64 lines = bytes.count('\n') + (bytes.isEmpty() || bytes.back() == '\n' ? 0 : 1);
+    return std::max<qint64>(0, lines - (kFirstDataLine - 1));
 }
 
 } // namespace
@@ -89,8 +133,14 @@ int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteA
             return 0;
         }
     }
+    // Refused before any payee is read: each one read takes memory.
+    if (dataLineCount(bytes) > kMaxPayeesInAFile) {
+        ui.message(kTooManyTabLines);
+        return 0;
+    }
 
     WaitCursor wait(ui);
+    RefusedLines refused(ui);
     int imported = 0;
     RawLineReader reader(bytes);
     QByteArrayView line;
@@ -100,14 +150,14 @@ int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteA
             continue;
         ParseTabDelimitedLine(fields, DecodeLine(line, encoding));
         if (fields.size() != layout.fieldCount()) {
-            refuseLine(ui, fields);
+            refused.refuse(fields);
             continue;
         }
         int badNumbers = 0;
         CCards card = payeeFromFields(layout, fields, report.reportYearNumber, badNumbers);
         const std::optional<qint32> id = AssignImportedPayeeId(report, card.payeeId);
         if (!id) {
-            refuseLine(ui, fields);
+            refused.refuse(fields);
             continue;
         }
         card.payeeId = *id;
@@ -119,6 +169,7 @@ int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteA
         report.payeesChanged = 1;
     }
 
+    refused.tellTheRest();
     if (imported > 0) {
         context.document.SetModifiedFlag(true);
         report.payeesChanged = 1;

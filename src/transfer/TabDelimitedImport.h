@@ -4,8 +4,13 @@
 
 #include <QByteArrayView>
 
+#include <QString>
+
 class AppContext;
 struct TabLayout;
+
+inline const QString kTooManyTabLines = QStringLiteral(
+    "This file holds more than 1,000,000 payee lines, more than a report can hold.\n\nNo Payee data imported.");
 
 // Asks for a tab-delimited file and adds its payees to the report as new
 // payees of the type, with every message of the import. Payees already in

@@ -118,17 +118,22 @@ void ParseTabDelimitedLine(QStringList& fields, QStringView line)
 
 void AppendTabDelimitedField(QString& line, QStringView value)
 {
-    if (!value.contains(u'\t') && !value.contains(u'\r') && !value.startsWith(u'"')) {
+    // A line feed would end the line wherever it stands, quoted or not; a
+    // field has no use for one, so it goes out as a blank.
+    const bool quoted = value.contains(u'\t') || value.contains(u'\r') || value.startsWith(u'"');
+    if (!quoted && !value.contains(u'\n')) {
         line.append(value);
         return;
     }
-    line.append(u'"');
+    if (quoted)
+        line.append(u'"');
     for (const QChar c : value) {
-        if (c == u'"')
+        if (c == u'"' && quoted)
             line.append(u'"');
-        line.append(c);
+        line.append(c == u'\n' ? QChar(u' ') : c);
     }
-    line.append(u'"');
+    if (quoted)
+        line.append(u'"');
 }
 
 QString TabDelimitedField(const QString& value)

@@ -44,6 +44,7 @@ void ParseTabDelimitedLine(QStringList& fields, QStringView line);
 // A field as a data line carries it: quoted, with its quotes doubled, when
 // it holds a TAB or a CR or begins with a double quote, so that
 // ParseTabDelimitedLine reads it back unchanged; otherwise as it stands.
+// A line feed, which would break the line, is written as a blank.
 QString TabDelimitedField(const QString& value);
 // The same, appended to a line.
 void AppendTabDelimitedField(QString& line, QStringView value);

@@ -198,73 +198,86 @@ TEST_F(GenerateFilesTest, ValuesTheFileCannotCarryAreRefusedNamingPayeeAndField)
     };
     const Case cases[] = {
         // A character the file cannot carry.
-        {"accented surname", [](Report& r) { r.payees[9].surname = QStringLiteral("M\u00fcller"); },
-         QStringLiteral("Payee 9 (INB): the Surname contains the character \"\u00fc\"; the VESK.A01 file takes only "
-                        "plain letters, digits and punctuation.")},
-        {"tab in address", [](Report& r) { r.payees[2].addLine1 = QStringLiteral("1\tMain St"); },
-         QStringLiteral("Payee 2 (FEI): the Address Line 1 contains a control character (such as a tab or line "
-                        "break); the VESK.A01 file takes only plain letters, digits and punctuation.")},
-        {"accented day of a date", [](Report& r) { r.payees[3].paymentDay = QStringLiteral("0\u00b9"); },
-         QStringLiteral("Payee 3 (ETP): the Payment Date contains the character \"\u00b9\"; the VESK.A01 file takes "
-                        "only plain letters, digits and punctuation.")},
-        {"accented supplier name", [](Report& r) { r.supplierName = QStringLiteral("Caf\u00e9 Pty Ltd"); },
-         QStringLiteral("Supplier Details: the Name contains the character \"\u00e9\"; the VESK.A01 file takes only "
-                        "plain letters, digits and punctuation.")},
-        {"line break in supplier file reference",
-         [](Report& r) { r.fileReference = QStringLiteral("REF\n1"); },
-         QStringLiteral("Supplier File Reference: the Supplier's File Ref contains a control character (such as a tab "
-                        "or line break); the VESK.A01 file takes only plain letters, digits and punctuation.")},
-        {"accented payer trading name", [](Report& r) { r.payerTradingName = QStringLiteral("Caf\u00e9"); },
-         QStringLiteral("Payer Details: the Trading Name contains the character \"\u00e9\"; the VESK.A01 file takes "
-                        "only plain letters, digits and punctuation.")},
+        { "accented surname", [](Report& r) { r.payees[9].surname = QStringLiteral("M\u00fcller"); },
+            QStringLiteral("Payee 9 (INB): the Surname contains the character \"\u00fc\"; the VESK.A01 file takes only "
+                           "plain letters, digits and punctuation.") },
+        { "tab in address", [](Report& r) { r.payees[2].addLine1 = QStringLiteral("1\tMain St"); },
+            QStringLiteral("Payee 2 (FEI): the Address Line 1 contains a control character (such as a tab or line "
+                           "break); the VESK.A01 file takes only plain letters, digits and punctuation.") },
+        { "accented day of a date", [](Report& r) { r.payees[3].paymentDay = QStringLiteral("0\u00b9"); },
+            QStringLiteral("Payee 3 (ETP): the Payment Date contains the character \"\u00b9\"; the VESK.A01 file takes "
+                           "only plain letters, digits and punctuation.") },
+        { "accented supplier name", [](Report& r) { r.supplierName = QStringLiteral("Caf\u00e9 Pty Ltd"); },
+            QStringLiteral("Supplier Details: the Name contains the character \"\u00e9\"; the VESK.A01 file takes only "
+                           "plain letters, digits and punctuation.") },
+        { "line break in supplier file reference", [](Report& r) { r.fileReference = QStringLiteral("REF\n1"); },
+            QStringLiteral(
+                "Supplier File Reference: the Supplier's File Ref contains a control character (such as a tab "
+                "or line break); the VESK.A01 file takes only plain letters, digits and punctuation.") },
+        { "accented payer trading name", [](Report& r) { r.payerTradingName = QStringLiteral("Caf\u00e9"); },
+            QStringLiteral("Payer Details: the Trading Name contains the character \"\u00e9\"; the VESK.A01 file takes "
+                           "only plain letters, digits and punctuation.") },
         // An amount outside the file's eight digits.
-        {"negative tax", [](Report& r) { r.payees[3].taxWithheld = -5; },
-         QStringLiteral("Payee 3 (ETP): the Tax Withheld is -5; it must be 0 to 99,999,999.")},
-        {"amount too large", [](Report& r) { r.payees[4].gross = 100000000; },
-         QStringLiteral("Payee 4 (PEN): the Taxable Component - taxed element is 100000000; it must be 0 to "
-                        "99,999,999.")},
-        {"the same member labelled otherwise on another form", [](Report& r) { r.payees[8].taxable = -1; },
-         QStringLiteral("Payee 8 (SLS): the Taxable Component - Taxed is -1; it must be 0 to 99,999,999.")},
-        {"foreign employment tax", [](Report& r) { r.payees[2].taxWithheld = -2; },
-         QStringLiteral("Payee 2 (FEI): the Aust Tax Withheld is -2; it must be 0 to 99,999,999.")},
+        { "negative tax", [](Report& r) { r.payees[3].taxWithheld = -5; },
+            QStringLiteral("Payee 3 (ETP): the Tax Withheld is -5; it must be 0 to 99,999,999.") },
+        { "amount too large", [](Report& r) { r.payees[4].gross = 100000000; },
+            QStringLiteral("Payee 4 (PEN): the Taxable Component - taxed element is 100000000; it must be 0 to "
+                           "99,999,999.") },
+        { "the same member labelled otherwise on another form", [](Report& r) { r.payees[8].taxable = -1; },
+            QStringLiteral("Payee 8 (SLS): the Taxable Component - Taxed is -1; it must be 0 to 99,999,999.") },
+        { "foreign employment tax", [](Report& r) { r.payees[2].taxWithheld = -2; },
+            QStringLiteral("Payee 2 (FEI): the Aust Tax Withheld is -2; it must be 0 to 99,999,999.") },
         // A postcode that is not four digits.
-        {"postcode of five digits", [](Report& r) { r.payees[6].pCode = 12345; },
-         QStringLiteral("Payee 6 (DAS): the PCode is 12345; it must be four digits.")},
-        {"negative postcode", [](Report& r) { r.payees[8].pCode = -1; },
-         QStringLiteral("Payee 8 (SLS): the PCode is -1; it must be four digits.")},
-        {"supplier postcode of five digits", [](Report& r) { r.supplierPostcode = QStringLiteral("12345"); },
-         QStringLiteral("Supplier Street Address: the PCode is \"12345\"; it must be four digits.")},
-        {"supplier postal postcode of two digits", [](Report& r) { r.supplierPostalPostcode = QStringLiteral("80"); },
-         QStringLiteral("Supplier Postal Address: the PCode is \"80\"; it must be four digits.")},
-        {"payer postcode empty", [](Report& r) { r.payerPostcode.clear(); },
-         QStringLiteral("Payer Details: the PCode is empty; it must be four digits.")},
-        {"payer postcode with a letter", [](Report& r) { r.payerPostcode = QStringLiteral("20O0"); },
-         QStringLiteral("Payer Details: the PCode is \"20O0\"; it must be four digits.")},
+        { "postcode of five digits", [](Report& r) { r.payees[6].pCode = 12345; },
+            QStringLiteral("Payee 6 (DAS): the PCode is 12345; it must be four digits.") },
+        { "negative postcode", [](Report& r) { r.payees[8].pCode = -1; },
+            QStringLiteral("Payee 8 (SLS): the PCode is -1; it must be four digits.") },
+        { "supplier postcode of five digits", [](Report& r) { r.supplierPostcode = QStringLiteral("12345"); },
+            QStringLiteral("Supplier Street Address: the PCode is \"12345\"; it must be four digits.") },
+        { "supplier postal postcode of two digits", [](Report& r) { r.supplierPostalPostcode = QStringLiteral("80"); },
+            QStringLiteral("Supplier Postal Address: the PCode is \"80\"; it must be four digits.") },
+        { "payer postcode empty", [](Report& r) { r.payerPostcode.clear(); },
+            QStringLiteral("Payer Details: the PCode is empty; it must be four digits.") },
+        { "payer postcode with a letter", [](Report& r) { r.payerPostcode = QStringLiteral("20O0"); },
+            QStringLiteral("Payer Details: the PCode is \"20O0\"; it must be four digits.") },
         // A value that must have the field's exact length.
-        {"empty amend indicator", [](Report& r) { r.payees[5].origAmended.clear(); },
-         QStringLiteral("Payee 5 (BUS): the Original/Amended Indicator is empty; it must be one character.")},
-        {"amend indicator of two characters", [](Report& r) { r.payees[9].origAmended = QStringLiteral("OA"); },
-         QStringLiteral("Payee 9 (INB): the Original/Amended Indicator is \"OA\"; it must be one character.")},
-        {"short payee ABN", [](Report& r) { r.payees[1].abn = QStringLiteral("1234"); },
-         QStringLiteral("Payee 1 (BUS): the ABN is \"1234\"; it must be 11 characters.")},
-        {"two-digit year", [](Report& r) { r.payees[9].dobYear = QStringLiteral("80"); },
-         QStringLiteral("Payee 9 (INB): the Date of Birth is \"01/02/80\"; it must be a two-digit day, a two-digit "
-                        "month and a four-digit year.")},
-        {"empty date", [](Report& r) {
-             r.payees[4].endDay.clear();
-             r.payees[4].endMonth.clear();
-             r.payees[4].endYear.clear();
-         },
-         QStringLiteral("Payee 4 (PEN): the End Date is empty; it must be a two-digit day, a two-digit month and a "
-                        "four-digit year.")},
-        {"short payer ABN", [](Report& r) { r.payerAbn = QStringLiteral("5300408561"); },
-         QStringLiteral("Payer Details: the ABN/WPN is \"5300408561\"; it must be 11 characters.")},
-        {"long supplier ABN", [](Report& r) { r.supplierAbn = QStringLiteral("530040856100"); },
-         QStringLiteral("Supplier Details: the ABN/WPN is \"530040856100\"; it must be 11 characters.")},
-        {"no report year", [](Report& r) { r.reportYear.clear(); },
-         QStringLiteral("Report: the Year ended 30 June is empty; it must be a four-digit year.")},
-        {"two-digit report year", [](Report& r) { r.reportYear = QStringLiteral("18"); },
-         QStringLiteral("Report: the Year ended 30 June is \"18\"; it must be a four-digit year.")},
+        { "empty amend indicator", [](Report& r) { r.payees[5].origAmended.clear(); },
+            QStringLiteral("Payee 5 (BUS): the Original/Amended Indicator is empty; it must be one character.") },
+        { "amend indicator of two characters", [](Report& r) { r.payees[9].origAmended = QStringLiteral("OA"); },
+            QStringLiteral("Payee 9 (INB): the Original/Amended Indicator is \"OA\"; it must be one character.") },
+        { "short payee ABN", [](Report& r) { r.payees[1].abn = QStringLiteral("1234"); },
+            QStringLiteral("Payee 1 (BUS): the ABN is \"1234\"; it must be 11 characters.") },
+        { "two-digit year", [](Report& r) { r.payees[9].dobYear = QStringLiteral("80"); },
+            QStringLiteral("Payee 9 (INB): the Date of Birth is \"01/02/80\"; it must be a two-digit day, a two-digit "
+                           "month and a four-digit year.") },
+        { "empty date",
+            [](Report& r) {
+                r.payees[4].endDay.clear();
+                r.payees[4].endMonth.clear();
+                r.payees[4].endYear.clear();
+            },
+            QStringLiteral("Payee 4 (PEN): the End Date is empty; it must be a two-digit day, a two-digit month and a "
+                           "four-digit year.") },
+        { "short payer ABN", [](Report& r) { r.payerAbn = QStringLiteral("5300408561"); },
+            QStringLiteral("Payer Details: the ABN/WPN is \"5300408561\"; it must be 11 characters.") },
+        { "long supplier ABN", [](Report& r) { r.supplierAbn = QStringLiteral("530040856100"); },
+            QStringLiteral("Supplier Details: the ABN/WPN is \"530040856100\"; it must be 11 characters.") },
+        { "no report year", [](Report& r) { r.reportYear.clear(); },
+            QStringLiteral("Report: the Year ended 30 June is empty; it must be a four-digit year.") },
+        { "two-digit report year", [](Report& r) { r.reportYear = QStringLiteral("18"); },
+            QStringLiteral("Report: the Year ended 30 June is \"18\"; it must be a four-digit year.") },
+        // Years the reader would refuse.
+        { "report year after the last", [](Report& r) { r.reportYear = QStringLiteral("2099"); },
+            QStringLiteral("Report: the Year ended 30 June is \"2099\"; it must be a year from 2012 to 2027.") },
+        { "report year before the first", [](Report& r) { r.reportYear = QStringLiteral("1999"); },
+            QStringLiteral("Report: the Year ended 30 June is \"1999\"; it must be a year from 2012 to 2027.") },
+        { "report year with a letter", [](Report& r) { r.reportYear = QStringLiteral("20x8"); },
+            QStringLiteral("Report: the Year ended 30 June is \"20x8\"; it must be a year from 2012 to 2027.") },
+        { "report year too long", [](Report& r) { r.reportYear = QStringLiteral("veskq1"); },
+            QStringLiteral("Report: the Year ended 30 June is \"veskq1\"; it must be a year from 2012 to 2027.") },
+        { "report year other than the payees' year", [](Report& r) { r.reportYear = QStringLiteral("2017"); },
+            QStringLiteral(
+                "Report: the Year ended 30 June is \"2017\", but the report's payees were entered for 2018.") },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

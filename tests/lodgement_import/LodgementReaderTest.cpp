@@ -232,12 +232,64 @@ TEST_F(LodgementReader, ACountOneTooLargeHandsFileTotalToTheDispatch)
     EXPECT_EQ(report.highestPayeeId, 3);
 }
 
-TEST_F(LodgementReader, ACountFarTooLargeStopsAtTheEndOfTheText)
+TEST_F(LodgementReader, ACountFarTooLargeStopsAtTheEndOfTheTextWithItsOneMessage)
 {
-    ASSERT_TRUE(load(fixture::file({ dinb("One"), dinb("Two") }, "2018", "FEMPA013.0", 99999999)));
-    EXPECT_EQ(report.payees.size(), 2u);
-    EXPECT_EQ(ui.texts(), (QStringList { kUnknownRecordType + "FILE", kFileTotalTooLarge, kLodgementFileLoaded }));
-    EXPECT_EQ(report.importFileTotal, 99999999);
+    for (const qint64 count : { 10'000'006, 99'999'999, 10 }) {
+        SCOPED_TRACE(count);
+        report = Report {};
+        ui.messages.clear();
+        ASSERT_TRUE(load(fixture::file({ dinb("One"), dinb("Two") }, "2018", "FEMPA013.0", count)));
+        EXPECT_EQ(surnames(), (QStringList { "One", "Two" }));
+        EXPECT_EQ(ui.texts(), (QStringList { kFileTotalTooLarge, kLodgementFileLoaded }));
+        EXPECT_EQ(report.importFileTotal, count);
+    }
+}
+
+// ---- FILE-TOTAL only where a record's identifier stands ----
+
+TEST_F(LodgementReader, FileTotalInAPayeesOrTheSuppliersTextIsData)
+{
+    // The name-and-address block of dinb() starts at 25: address line 1 at
+    // 85, suburb at 161.
+    auto payeeWith = [](int at, const QByteArray& text) {
+        return payeeRecord("DINB", { { 7, "S" }, { 8, "123456782" }, { 25, "Marked" }, { at, text } });
+    };
+    QList<QByteArray> eight;
+    for (int i = 1; i <= 8; ++i)
+        eight << dinb("Payee" + QByteArray::number(i));
+    struct Case {
+        const char* where;
+        QByteArray bytes;
+        QStringList surnames;
+    };
+    QList<QByteArray> withAddress = eight;
+    withAddress[2] = payeeWith(85, "FILE-TOTAL00000007");
+    QList<QByteArray> withSuburb = eight;
+    withSuburb[5] = payeeWith(161, "FILE-TOTAL");
+    QStringList eightNames;
+    for (int i = 1; i <= 8; ++i)
+        eightNames << QStringLiteral("Payee%1").arg(i);
+    QStringList addressNames = eightNames;
+    addressNames[2] = QStringLiteral("Marked");
+    QStringList suburbNames = eightNames;
+    suburbNames[5] = QStringLiteral("Marked");
+    const Case cases[] = {
+        { "a payee's address", fixture::file(withAddress), addressNames },
+        { "a payee's suburb", fixture::file(withSuburb), suburbNames },
+        { "the supplier's name",
+            withReplaced(fixture::file(eight), "  Acme Payroll  Services", "FILE-TOTAL00000006      "), eightNames },
+        { "the software name", withReplaced(fixture::file(eight), "COMMERCIAL Torvek ", "FILE-TOTAL00000006"),
+            eightNames },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        report = Report {};
+        ui.messages.clear();
+        ASSERT_TRUE(load(c.bytes));
+        EXPECT_EQ(surnames(), c.surnames);
+        EXPECT_EQ(ui.texts(), QStringList { kLodgementFileLoaded });
+        EXPECT_EQ(report.importFileTotal, 14);
+    }
 }
 
 TEST_F(LodgementReader, ASmallerCountStillLoadsEveryRecordBeforeFileTotal)
@@ -283,6 +335,89 @@ TEST_F(LodgementReader, AClosingEofByteIsIgnored)
     ASSERT_TRUE(load(fixture::file({ dinb("One") }) + "\x1A"));
     EXPECT_EQ(surnames(), QStringList { "One" });
     EXPECT_EQ(ui.texts(), QStringList { kLodgementFileLoaded });
+}
+
+// ---- Control characters ----
+
+TEST_F(LodgementReader, ControlCharactersAreLoadedAsBlanksAndTheirPayeesNamedOnce)
+{
+    struct Case {
+        const char* what;
+        QByteArray surname;
+        QString loaded;
+    };
+    const Case cases[] = {
+        { "NUL", QByteArray("Sm\0th", 5), QStringLiteral("Sm th") },
+        { "carriage return", "Sm\rth", QStringLiteral("Sm th") },
+        { "tab", "Sm\tth", QStringLiteral("Sm th") },
+        { "escape", "Sm\x1bth", QStringLiteral("Sm th") },
+        { "start of heading at the end", "Smith\x01", QStringLiteral("Smith") },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        report = Report {};
+        ui.messages.clear();
+        ASSERT_TRUE(load(fixture::file({ dinb("One"), dinb(c.surname), dinb("Three"), dinb(c.surname) })));
+        EXPECT_EQ(surnames(), (QStringList { "One", c.loaded, "Three", c.loaded }));
+        EXPECT_EQ(ui.texts(), (QStringList { kControlCharactersBlanked.arg("2, 4"), kLodgementFileLoaded }));
+    }
+}
+
+TEST_F(LodgementReader, AControlCharacterInAnAmountLeavesTheRestOfTheRecord)
+{
+    // Tax withheld of DINB at 231 (eight digits): a NUL inside it makes it
+    // no number, which the 999999 warning already names.
+    QByteArray record = dinb("Smith");
+    record.replace(231, 8,
+        QByteArray("0000\0"
+                   "123",
+            8));
+    ASSERT_TRUE(load(fixture::file({ record })));
+    EXPECT_EQ(surnames(), QStringList { "Smith" });
+    EXPECT_EQ(ui.texts().size(), 3);
+    EXPECT_EQ(ui.texts().at(1), kControlCharactersBlanked.arg("1"));
+}
+
+TEST_F(LodgementReader, ManyPayeesWithControlCharactersAreCountedPastTheFirstTwenty)
+{
+    QList<QByteArray> records;
+    for (int i = 0; i < 23; ++i)
+        records << dinb(QByteArray("A\0B", 3));
+    ASSERT_TRUE(load(fixture::file(records)));
+    EXPECT_EQ(report.payees.size(), 23u);
+    QStringList twenty;
+    for (int id = 1; id <= 20; ++id)
+        twenty << QString::number(id);
+    EXPECT_EQ(ui.texts(),
+        (QStringList { kControlCharactersBlanked.arg(twenty.join(", ") + " and 3 more"), kLodgementFileLoaded }));
+}
+
+TEST_F(LodgementReader, AControlCharacterInAnUnknownIdentifierIsShownAsABlank)
+{
+    ASSERT_TRUE(load(fixture::file({ payeeRecord(QByteArray("D\0NB", 4), { { 25, "Nobody" } }), dinb("Kept") })));
+    EXPECT_EQ(surnames(), QStringList { "Kept" });
+    EXPECT_EQ(ui.texts(), (QStringList { kUnknownRecordType + "D NB", kLodgementFileLoaded }));
+}
+
+// ---- Size ----
+
+TEST_F(LodgementReader, AFileHoldingMoreThanAMillionPayeeRecordsIsRefusedBeforeReadingThem)
+{
+    // 1,000,001 payee records of blanks and the FILE-TOTAL record, in one
+    // allocation: the file is 628 MB.
+    const QByteArray header = fixture::headerRecords();
+    const QByteArray total = fixture::fileTotal(6);
+    QByteArray bytes;
+    bytes.reserve(header.size() + 628 * 1'000'001LL + total.size());
+    bytes += header;
+    bytes.append(628 * 1'000'001LL, ' ');
+    bytes += total;
+    Report before = report;
+    EXPECT_FALSE(load(bytes));
+    EXPECT_EQ(ui.texts(), QStringList { kTooManyPayeeRecords });
+    report.importVersion = before.importVersion;
+    report.importFileTotal = before.importFileTotal;
+    EXPECT_TRUE(report == before);
 }
 
 // ---- IDs ----

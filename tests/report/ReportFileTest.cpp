@@ -269,6 +269,20 @@ const QString kOldDamaged = QStringLiteral(
     "Although this is an Quillastrand Release 1 or an Ledgerwright Release 4 file, an error occurred on loading the "
     "data.\r\n\r\nProceed with caution.\r\n\r\nTorvek recommends you check the Payer and Supplier Details and run "
     "the Check All function from the Payee List before Generating any files.");
+// The damage message is followed by what was read of the payees.
+QString damaged(const QString& message, const QString& note)
+{
+    return message + QStringLiteral("\r\n\r\n") + note;
+}
+QString readOf(int read, int declared)
+{
+    return QStringLiteral("%1 of the %2 payees this file declares were read. Each of them is marked Checked \"No\" "
+                          "until Check All is run.")
+        .arg(read)
+        .arg(declared);
+}
+const QString kNoCount = QStringLiteral("The file is damaged before its payee count: no payee was read.");
+
 const QString k2012Note =
     QStringLiteral("Note: This Version supports the 2012 year for INB type payment summaries only.");
 
@@ -281,7 +295,7 @@ TEST(ReportFileLoad, CutInThePayeesKeepsWhatWasRead)
     ScriptedUi ui;
     Report r;
     EXPECT_EQ(LoadReport(cut, r, ui), ReportRead::Damaged);
-    EXPECT_EQ(ui.texts(), QStringList{kVeskqDamaged});
+    EXPECT_EQ(ui.texts(), QStringList { damaged(kVeskqDamaged, readOf(2, 3)) });
     ASSERT_EQ(r.payees.size(), 2u);
     EXPECT_EQ(r.payees.at(2).surname, QStringLiteral("Two"));
     EXPECT_EQ(r.reportYear, QStringLiteral("2019"));
@@ -296,7 +310,7 @@ TEST(ReportFileLoad, CutFileOf2012ShowsTheNoteFirst)
     ScriptedUi ui;
     Report r;
     LoadReport(whole, r, ui);
-    EXPECT_EQ(ui.texts(), (QStringList{k2012Note, kOldDamaged}));
+    EXPECT_EQ(ui.texts(), (QStringList { k2012Note, damaged(kOldDamaged, readOf(1, 2)) }));
     EXPECT_EQ(r.year2012Mode, 1);
     EXPECT_EQ(r.payees.size(), 1u);
 }
@@ -340,7 +354,11 @@ TEST(ReportFileLoad, NegativeCountReadsUntilTheEnd)
     ScriptedUi ui;
     Report r;
     LoadReport(file, r, ui);
-    EXPECT_EQ(ui.texts(), QStringList{kVeskqDamaged});
+    EXPECT_EQ(ui.texts(),
+        QStringList { damaged(kVeskqDamaged,
+            QStringLiteral("2 payees were read; the file does not say how many it holds. Each of them is marked "
+                           "Checked \"No\" until "
+                           "Check All is run.")) });
     EXPECT_EQ(r.payees.size(), 2u);
 }
 
@@ -352,7 +370,86 @@ TEST(ReportFileLoad, HugeLengthInADamagedFileIsRefusedNotAllocated)
     ScriptedUi ui;
     Report r;
     LoadReport(file, r, ui);
-    EXPECT_EQ(ui.texts(), QStringList{kVeskqDamaged});
+    EXPECT_EQ(ui.texts(), QStringList { damaged(kVeskqDamaged, kNoCount) });
+}
+
+// A report read in part vouches for none of its payees: each is unchecked and
+// the counts are those of the payees read, whatever the file's head said.
+TEST(ReportFileLoad, AReportReadInPartCountsOnlyThePayeesReadAndChecksNone)
+{
+    Report whole;
+    whole.reportYear = QStringLiteral("2019");
+    for (qint32 id = 1; id <= 7; ++id) {
+        CCards card;
+        card.payeeId = id;
+        card.surname = QStringLiteral("Payee %1").arg(id);
+        card.checked = QStringLiteral("Yes");
+        whole.payees[id] = card;
+    }
+    whole.payeeCount = 7;
+    whole.payeeCountText = QStringLiteral("7");
+    whole.payeesChecked = 7;
+    const QByteArray bytes = StoreReport(whole);
+    Report withoutPayees = whole;
+    withoutPayees.payees.clear();
+    const qsizetype empty = StoreReport(withoutPayees).size();
+    const qsizetype record = (bytes.size() - empty) / 7;
+    const qsizetype payeesStart = empty - 45 * 4; // the tail is 45 empty texts
+
+    struct Cut {
+        const char* what;
+        qsizetype length;
+        int read;
+        QString note;
+    };
+    const Cut cuts[] = {
+        { "in the fifth payee", payeesStart + 4 * record + record / 2, 4, readOf(4, 7) },
+        { "after the first payee", payeesStart + record, 1, readOf(1, 7) },
+        { "right after the count", payeesStart, 0, QStringLiteral("0 of the 7 payees this file declares were read.") },
+        { "before the count", payeesStart - 30, 0, kNoCount },
+        { "in the tail", bytes.size() - 10, 7, readOf(7, 7) },
+    };
+    for (const Cut& cut : cuts) {
+        SCOPED_TRACE(cut.what);
+        ScriptedUi ui;
+        Report r;
+        EXPECT_EQ(LoadReport(bytes.left(cut.length), r, ui), ReportRead::Damaged);
+        EXPECT_EQ(ui.texts(), QStringList { damaged(kVeskqDamaged, cut.note) });
+        ASSERT_EQ(r.payees.size(), size_t(cut.read));
+        for (const auto& [id, card] : r.payees)
+            EXPECT_EQ(card.checked, QStringLiteral("No")) << id;
+        EXPECT_EQ(r.payeeCount, cut.read);
+        EXPECT_EQ(r.payeeCountText, QString::number(cut.read));
+        EXPECT_EQ(r.payeesChecked, 0);
+    }
+
+    // Read whole, the same file keeps its checks and counts.
+    ScriptedUi ui;
+    Report r;
+    EXPECT_EQ(LoadReport(bytes, r, ui), ReportRead::Whole);
+    EXPECT_EQ(r.payees.at(3).checked, QStringLiteral("Yes"));
+    EXPECT_EQ(r.payeesChecked, 7);
+}
+
+TEST(ReportFileLoad, AFileDeclaringMoreThanAMillionPayeesIsRefusedBeforeReadingThem)
+{
+    for (const qint32 count : { 1'000'001, 2'147'483'647 }) {
+        SCOPED_TRACE(count);
+        const QByteArray file = wide(QStringLiteral("veskq1"))
+            + emptyHead(QStringLiteral("2019"), QStringLiteral("2018"), 2019) + le32(count)
+            + cardBytes(1, QStringLiteral("One")) + cardBytes(2, QStringLiteral("Two"));
+        ScriptedUi ui;
+        Report r;
+        EXPECT_EQ(LoadReport(file, r, ui), ReportRead::Damaged);
+        EXPECT_EQ(ui.texts(),
+            QStringList { damaged(kVeskqDamaged,
+                QStringLiteral("This file declares or holds more than 1,000,000 payees, more than a report can hold: "
+                               "none of them were "
+                               "read.")) });
+        EXPECT_TRUE(r.payees.empty());
+        EXPECT_EQ(r.payeeCount, 0);
+        EXPECT_EQ(r.reportYear, QStringLiteral("2019"));
+    }
 }
 
 TEST(ReportFileLoad, EveryCutOfAValidFileLoadsWithoutCrashing)

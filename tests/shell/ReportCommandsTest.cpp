@@ -3,6 +3,7 @@
 #include "report/AppContext.h"
 #include "report/CSumbridge1Doc.h"
 #include "report/Report.h"
+#include "shell/MainFormModel.h"
 #include "shell/RecentFileList.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedUi.h"
@@ -399,7 +400,8 @@ TEST_F(ReportCommands, AReportReadInPartIsNeverSavedOverItsFile)
     const QString kDamagedMessage = QStringLiteral(
         "Although this is an Quillastrand Release 1 file, an error occurred on loading the data.\r\n\r\nProceed "
         "with caution.\r\n\r\nTorvek recommends you check the Payer and Supplier Details and run the Check All "
-        "function from the Payee List before Generating any files.");
+        "function from the Payee List before Generating any files.\r\n\r\n5 of the 9 payees this file declares "
+        "were read. Each of them is marked Checked \"No\" until Check All is run.");
 
     for (const bool fromRecent : {false, true}) {
         SCOPED_TRACE(fromRecent ? "Open Recent" : "command line");
@@ -428,6 +430,66 @@ TEST_F(ReportCommands, AReportReadInPartIsNeverSavedOverItsFile)
         EXPECT_TRUE(ui.fileRequests[0].defaultName.isEmpty());
         EXPECT_EQ(bytesOf(damaged), before);
         EXPECT_EQ(context.document.pathName, path(QStringLiteral("rescued.vkrd")));
+    }
+}
+
+// A report cut short never looks whole in the main window: it counts the
+// payees read, none of them checked, so Generate waits for Check All.
+TEST_F(ReportCommands, AReportReadInPartShowsItsOwnCountsAndKeepsGenerateDisabled)
+{
+    Report whole;
+    ResetReportGlobals(whole);
+    whole.supplierName = QStringLiteral("Supplier Pty Ltd");
+    whole.payerName = QStringLiteral("Payer Pty Ltd");
+    whole.reportYear = QStringLiteral("2019");
+    for (qint32 id = 1; id <= 7; ++id) {
+        CCards card;
+        card.payeeId = id;
+        card.surname = QStringLiteral("Payee %1").arg(id);
+        card.checked = QStringLiteral("Yes");
+        whole.payees[id] = card;
+    }
+    whole.payeeCount = 7;
+    whole.payeeCountText = QStringLiteral("7");
+    whole.payeesChecked = 7;
+    const QByteArray bytes = StoreReport(whole);
+    Report withoutPayees = whole;
+    withoutPayees.payees.clear();
+    const qsizetype payeesStart = StoreReport(withoutPayees).size() - 45 * 4;
+    const qsizetype record = (bytes.size() - StoreReport(withoutPayees).size()) / 7;
+
+    struct Cut {
+        const char* what;
+        qsizetype length;
+        int read;
+    };
+    const Cut cuts[] = {
+        { "whole", bytes.size(), 7 },
+        { "in the fifth payee", payeesStart + 4 * record + 10, 4 },
+        { "before the payee count", payeesStart - 20, 0 },
+    };
+    for (const Cut& cut : cuts) {
+        SCOPED_TRACE(cut.what);
+        writeBytes(QStringLiteral("cut.vkrd"), bytes.left(cut.length));
+        ui.messages.clear();
+        ui.answerFile(path(QStringLiteral("cut.vkrd")));
+        app.OnFileOpen();
+        const MainFormState shown = RefreshView(context, 96);
+        EXPECT_EQ(context.report().payees.size(), size_t(cut.read));
+        EXPECT_EQ(shown.payeesIncludedText, QString::number(cut.read));
+        if (cut.read == 7) {
+            EXPECT_TRUE(ui.messages.empty());
+            EXPECT_TRUE(shown.generateEnabled);
+            continue;
+        }
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_FALSE(shown.generateEnabled);
+        EXPECT_TRUE(shown.disabledNoteShown);
+        if (cut.read > 0) {
+            EXPECT_EQ(shown.payeesToBeCheckedText, QString::number(cut.read));
+        }
+        for (const auto& [id, card] : context.report().payees)
+            EXPECT_EQ(card.checked, QStringLiteral("No")) << id;
     }
 }
 

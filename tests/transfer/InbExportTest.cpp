@@ -189,6 +189,30 @@ TEST_F(InbExport, AFailureWhileWritingGivesTheSecondError)
     EXPECT_EQ(ui.waitDepth, 0);
 }
 
+TEST_F(InbExport, ALineFeedInATextLeavesEveryPayeeOnItsLine)
+{
+    // Texts from a report file or a lodgement import may hold line feeds.
+    report().payees[3].addLine1 = "12 High\nSt";
+    report().payees[3].surname = "Ng\r\nuyen";
+    report().payees[7].firstName = "\nMaria";
+    const QByteArray written = exportBytes(PayeeType::INB);
+    EXPECT_EQ(written.count('\n'), 19 + 2);
+
+    AppContext fresh(ui, files);
+    fresh.report().reportYear = "2018";
+    fresh.report().reportYearNumber = 2018;
+    ui.messages.clear();
+    ui.answerFile(path(QStringLiteral("export.txt")));
+    ImportTabDelimited(fresh, PayeeType::INB);
+    ASSERT_FALSE(ui.texts().isEmpty());
+    EXPECT_EQ(ui.texts().last(), importedMessage(2));
+    EXPECT_TRUE(messagesStartingWith(QStringLiteral("Payee with ID")).isEmpty());
+    ASSERT_EQ(fresh.report().payees.size(), 2u);
+    EXPECT_EQ(fresh.report().payees.at(3).addLine1, "12 High St");
+    EXPECT_EQ(fresh.report().payees.at(3).surname, "Ng\r uyen");
+    EXPECT_EQ(fresh.report().payees.at(7).firstName, "Maria");
+}
+
 TEST_F(InbExport, ExportImportExportGivesTheSameDataLines)
 {
     const QByteArray first = exportBytes(PayeeType::INB, QStringLiteral("first.txt"));

@@ -230,6 +230,78 @@ TEST_F(InbImport, ADataLineWithAnotherCountIsSkippedByName)
     EXPECT_EQ(report().payees.count(3), 1u);
 }
 
+// ---- Refused lines: a message each for the first ten, then one ----
+
+TEST_F(InbImport, PastTenRefusedLinesOneMessageCountsTheRestAndNamesTheFirst)
+{
+    struct Case {
+        int refused;
+        QString summary; // empty: none
+    };
+    const Case cases[] = {
+        { 1, {} },
+        { 10, {} },
+        { 11,
+            "1 more payee lines could not be imported as there was a problem with one or more fields.\n\nThe "
+            "first of them have the IDs 'Bad 11'." },
+        { 17,
+            "7 more payee lines could not be imported as there was a problem with one or more fields.\n\nThe "
+            "first of them have the IDs 'Bad 11', 'Bad 12', 'Bad 13', 'Bad 14', 'Bad 15'." },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refused);
+        report().payees.clear();
+        ui.messages.clear();
+        QList<QByteArray> lines { inbLine({ { 1, "1" } }) };
+        for (int i = 1; i <= c.refused; ++i)
+            lines << dataLine(3, { { 1, "Bad " + QByteArray::number(i) } });
+        lines << inbLine({ { 1, "2" } });
+        importBytes(PayeeType::INB, fileOf(lines));
+
+        QStringList expected;
+        for (int i = 1; i <= std::min(c.refused, 10); ++i)
+            expected << refusedLine(QStringLiteral("Bad %1").arg(i));
+        if (!c.summary.isEmpty())
+            expected << c.summary;
+        expected << importedMessage(2);
+        EXPECT_EQ(ui.texts(), expected) << ui.texts().join(u'|').toStdString();
+    }
+}
+
+// A million data lines, the most a file may hold: one payee and 999,999
+// refused lines, told in eleven messages rather than a million.
+TEST_F(InbImport, AMillionRefusedLinesAreToldInElevenMessages)
+{
+    QByteArray bytes = fileOf({ inbLine({ { 1, "1" } }) });
+    const int refused = 999'999;
+    bytes.reserve(bytes.size() + refused * 2);
+    for (int i = 0; i < refused; ++i)
+        bytes += "\r\n";
+    importBytes(PayeeType::INB, bytes);
+    ASSERT_EQ(ui.texts().size(), 12);
+    EXPECT_TRUE(ui.texts().at(10).startsWith(QStringLiteral("999989 more payee lines could not be imported")))
+        << ui.texts().at(10).toStdString();
+    EXPECT_EQ(ui.texts().at(11), importedMessage(1));
+    EXPECT_EQ(report().payees.size(), 1u);
+}
+
+// ---- Size ----
+
+TEST_F(InbImport, AFileOfMoreThanAMillionPayeeLinesIsRefusedBeforeReadingThem)
+{
+    // Line 20 has the right count; 1,000,000 more lines follow, the last
+    // without its line end.
+    QByteArray bytes = fileOf({ inbLine({ { 1, "1" } }) });
+    bytes.reserve(bytes.size() + 2'000'000);
+    for (int i = 1; i < 1'000'000; ++i)
+        bytes += "\r\n";
+    bytes += "\r";
+    importBytes(PayeeType::INB, bytes);
+    EXPECT_EQ(ui.texts(), QStringList { kTooManyTabLines });
+    EXPECT_TRUE(report().payees.empty());
+    EXPECT_FALSE(context.document.IsModified());
+}
+
 TEST_F(InbImport, ATrailingBlankLineIsRefusedWithAnEmptyName)
 {
     importBytes(PayeeType::INB, fileOf({inbLine({{1, "1"}}), "\r\n"}));

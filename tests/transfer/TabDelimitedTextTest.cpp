@@ -66,6 +66,16 @@ TEST(TabDelimitedField, QuotesOnlyWhatTheSplitterWouldOtherwiseBreak)
     EXPECT_EQ(TabDelimitedField("\"q\""), "\"\"\"q\"\"\"");
 }
 
+TEST(TabDelimitedField, ALineFeedIsWrittenAsABlankQuotedOrNot)
+{
+    EXPECT_EQ(TabDelimitedField("a\nb"), "a b");
+    EXPECT_EQ(TabDelimitedField("\n"), " ");
+    EXPECT_EQ(TabDelimitedField("a\r\nb"), "\"a\r b\"");
+    EXPECT_EQ(TabDelimitedField("x\t\ny"), "\"x\t y\"");
+    EXPECT_EQ(TabDelimitedField("\"q\n"), "\"\"\"q \"");
+    EXPECT_FALSE(TabDelimitedField("a\n\n\"b\n").contains(u'\n'));
+}
+
 TEST(TabDelimitedField, EveryAwkwardValueComesBackUnchanged)
 {
     const QStringList values{"x\ty", "a\"\tb", "\"", "\"lead", "tail\r", "\t", "", "Jos\u00e9"};
