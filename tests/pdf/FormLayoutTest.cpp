@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 namespace
@@ -97,6 +98,44 @@ TEST(FilledSummary, NoWordTouchesAnotherAndAllLieInsideTheMargins)
     for (const char* type : { "INB", "FEI" }) {
         const QStringList faults = layoutFaults(flattenedSummary2018(fullSummaryPayee(QString::fromLatin1(type))));
         EXPECT_TRUE(faults.isEmpty()) << type << '\n' << faults.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+// Amounts end at their box's right edge, as on every printed form; texts
+// start at the left. Read from the flattened page the payee gets, since
+// the box's alignment alone is not drawn by every renderer.
+TEST(FilledSummary, AmountsEndAtTheRightOfTheirBoxesAndTextsStartAtTheLeft)
+{
+    if (const QString why = popplerMissing(); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    for (const char* type : { "INB", "FEI" }) {
+        const CCards payee = fullSummaryPayee(QString::fromLatin1(type));
+        const std::map<QString, FormField> fields = readFormFields(filledSummary2018(payee, FormFinish::KeepFillable));
+        const std::vector<PdfWord> words = pdfWords(flattenedSummary2018(payee));
+        int amounts = 0;
+        int texts = 0;
+        for (const auto& [name, field] : fields) {
+            // A value of one word that no other box repeats can be found on the page.
+            if (field.value.isEmpty() || field.value.contains(QLatin1Char(' ')))
+                continue;
+            std::vector<PdfWord> found;
+            std::copy_if(words.begin(), words.end(), std::back_inserter(found),
+                [&field](const PdfWord& w) { return w.text == field.value; });
+            if (found.size() != 1)
+                continue;
+            const PdfWord& word = found.front();
+            if (field.quadding == 2) {
+                ++amounts;
+                EXPECT_GT(word.xMax, field.right - 4) << type << ' ' << name.toStdString();
+                EXPECT_LE(word.xMax, field.right) << type << ' ' << name.toStdString();
+            } else {
+                ++texts;
+                EXPECT_GE(word.xMin, field.left) << type << ' ' << name.toStdString();
+                EXPECT_LT(word.xMin, field.left + 4) << type << ' ' << name.toStdString();
+            }
+        }
+        EXPECT_GE(amounts, 6) << type;
+        EXPECT_GE(texts, 3) << type;
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFAnnotationObjectHelper.hh>
 #include <qpdf/QPDFFormFieldObjectHelper.hh>
 
 #include <QFile>
@@ -53,6 +54,12 @@ std::map<QString, FormField> readFormFields(const QByteArray& pdf, int* warnings
         f.value = QString::fromStdString(field.getValueAsString());
         f.flags = field.getFlags();
         f.quadding = field.getQuadding();
+        std::vector<QPDFAnnotationObjectHelper> widgets = form.getAnnotationsForField(field);
+        if (!widgets.empty()) {
+            const QPDFObjectHandle::Rectangle rect = widgets.front().getRect();
+            f.left = rect.llx;
+            f.right = rect.urx;
+        }
         fields[QString::fromStdString(field.getFullyQualifiedName())] = f;
     }
     if (warnings)
@@ -276,6 +283,11 @@ CCards fullSummaryPayee(const QString& type)
 
 QByteArray flattenedSummary2018(const CCards& card)
 {
+    return filledSummary2018(card, FormFinish::Flatten);
+}
+
+QByteArray filledSummary2018(const CCards& card, FormFinish finish)
+{
     Report report;
     setSummaryPayer2018(report);
     report.declarationDate = QStringLiteral("14/07/2018");
@@ -284,5 +296,5 @@ QByteArray flattenedSummary2018(const CCards& card)
     const FieldPlan plan
         = fei ? PlanFEI(values, report, QStringLiteral("No")) : PlanINB(values, report, QStringLiteral("No"));
     return FillForm(
-        BlankForms::bytes(FormNumber(card.payeeType, 2018, QStringLiteral("O"))), plan, FormFinish::Flatten);
+        BlankForms::bytes(FormNumber(card.payeeType, 2018, QStringLiteral("O"))), plan, finish);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/FormFiller.h"
 #include "pdf/PdfValues.h"
 #include "report/Report.h"
 
@@ -16,6 +17,9 @@ struct FormField {
     QString value; // the field's value as text; empty when it has none
     int flags = 0; // /Ff
     int quadding = 0; // /Q: 0 left, 1 centred, 2 right
+    // The left and right edges of its first widget, in points from the page's left.
+    double left = 0;
+    double right = 0;
 };
 
 // A word of the page as pdftotext -bbox places it, in points from the top
@@ -72,3 +76,5 @@ CCards fullSummaryPayee(const QString& type);
 // The flattened 2018 original payment summary of an INB or FEI payee of
 // setSummaryPayer2018's payer, as the program writes it (Print Zero "No").
 QByteArray flattenedSummary2018(const CCards& card);
+// The same, finished as asked.
+QByteArray filledSummary2018(const CCards& card, FormFinish finish);
