@@ -163,7 +163,7 @@ void BM_LodgementSummarySave(benchmark::State& state)
         }
     }
     const qint64 saved = QFileInfo(summaryPath).size();
-    if (saved != UTF16toUTF8(w.context.report().summaryText).size()) {
+    if (saved != w.context.report().summaryText.size()) {
         state.SkipWithError("the saved summary has the wrong size");
         return;
     }
@@ -179,7 +179,7 @@ void BM_LodgementGeneratePeakMemory(benchmark::State& state)
     double loaded = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        w.context.report().summaryText = QString();
+        w.context.report().summaryText = QByteArray();
         loaded = double(residentBytes());
         if (!resetPeakResident()) {
             state.SkipWithError("the peak of resident memory cannot be reset on this system");

@@ -21,7 +21,7 @@ namespace
 Report savedReport(int payees)
 {
     Report r = benchReport(payees);
-    r.summaryText = QStringLiteral("Contents of VESK.A01 File.\r\n\r\nVESK.A01 File Name = VESK2018.A01\r\n\r\n");
+    r.summaryText = QByteArrayLiteral("Contents of VESK.A01 File.\r\n\r\nVESK.A01 File Name = VESK2018.A01\r\n\r\n");
     return r;
 }
 
