@@ -12,6 +12,7 @@
 #include "report/AppContext.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedUi.h"
+#include "support/SmallDisk.h"
 #include "widgets/SortListModel.h"
 
 #include <QDir>
@@ -531,6 +532,37 @@ TEST_F(PaymentSummaryRun, ALongNameIsShortenedToFitAndStillNumbered)
         EXPECT_TRUE(wholePdf(readFile(joinPath(folder, name)))) << name.toStdString();
     }
     EXPECT_TRUE(names[0].endsWith(QStringLiteral("00.pdf")) || names[1].endsWith(QStringLiteral("00.pdf")));
+}
+
+TEST_F(PaymentSummaryRun, OnAFullDiskTheCountIsTheWholeSummariesWrittenAndTheOldFilesStay)
+{
+    // Room for a few summaries, not for thirty.
+    SmallDisk disk(96 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    for (int id = 1; id <= 30; ++id)
+        add(fullPayee(kTypes[id % kTypes.size()], id, QStringLiteral("P%1").arg(id, 2, 10, QLatin1Char('0'))));
+    const QString mine = disk.filePath(QStringLiteral("Ann P01_2018_Payment_Summary.pdf"));
+    ASSERT_TRUE(SmallDisk::put(mine, "the user's own"));
+    answerPattern(PdfNamePattern::defaults());
+    ui.answerFolder(disk.path());
+    outputs.paymentSummaries(context);
+
+    int whole = 0;
+    for (const auto& [name, bytes] : contentsOf(disk.path())) {
+        if (name == fileNameOf(mine))
+            continue;
+        EXPECT_TRUE(name.endsWith(QLatin1String(".pdf"))) << name.toStdString();
+        EXPECT_TRUE(wholePdf(bytes)) << name.toStdString() << " holds " << bytes.size() << " bytes";
+        whole += wholePdf(bytes) ? 1 : 0;
+    }
+    EXPECT_GT(whole, 0);
+    EXPECT_LT(whole, 30);
+    EXPECT_EQ(context.report().pdfCount, whole);
+    EXPECT_EQ(ui.texts(),
+        QStringList { QStringLiteral("%1 Payment Summaries Generated").arg(whole) + kRestNotSaved
+            + QStringLiteral("\n\nNo space left on device.") });
+    EXPECT_EQ(readFile(mine), QByteArray("the user's own"));
 }
 
 TEST(PaymentSummaryFileName, TheWholeNameFitsIn255BytesCutAtACharacterBoundary)
