@@ -142,7 +142,7 @@ void BM_ImportInbFile(benchmark::State& state, Start start)
 // The same with the seven payee types mixed.
 void BM_ImportMixedFile(benchmark::State& state, Start start)
 {
-    readFile(state, lodgementFile(int(state.range(0)), {"INB", "ETP", "BUS", "FEI", "PEN", "SLS", "DAS"}), start);
+    readFile(state, lodgementFile(int(state.range(0)), { "INB", "ETP", "BUS", "FEI", "PEN", "SLS", "DAS" }), start);
 }
 
 // The whole command: the file read through the file layer, then loaded.
@@ -210,12 +210,12 @@ void BM_RemoveLineBreaks(benchmark::State& state)
 
 } // namespace
 
-#define QLS_COLD_AND_WARM(fn)                                                                                   \
-    BENCHMARK_CAPTURE(fn, cold, Start::Cold)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond); \
-    BENCHMARK_CAPTURE(fn, warm, Start::Warm)                                                                    \
-        ->Arg(10000)                                                                                            \
-        ->Arg(100000)                                                                                           \
-        ->Unit(benchmark::kMillisecond)                                                                         \
+#define QLS_COLD_AND_WARM(fn)                                                                                          \
+    BENCHMARK_CAPTURE(fn, cold, Start::Cold)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);   \
+    BENCHMARK_CAPTURE(fn, warm, Start::Warm)                                                                           \
+        ->Arg(10000)                                                                                                   \
+        ->Arg(100000)                                                                                                  \
+        ->Unit(benchmark::kMillisecond)                                                                                \
         ->Complexity(benchmark::oN)
 QLS_COLD_AND_WARM(BM_ImportInbFile);
 QLS_COLD_AND_WARM(BM_ImportMixedFile);
