@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColdWarm.h"
 #include "platform/UserInterface.h"
 #include "report/Report.h"
 

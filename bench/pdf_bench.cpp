@@ -15,6 +15,7 @@
 #include "report/AppContext.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -144,8 +145,9 @@ public:
 };
 
 // "Payment Summaries" of Generate Files over a report of 1,000 payees of
-// every type, into an empty folder: each payee's template written, filled,
-// flattened and saved under the name the pattern gives it.
+// every type, into an empty folder: each payee's form filled, flattened and
+// saved under the name the pattern gives it, the run's files flushed to disk
+// before they are renamed into place.
 void BM_PaymentSummariesOfAllPayees(benchmark::State& state)
 {
     const int payees = int(state.range(0));
@@ -159,6 +161,7 @@ void BM_PaymentSummariesOfAllPayees(benchmark::State& state)
 
     qint64 written = 0;
     qint64 bytes = 0;
+    qint64 others = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto dir = std::make_unique<QTemporaryDir>();
@@ -169,26 +172,36 @@ void BM_PaymentSummariesOfAllPayees(benchmark::State& state)
         outputs.paymentSummaries(context);
 
         state.PauseTiming();
+        // Only whole summaries count; anything else left in the folder (an
+        // empty claimed name, a temporary file) is a failure of the run.
         written = 0;
         bytes = 0;
+        others = 0;
         for (const QFileInfo& file : QDir(dir->path()).entryInfoList(QDir::Files | QDir::Hidden)) {
-            if (file.suffix() == QLatin1String("pdf")) {
+            QFile pdf(file.filePath());
+            const QByteArray content = pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
+            if (file.suffix() == QLatin1String("pdf") && content.startsWith("%PDF-")
+                && content.trimmed().endsWith("%%EOF")) {
                 ++written;
-                bytes += file.size();
+                bytes += content.size();
+            } else {
+                ++others;
             }
         }
         dir.reset();
         state.ResumeTiming();
-        if (written != payees || ui.messages != QStringList { expected })
+        if (written != payees || others != 0 || ui.messages != QStringList { expected })
             break;
     }
     state.counters["files"] = double(written);
     state.counters["bytes"] = double(bytes);
-    if (written != payees || ui.messages != QStringList { expected }) {
+    if (written != payees || others != 0 || ui.messages != QStringList { expected }) {
         const QString last = ui.messages.isEmpty() ? QStringLiteral("no message") : ui.messages.last();
-        const std::string why = QStringLiteral("%1 of %2 payment summaries written; %3 messages, the last: %4")
+        const std::string why = QStringLiteral("%1 of %2 payment summaries written whole, %3 other files; "
+                                               "%4 messages, the last: %5")
                                     .arg(written)
                                     .arg(payees)
+                                    .arg(others)
                                     .arg(ui.messages.size())
                                     .arg(last)
                                     .toStdString();

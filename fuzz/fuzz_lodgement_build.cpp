@@ -28,6 +28,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const LodgementBuild build = BuildLodgement(report);
     FUZZ_CHECK(report == before, QStringLiteral("the build changed the report"));
 
+    // Generate checks the records first and streams them after: both must
+    // be the whole build's, outcome, refusal, summary and bytes alike.
+    const LodgementBuild checked = CheckLodgement(report);
+    FUZZ_CHECK(checked.outcome == build.outcome && checked.refusal == build.refusal, checked.refusal);
+    FUZZ_CHECK(checked.summaryBody.bytes == build.summaryBody.bytes, QStringLiteral("the checked summary differs"));
+    FUZZ_CHECK(checked.fileText.isEmpty(), QStringLiteral("the checked build kept its file"));
+    MemoryFileSystem files;
+    const QString path = QStringLiteral("VESK.A01");
+    const std::unique_ptr<FileWriter> writer = files.startWrite(path);
+    const LodgementBuild streamed = WriteLodgement(report, *writer);
+    FUZZ_CHECK(streamed.outcome == build.outcome && streamed.refusal == build.refusal, streamed.refusal);
+    if (build.outcome == LodgementBuild::Outcome::Built) {
+        writer->commit();
+        FUZZ_CHECK(files.files[path] == build.fileText, QStringLiteral("the streamed file differs"));
+        FUZZ_CHECK(streamed.fileBytes == build.fileText.size() && checked.fileBytes == build.fileText.size(),
+            QString::number(streamed.fileBytes));
+    }
+
     qint64 payeesOfAType = 0;
     for (const auto& [id, payee] : report.payees)
         payeesOfAType += kTypeCodes.contains(payee.payeeType) ? 1 : 0;

@@ -8,6 +8,7 @@
 #include "report/FieldHelpers.h"
 
 #include <exception>
+#include <memory>
 
 GenerateFiles::GenerateFiles(AppContext& context, PdfServices& pdf, Clock clock)
     : m_context(context), m_pdf(pdf), m_clock(std::move(clock))
@@ -51,7 +52,9 @@ void GenerateFiles::buildAndSave()
     }
 
     const QString generatedAt = m_clock().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-    LodgementBuild build = BuildLodgement(report);
+    // The records are made and checked here and made again as they are
+    // written: the file is never held whole.
+    LodgementBuild build = CheckLodgement(report);
     switch (build.outcome) {
     case LodgementBuild::Outcome::Stopped2012:
         ui.message(kYear2012Message);
@@ -65,7 +68,7 @@ void GenerateFiles::buildAndSave()
         break;
     }
 
-    const qsizetype length = build.fileText.size();
+    const qint64 length = build.fileBytes;
     if (length % kRecordLength != 0) {
         ui.message(QStringLiteral("There is a problem with the size of this file.\nPlease send a copy to the Vendor "
                                   "so the cause can be determined."));
@@ -93,24 +96,28 @@ void GenerateFiles::buildAndSave()
     FileResult written;
     {
         WaitCursor wait(ui);
-        // The previous summary gives way first, and the file's bytes once they
-        // are on disk, so the build never holds two summaries, nor the file
-        // beside both forms of the summary.
-        report.summaryText = QString();
+        // The previous summary gives way first, so the run never holds two.
+        report.summaryText = QByteArray();
         const QString heading = SummaryHeading(*path, generatedAt);
         try {
-            // The file is ASCII, so its UTF-8 form is these very bytes.
-            written = m_context.files.writeWhole(*path, build.fileText);
+            const std::unique_ptr<FileWriter> writer = m_context.files.startWrite(*path);
+            const LodgementBuild again = WriteLodgement(report, *writer);
+            if (again.outcome != LodgementBuild::Outcome::Built || again.fileBytes != length) {
+                writer->cancel();
+                written = { FileError::Other, QStringLiteral("The records changed while they were written.") };
+            } else {
+                written = writer->commit();
+            }
         } catch (...) {
             report.summaryText = JoinSummary(heading, std::move(build.summaryBody));
             throw;
         }
-        build.fileText = QByteArray();
         report.summaryText = JoinSummary(heading, std::move(build.summaryBody));
     }
     if (!written.ok()) {
-        ui.message(written.error == FileError::AccessDenied ? kSorry1WriteMessage
-                                                            : QStringLiteral("File was not saved - Ref #222."));
+        ui.message(written.error == FileError::AccessDenied
+                ? kSorry1WriteMessage
+                : WithReason(QStringLiteral("File was not saved - Ref #222."), written));
         return;
     }
     report.fileGenerated = 1;
@@ -149,12 +156,15 @@ void GenerateFiles::saveSummary()
     FileResult written;
     {
         WaitCursor wait(ui);
-        written = m_context.files.writeWhole(*path, UTF16toUTF8(report.summaryText));
+        // The summary is kept as the UTF-8 bytes the file holds.
+        written = m_context.files.writeWhole(*path, report.summaryText);
     }
     if (!written.ok()) {
         ui.message(written.error == FileError::AccessDenied
-                       ? kSorry1WriteMessage
-                       : QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1005a."));
+                ? kSorry1WriteMessage
+                : WithReason(QStringLiteral("An unknown error has occurred during \nthe file save process - Ref "
+                                            "#1005a."),
+                    written));
         return;
     }
     ui.message(QStringLiteral("Summary file saved."));

@@ -1,5 +1,6 @@
 #include "lodgement/LodgementWriter.h"
 
+#include "platform/FileSystem.h"
 #include "report/LargeBuffers.h"
 #include "report/ReportYears.h"
 
@@ -587,9 +588,85 @@ void putHeaderLines(SummaryCursor& s, std::span<const HeaderLine> lines, const c
     }
 }
 
-} // namespace
+// Where a build puts its records: the whole file in memory, one reused
+// buffer handed to a file writer each time it fills, or a single scratch
+// record that only the checks and the summary read.
+class RecordOut
+{
+public:
+    enum class Mode { Whole, Stream, Scratch };
+    // About a megabyte of records at a time for a writer.
+    static constexpr qsizetype kStreamRecords = 1600;
 
-LodgementBuild BuildLodgement(const Report& report)
+    RecordOut(Mode mode, QByteArray* whole = nullptr, FileWriter* writer = nullptr)
+        : m_mode(mode)
+        , m_whole(whole)
+        , m_writer(writer)
+    {
+    }
+
+    // Called once the number of records is known, before the first next().
+    void start(qsizetype records)
+    {
+        switch (m_mode) {
+        case Mode::Whole:
+            *m_whole = uninitializedBytes(kRecordLength * records);
+            m_at = m_whole->data();
+            return;
+        case Mode::Stream:
+            m_buffer.resize(size_t(kRecordLength * std::min(records, kStreamRecords)));
+            break;
+        case Mode::Scratch:
+            m_buffer.resize(kRecordLength);
+            break;
+        }
+        m_at = m_buffer.data();
+    }
+
+    // Room for the next record; what was written there before is kept
+    // (and read by the summary) until the next call.
+    char* next()
+    {
+        m_given += kRecordLength;
+        if (m_mode == Mode::Whole) {
+            char* at = m_at;
+            m_at += kRecordLength;
+            return at;
+        }
+        if (m_mode == Mode::Scratch)
+            return m_buffer.data();
+        if (m_at == m_buffer.data() + m_buffer.size())
+            flush();
+        char* at = m_at;
+        m_at += kRecordLength;
+        return at;
+    }
+
+    // Hands the records still in the buffer to the writer.
+    void flush()
+    {
+        if (m_mode == Mode::Stream && m_at != m_buffer.data())
+            m_writer->append(m_buffer.data(), m_at - m_buffer.data());
+        m_at = m_buffer.data();
+    }
+
+    qint64 given() const { return m_given; }
+
+private:
+    Mode m_mode;
+    QByteArray* m_whole;
+    FileWriter* m_writer;
+    std::vector<char> m_buffer;
+    char* m_at = nullptr;
+    qint64 m_given = 0;
+};
+
+// Room in front of the summary body for its heading, which names the path
+// chosen after the build: a heading that fits is prepended without copying
+// the body.
+constexpr qsizetype kHeadingRoom = 4096 + 256;
+
+LodgementBuild buildInto(const Report& report, RecordOut& records, bool withSummary)
 {
     LodgementBuild build;
     const int year = report.reportYearNumber;
@@ -643,14 +720,23 @@ LodgementBuild BuildLodgement(const Report& report)
     const char* ir1 = headers.data();
     const char* software = headers.data() + 4 * kRecordLength;
 
-    QByteArray& file = build.fileText;
-    file = uninitializedBytes(kRecordLength * (payeeTotal + kHeaderRecordCount + 1));
-    char* out = file.data();
-    std::memcpy(out, headers.data(), headers.size());
+    records.start(payeeTotal + kHeaderRecordCount + 1);
+    for (size_t i = 0; i < kHeaderRecordCount; ++i)
+        std::memcpy(records.next(), headers.data() + i * kRecordLength, kRecordLength);
 
+    // Without a summary the cursor writes into one block of scratch, rewound for each payee.
     QByteArray& summary = build.summaryBody.bytes;
-    summary = uninitializedBytes(summarySize);
-    SummaryCursor s(summary.data());
+    std::vector<char> scratch;
+    if (withSummary) {
+        summary = uninitializedBytes(kHeadingRoom + summarySize);
+    } else {
+        qsizetype largest = framingSize();
+        for (const auto& pass : passes)
+            largest = std::max(largest, pass ? blockSize(pass->lines) : 0);
+        scratch.resize(size_t(largest));
+    }
+    char* const summaryStart = withSummary ? summary.data() + kHeadingRoom : scratch.data();
+    SummaryCursor s(summaryStart);
 
     s.put(kSupplierOpening);
     putHeaderLines(s, kSupplierLines, headers.data());
@@ -658,7 +744,6 @@ LodgementBuild BuildLodgement(const Report& report)
     putHeaderLines(s, kPayerLines, headers.data());
     s.put(kPayeeOpening);
 
-    char* next = out + kHeaderRecordCount * kRecordLength;
     for (PayeeType type : kPayeeTypes) {
         if (!passes[size_t(type)])
             continue;
@@ -673,6 +758,9 @@ LodgementBuild BuildLodgement(const Report& report)
         const RecordPlan plan(pass.layout, report);
         TypeTotals& totals = build.totals[size_t(type)];
         for (const CCards* payee : groups[size_t(type)]) {
+            if (!withSummary)
+                s = SummaryCursor(summaryStart);
+            char* const next = records.next();
             if (auto problem = plan.write(*payee, next))
                 return refuse(*problem, RecordSource{report, payee});
             ++build.payeeRecords;
@@ -688,13 +776,16 @@ LodgementBuild BuildLodgement(const Report& report)
                     s.put(next, *l.field);
             }
             s.put(kBlockEnd);
-            next += kRecordLength;
         }
     }
 
-    const RecordSource totalSource{report, nullptr, build.payeeRecords};
-    if (auto problem = writeRecord(kFileTotalLayout, totalSource, next))
+    const RecordSource totalSource { report, nullptr, build.payeeRecords };
+    if (auto problem = writeRecord(kFileTotalLayout, totalSource, records.next()))
         return refuse(*problem, totalSource);
+    records.flush();
+    build.fileBytes = records.given();
+    if (!withSummary)
+        return build;
 
     s.put("\r\n");
     s.put(kSeparator);
@@ -728,7 +819,33 @@ LodgementBuild BuildLodgement(const Report& report)
     s.put("\r\nTotal Tax = \t");
     s.put(taxTotal);
     summary.truncate(s.at() - summary.constData());
+    // The room in front stays free for the heading (see JoinSummary).
+    summary.remove(0, kHeadingRoom);
     return build;
+}
+
+} // namespace
+
+LodgementBuild BuildLodgement(const Report& report)
+{
+    QByteArray file;
+    RecordOut records(RecordOut::Mode::Whole, &file);
+    LodgementBuild build = buildInto(report, records, true);
+    if (build.outcome == LodgementBuild::Outcome::Built)
+        build.fileText = std::move(file);
+    return build;
+}
+
+LodgementBuild CheckLodgement(const Report& report)
+{
+    RecordOut records(RecordOut::Mode::Scratch);
+    return buildInto(report, records, true);
+}
+
+LodgementBuild WriteLodgement(const Report& report, FileWriter& writer)
+{
+    RecordOut records(RecordOut::Mode::Stream, nullptr, &writer);
+    return buildInto(report, records, false);
 }
 
 QString SummaryHeading(const QString& path, const QString& generatedAt)
@@ -737,24 +854,11 @@ QString SummaryHeading(const QString& path, const QString& generatedAt)
         + QStringLiteral("\r\n\r\nFile Generated = ") + generatedAt + QStringLiteral("\r\n\r\n");
 }
 
-QString JoinSummary(const QString& heading, AsciiText&& body)
+QByteArray JoinSummary(const QString& heading, AsciiText&& body)
 {
-    QByteArray& bytes = body.bytes;
-    QString text = uninitializedText(heading.size() + bytes.size());
-    std::copy(heading.constBegin(), heading.constEnd(), text.data());
-    QChar* out = text.data() + heading.size();
-    // Copied from the end backwards, each part's bytes given back as soon as
-    // it is copied, so the body and the text are never both held whole.
-    constexpr qsizetype kPart = qsizetype(4) << 20;
-    for (qsizetype left = bytes.size(); left > 0;) {
-        const qsizetype from = std::max<qsizetype>(0, left - kPart);
-        const char* in = bytes.constData();
-        for (qsizetype i = from; i < left; ++i)
-            out[i] = QChar(char16_t(uchar(in[i])));
-        left = from;
-        bytes.truncate(left);
-        bytes.squeeze();
-    }
+    QByteArray bytes = std::move(body.bytes);
     body.clear();
-    return text;
+    // Written into the free room in front of the body when it fits there.
+    bytes.prepend(heading.toUtf8());
+    return bytes;
 }

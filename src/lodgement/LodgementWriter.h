@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+class FileWriter;
+
 // Why a field cannot go into the file as it stands. The file is ASCII with
 // records of exactly 628 bytes; a value that would break either is refused
 // rather than written.
@@ -106,8 +108,9 @@ struct AsciiText {
 struct LodgementBuild {
     enum class Outcome { Built, Stopped2012, Refused };
     Outcome outcome = Outcome::Built;
-    QByteArray fileText;   // the joined records, ASCII
+    QByteArray fileText; // the joined records, ASCII (BuildLodgement only)
     AsciiText summaryBody; // the summary without its heading
+    qint64 fileBytes = 0; // the size of the file the records make
     qint64 payeeRecords = 0;
     std::array<TypeTotals, 7> totals{}; // by PayeeType
     QString refusal;                    // the message when refused
@@ -116,12 +119,21 @@ struct LodgementBuild {
 // Builds the header records, the payee records grouped by type in ascending
 // payee ID, the file total and the summary body. Changes nothing in the report.
 LodgementBuild BuildLodgement(const Report& report);
+// The same build without keeping the file: every record is made and checked
+// and the summary read from it, one record at a time. The outcome, refusal,
+// counts and summary are those of BuildLodgement; fileText stays empty.
+LodgementBuild CheckLodgement(const Report& report);
+// Appends the records of BuildLodgement's file to writer, through one
+// buffer of about a megabyte reused as it fills; no summary is made. When
+// the outcome is not Built, what was appended is no whole file.
+LodgementBuild WriteLodgement(const Report& report, FileWriter& writer);
 
 // The summary's heading before the body: the chosen path and the generation time.
 QString SummaryHeading(const QString& path, const QString& generatedAt);
-// The whole summary as the report keeps it: the heading, then the body,
-// whose memory is given back while it is copied.
-QString JoinSummary(const QString& heading, AsciiText&& body);
+// The whole summary as the report keeps it, UTF-8: the heading, then the
+// body. The build leaves room in front of the body, so a heading that fits
+// is written there and the body's bytes are not copied.
+QByteArray JoinSummary(const QString& heading, AsciiText&& body);
 
 inline const QString kYear2012Message = QStringLiteral(
     "Note: This Version supports the 2012 year for INB type payment summaries only. Contact Torvek for more "

@@ -2,75 +2,107 @@
 
 #include "pdf/FieldPlans.h"
 #include "pdf/FormFiller.h"
+#include "pdf/PaymentSummaryBatch.h"
 #include "pdf/PdfValues.h"
 #include "platform/FileSystem.h"
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
 
 #include <exception>
+#include <optional>
 
-namespace {
+namespace
+{
 
 using PlanFunction = FieldPlan (*)(const PdfValues&, const Report&, const QString&);
 
-// Batch mode never writes over a file: the payee's name is tried first,
-// then the same name with "00", "01", ... before ".pdf". Each name is first
-// claimed by creating it, then written whole.
-bool writeBatchFile(AppContext& context, const PdfValues& values, const QByteArray& document)
+// The filled summary written where the mode says: the chosen file in single
+// mode, a new file of the payee's name in batch mode (a batch of its own
+// unless the run gives one). The failure with its reason, if any.
+FileResult writeSummary(AppContext& context, const PdfValues& values, const QByteArray& blank, PlanFunction plan,
+    PaymentSummaryBatch* batch)
 {
     Report& report = context.report();
-    FileSystem& files = context.files;
-    // No folder is no folder: never the root or the working directory.
-    if (report.pdfOutputPath.isEmpty())
-        return false;
-    const QString base = report.pdfOutputPath + values.fileName;
-    constexpr int kNumberedNames = 1000;
-    for (int n = -1; n < kNumberedNames; ++n) {
-        const QString path
-            = n < 0 ? base + QStringLiteral(".pdf") : base + QStringLiteral("%1.pdf").arg(n, 2, 10, QLatin1Char('0'));
-        report.pdfLastOutputFile = path;
-        const FileResult claimed = files.createExclusive(path, QByteArray());
-        if (claimed.error == FileError::AlreadyExists)
-            continue;
-        if (!claimed.ok())
-            return false;
-        if (files.writeWhole(path, document).ok())
-            return true;
-        files.remove(path);
-        return false;
+    report.pdfTemplateFailed = 0;
+    report.pdfLastOutputFile.clear();
+    const bool batchMode = report.pdfFilePerPayee == QLatin1String("Yes");
+    try {
+        if (blank.isEmpty())
+            return { FileError::Other, QString() };
+        const QByteArray document
+            = FillForm(blank, plan(values, report, context.prefs.printZero), PaymentSummaryFinish());
+        if (!batchMode)
+            return context.files.writeWhole(report.pdfOutputPath, document);
+        // The file name stem comes with its leading separator.
+        const QString stem = fileNameOf(values.fileName);
+        if (batch)
+            return batch->add(stem, document, report.pdfLastOutputFile);
+        PaymentSummaryBatch one(context.files, report.pdfOutputPath);
+        return one.add(stem, document, report.pdfLastOutputFile, PaymentSummaryBatch::Flush::Now);
+    } catch (const std::exception&) {
+        return { FileError::Other, QString() };
     }
-    return false;
+}
+
+// A failure of this payee alone is reported with its reason; one that ends
+// the run is left to the run, which reports it once.
+void reportFailure(AppContext& context, const FileResult& result, const QString& failure, PaymentSummaryBatch* batch)
+{
+    if (result.ok())
+        return;
+    if (!batch || !EndsTheRun(result))
+        context.ui.message(WithReason(failure, result));
+    context.report().pdfTemplateFailed = 1;
 }
 
 void fill(AppContext& context, const PdfValues& values, const QString& templatePath, PlanFunction plan,
     const QString& failure)
 {
-    Report& report = context.report();
-    report.pdfTemplateFailed = 0;
-    report.pdfLastOutputFile.clear();
-    const bool batch = report.pdfFilePerPayee == QLatin1String("Yes");
-
-    bool written = false;
-    try {
-        QByteArray blank;
-        if (!templatePath.isEmpty() && context.files.readAll(templatePath, blank).ok() && !blank.isEmpty()) {
-            const QByteArray document
-                = FillForm(blank, plan(values, report, context.prefs.printZero), PaymentSummaryFinish());
-            written = batch ? writeBatchFile(context, values, document)
-                            : context.files.writeWhole(report.pdfOutputPath, document).ok();
-        }
-    } catch (const std::exception&) {
-        written = false;
-    }
+    QByteArray blank;
+    if (!templatePath.isEmpty() && !context.files.readAll(templatePath, blank).ok())
+        blank.clear();
+    const FileResult result = writeSummary(context, values, blank, plan, nullptr);
     if (!templatePath.isEmpty())
         context.files.remove(templatePath);
-    if (!written) {
-        context.ui.message(failure);
-        report.pdfTemplateFailed = 1;
-    }
+    reportFailure(context, result, failure, nullptr);
+}
+
+struct TypeFill {
+    PlanFunction plan;
+    const QString& failure;
+};
+
+std::optional<TypeFill> typeFill(const QString& type)
+{
+    if (type == QLatin1String("INB"))
+        return TypeFill { &PlanINB, kFillFailedINB };
+    if (type == QLatin1String("BUS"))
+        return TypeFill { &PlanBUS, kFillFailedBUS };
+    if (type == QLatin1String("ETP"))
+        return TypeFill { &PlanETP, kFillFailedOther };
+    if (type == QLatin1String("FEI"))
+        return TypeFill { &PlanFEI, kFillFailedFEI };
+    if (type == QLatin1String("PEN"))
+        return TypeFill { &PlanPEN, kFillFailedOther };
+    if (type == QLatin1String("SLS"))
+        return TypeFill { &PlanSLS, kFillFailedOther };
+    if (type == QLatin1String("DAS"))
+        return TypeFill { &PlanDAS, kFillFailedOther };
+    return std::nullopt;
 }
 
 } // namespace
+
+bool CNewPDF::FillIntoBatch(
+    AppContext& context, const PdfValues& values, const QByteArray& blank, PaymentSummaryBatch& batch)
+{
+    const std::optional<TypeFill> type = typeFill(values.card.payeeType);
+    if (!type)
+        return false;
+    const FileResult result = writeSummary(context, values, blank, type->plan, &batch);
+    reportFailure(context, result, type->failure, &batch);
+    return result.ok();
+}
 
 void CNewPDF::FillDataSheetINB(AppContext& context, const PdfValues& values, const QString& templatePath)
 {

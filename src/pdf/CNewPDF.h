@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class AppContext;
+class PaymentSummaryBatch;
 struct PdfValues;
 
 // Turns a payee's template (written by CreateTempPDF) into the payee's
@@ -11,7 +13,8 @@ struct PdfValues;
 // otherwise the file pdfOutputPath. Sets pdfTemplateFailed to 1 after a
 // failure it has reported, and pdfLastOutputFile to the batch file written.
 // The template is removed in every case; nothing else is touched.
-class CNewPDF {
+class CNewPDF
+{
 public:
     static void FillDataSheetINB(AppContext& context, const PdfValues& values, const QString& templatePath);
     static void FillDataSheetBUS(AppContext& context, const PdfValues& values, const QString& templatePath);
@@ -20,6 +23,15 @@ public:
     static void FillDataSheetPEN(AppContext& context, const PdfValues& values, const QString& templatePath);
     static void FillDataSheetSLS(AppContext& context, const PdfValues& values, const QString& templatePath);
     static void FillDataSheetDAS(AppContext& context, const PdfValues& values, const QString& templatePath);
+
+    // A payee's summary in a run of all payees: the blank form filled and
+    // flattened and added to the run's batch under the payee's file name
+    // stem. A failure of this payee alone is reported (the type's message and
+    // the reason) and sets pdfTemplateFailed; one that ends the run is left
+    // in the batch for the run to report. Whether the summary was added;
+    // false, silently, for a type that has no form.
+    static bool FillIntoBatch(
+        AppContext& context, const PdfValues& values, const QByteArray& blank, PaymentSummaryBatch& batch);
 
     // Fills the media form template into the file pdfOutputPath as an
     // incremental update, leaving it fillable, and says whether it was

@@ -1,5 +1,6 @@
 #include "pdf/PaymentSummary.h"
 
+#include "pdf/BlankForms.h"
 #include "pdf/CNewPDF.h"
 #include "pdf/CreateTempPDF.h"
 #include "pdf/FieldPlans.h"
@@ -220,7 +221,8 @@ PdfValues PreparePaymentSummaryValues(const CCards& card, const Report& report, 
     return values;
 }
 
-void GeneratePaymentSummaryPDF(AppContext& context, qint32 payeeId, const PdfNamePattern& pattern)
+void GeneratePaymentSummaryPDF(
+    AppContext& context, qint32 payeeId, const PdfNamePattern& pattern, PaymentSummaryBatch* batch)
 {
     Report& report = context.report();
     context.currentPayeeKey = payeeId;
@@ -230,8 +232,8 @@ void GeneratePaymentSummaryPDF(AppContext& context, qint32 payeeId, const PdfNam
     if (!report.payees.count(payeeId))
         return;
 
-    const bool batch = report.pdfFilePerPayee == kYes;
-    if (!batch)
+    const bool batchMode = report.pdfFilePerPayee == kYes;
+    if (!batchMode)
         context.ui.runDialog(QStringLiteral("CGenSinglePay"));
     if (report.pdfConfirmed != kYes)
         return;
@@ -240,6 +242,15 @@ void GeneratePaymentSummaryPDF(AppContext& context, qint32 payeeId, const PdfNam
         return;
 
     const PdfValues values = PreparePaymentSummaryValues(found->second, report, pattern);
+    if (batch) {
+        // A run fills the blank form in memory: no template file per payee.
+        const CCards& card = values.card;
+        const int number = FormNumber(card.payeeType, report.reportYearNumber, card.origAmended);
+        CNewPDF::FillIntoBatch(context, values, number == 0 ? QByteArray() : BlankForms::bytes(number), *batch);
+        report.pdfLastOutputFile.clear();
+        return;
+    }
+
     const QString templatePath = CreateTempPDF(context, values.card.payeeType, values.card.origAmended);
     if (report.pdfTemplateFailed != 0)
         return;
@@ -250,7 +261,7 @@ void GeneratePaymentSummaryPDF(AppContext& context, qint32 payeeId, const PdfNam
     if (report.pdfTemplateFailed != 0)
         return;
 
-    if (batch) {
+    if (batchMode) {
         if (report.pdfLastOutputFile.isEmpty() || !context.files.exists(report.pdfLastOutputFile)) {
             context.ui.message(kPaymentSummaryNotSaved);
             return;

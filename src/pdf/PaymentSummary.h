@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 class AppContext;
+class PaymentSummaryBatch;
 struct Report;
 
 // The file name of one payee's payment summary in a run of all payees,
@@ -31,8 +32,11 @@ PdfValues PreparePaymentSummaryValues(const CCards& card, const Report& report, 
 // pdfOutputPath and counted in pdfCount; otherwise the CGenSinglePay
 // dialog asks for the date and the file first and the result is reported.
 // Only currentPayeeId and currentPayeeKey are set: the payee being edited
-// is left alone. Nothing happens while a payee is being added.
-void GeneratePaymentSummaryPDF(AppContext& context, qint32 payeeId, const PdfNamePattern& pattern);
+// is left alone. Nothing happens while a payee is being added. In a run of
+// all payees, `batch` takes the file (see PaymentSummaryBatch), and the run
+// counts the files once they are committed.
+void GeneratePaymentSummaryPDF(
+    AppContext& context, qint32 payeeId, const PdfNamePattern& pattern, PaymentSummaryBatch* batch = nullptr);
 
 inline const QString kPaymentSummarySaved = QStringLiteral("Payment Summary Saved.");
 inline const QString kPaymentSummaryNotSaved = QStringLiteral(

@@ -3,6 +3,7 @@
 #include "lodgement/GenerateFiles.h"
 #include "pdf/MediaForm.h"
 #include "pdf/PaymentSummary.h"
+#include "pdf/PaymentSummaryBatch.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderProbe.h"
 #include "platform/UserInterface.h"
@@ -74,12 +75,22 @@ void PdfOutputs::paymentSummaries(AppContext& context)
     ids.reserve(report.payees.size());
     for (const auto& entry : report.payees)
         ids.push_back(entry.first);
+    PaymentSummaryBatch batch(context.files, folder);
     for (const qint32 id : ids) {
         report.printPayeeId = id;
         report.payeeMode = 0;
-        GeneratePaymentSummaryPDF(context, id, m_pattern);
+        GeneratePaymentSummaryPDF(context, id, m_pattern, &batch);
+        if (!batch.stopped().ok())
+            break;
     }
-    ui.message(IntToString(report.pdfCount) + QStringLiteral(" Payment Summaries Generated"), MessageButtons::Ok);
+    // What was written whole before a fault still counts.
+    batch.commit();
+    report.pdfCount = batch.committed();
+    const QString generated = IntToString(report.pdfCount) + QStringLiteral(" Payment Summaries Generated");
+    if (batch.stopped().ok())
+        ui.message(generated, MessageButtons::Ok);
+    else
+        ui.message(WithReason(generated + kRestNotSaved, batch.stopped()), MessageButtons::Ok);
     report.pdfFilePerPayee = kNo;
 }
 

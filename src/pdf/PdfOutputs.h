@@ -23,3 +23,6 @@ private:
 // What a folder that cannot be written gets after "Sorry1 - " or "Sorry3 - ".
 inline const QString kWriteAccessRefused
     = QStringLiteral("you do not seem to have write access to this \nfolder, please try a different location.");
+
+// After the count of a run that a fault ended, before the fault's reason.
+inline const QString kRestNotSaved = QStringLiteral("\n\nThe payment summaries of the other payees were not saved.");

@@ -53,9 +53,8 @@ QByteArray ArchiveWriter::take()
     return std::move(m_bytes);
 }
 
-void ArchiveWriter::writeText(const QString& text)
+char* ArchiveWriter::textRoom(qsizetype length)
 {
-    const qsizetype length = text.size();
     char* out = room(textSize(length));
     *out++ = char(0xFF);
     *out++ = char(0xFE);
@@ -72,6 +71,13 @@ void ArchiveWriter::writeText(const QString& text)
         qToLittleEndian(quint32(length), out + 2);
         out += 6;
     }
+    return out;
+}
+
+void ArchiveWriter::writeText(const QString& text)
+{
+    const qsizetype length = text.size();
+    char* out = textRoom(length);
     // constData() reads the text as the report holds it, without detaching it.
     const QChar* units = text.constData();
     if constexpr (kLittleEndian) {
@@ -79,6 +85,34 @@ void ArchiveWriter::writeText(const QString& text)
     } else {
         for (qsizetype i = 0; i < length; ++i)
             qToLittleEndian(units[i].unicode(), out + 2 * i);
+    }
+}
+
+qsizetype utf16Length(const QByteArray& utf8)
+{
+    for (const char c : utf8) {
+        if (uchar(c) >= 0x80)
+            return QString::fromUtf8(utf8).size();
+    }
+    return utf8.size();
+}
+
+void ArchiveWriter::writeUtf8Text(const QByteArray& utf8)
+{
+    // ASCII, as nearly every summary is, widens straight into place;
+    // anything else is decoded first.
+    for (const char c : utf8) {
+        if (uchar(c) >= 0x80) {
+            writeText(QString::fromUtf8(utf8));
+            return;
+        }
+    }
+    const qsizetype length = utf8.size();
+    char* out = textRoom(length);
+    const char* in = utf8.constData();
+    for (qsizetype i = 0; i < length; ++i) {
+        out[2 * i] = in[i];
+        out[2 * i + 1] = 0;
     }
 }
 

@@ -26,6 +26,9 @@ public:
     void operator()(const qint32& value) { writeInt(value); }
     void operator()(const qint64& value) { writeTime(value); }
     void operator()(const QString& text) { writeText(text); }
+    // A text held as UTF-8 is stored as any other text.
+    void operator()(const QByteArray& utf8) { writeUtf8Text(utf8); }
+    void writeUtf8Text(const QByteArray& utf8);
 
     // The bytes written so far.
     const QByteArray& bytes();
@@ -48,6 +51,8 @@ private:
         return at;
     }
     void grow(qsizetype n);
+    // Room for a text of length code units, its prefix written; the units go at the pointer.
+    char* textRoom(qsizetype length);
     qsizetype written() const { return m_at ? m_at - m_bytes.constData() : 0; }
 
     // Sized to the room taken; the bytes written end at m_at.
@@ -55,6 +60,9 @@ private:
     char* m_at = nullptr;
     char* m_end = nullptr;
 };
+
+// The UTF-16 code units of a text given as UTF-8.
+qsizetype utf16Length(const QByteArray& utf8);
 
 // Counts the bytes a run of values takes, so the writer can take its buffer
 // once: visited like ArchiveWriter.
@@ -64,6 +72,7 @@ struct ArchiveSize {
     void operator()(const qint32&) { bytes += 4; }
     void operator()(const qint64&) { bytes += 8; }
     void operator()(const QString& text) { bytes += ArchiveWriter::textSize(text.size()); }
+    void operator()(const QByteArray& utf8) { bytes += ArchiveWriter::textSize(utf16Length(utf8)); }
 };
 
 // Thrown when the archive ends early or holds a length that cannot fit.
@@ -87,6 +96,7 @@ public:
     void operator()(qint32& value) { value = readInt(); }
     void operator()(qint64& value) { value = readTime(); }
     void operator()(QString& text) { text = readText(); }
+    void operator()(QByteArray& utf8) { utf8 = readText().toUtf8(); }
 
     bool atEnd() const { return m_pos >= m_size; }
     qsizetype position() const { return m_pos; }

@@ -56,7 +56,6 @@ constexpr std::array<TextMember, kTextSlotCount + 1> makeTextMembers()
     t[28] = &Report::pdfOutputPath;
     t[31] = &Report::payerListExportPath;
     t[32] = &Report::payeeCountText;
-    t[33] = &Report::summaryText;
     t[35] = &Report::pdfTemplatePath;
     t[36] = &Report::pdfLastOutputFile;
     t[38] = &Report::importRecord;

@@ -2,6 +2,7 @@
 
 #include "report/CCards.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -61,7 +62,7 @@ struct Report {
     QString pdfOutputPath;       // 28
     QString payerListExportPath; // 31
     QString payeeCountText;      // 32
-    QString summaryText;         // 33
+    QByteArray summaryText;      // 33: UTF-8, the bytes of the summary file
     QString pdfTemplatePath;     // 35
     QString pdfLastOutputFile;   // 36
     QString importRecord;        // 38
@@ -166,7 +167,8 @@ struct Report {
 // timestamps and reportYearNumber are kept.
 void ResetReportGlobals(Report& report);
 
-// The report's slots by number, as the report file orders them.
+// The report's slots by number, as the report file orders them (the
+// summary's slot excepted: see kSummaryTextSlot).
 qint32& intSlot(Report& report, int slot);
 const qint32& intSlot(const Report& report, int slot);
 QString& textSlot(Report& report, int slot);
@@ -178,6 +180,8 @@ const QString& importedText(const Report& report, int place);
 
 inline constexpr int kIntSlotCount = 172;
 inline constexpr int kTextSlotCount = 40;
+// The text slot of the summary, which is held as bytes, not in textSlot.
+inline constexpr int kSummaryTextSlot = 33;
 inline constexpr int kFirstTextSlotC = 20;
 inline constexpr int kLastTextSlotC = 60;
 inline constexpr int kImportedTextCount = 45;
@@ -190,8 +194,12 @@ void visitReportHead(R& r, Visitor&& v)
 {
     for (int slot = 1; slot <= kIntSlotCount; ++slot)
         v(intSlot(r, slot));
-    for (int slot = 1; slot <= kTextSlotCount; ++slot)
-        v(textSlot(r, slot));
+    for (int slot = 1; slot <= kTextSlotCount; ++slot) {
+        if (slot == kSummaryTextSlot)
+            v(r.summaryText);
+        else
+            v(textSlot(r, slot));
+    }
     for (auto& text : r.payerFieldsSaved)
         v(text);
     for (auto& text : r.supplierFieldsSaved)

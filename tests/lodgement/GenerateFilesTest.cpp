@@ -86,7 +86,7 @@ TEST_F(GenerateFilesTest, SummaryOfEveryTypeIsExactlyTheFixture)
     QString expected = QString::fromUtf8(readFixture(QLS_TEST_DATA_DIR, QStringLiteral("every_type_2018_summary.txt")));
     expected.replace(QStringLiteral("OUTPUT"), target);
     EXPECT_EQ(context.report().summaryText.toStdString(), expected.toStdString());
-    EXPECT_FALSE(context.report().summaryText.endsWith(QStringLiteral("\r\n")));
+    EXPECT_FALSE(context.report().summaryText.endsWith("\r\n"));
 }
 
 TEST_F(GenerateFilesTest, EmptyFolderPreferenceOffersTheDefaultFolder)
@@ -112,11 +112,11 @@ TEST_F(GenerateFilesTest, PayerMissingFromThePayerListStopsBeforeAnything)
 
 TEST_F(GenerateFilesTest, CancelledSaveWritesNothingAndKeepsThePreviousSummary)
 {
-    context.report().summaryText = QStringLiteral("earlier summary");
+    context.report().summaryText = QByteArrayLiteral("earlier summary");
     ui.answerFile(std::nullopt);
     logic().OnBnClickedVeskA01File();
-    EXPECT_EQ(ui.texts(), QStringList{kCountBox2018});
-    EXPECT_EQ(context.report().summaryText, QStringLiteral("earlier summary"));
+    EXPECT_EQ(ui.texts(), QStringList { kCountBox2018 });
+    EXPECT_EQ(context.report().summaryText, QByteArrayLiteral("earlier summary"));
     EXPECT_EQ(context.report().fileGenerated, 0);
     EXPECT_TRUE(QDir(dir.path() + QStringLiteral("/lodge")).isEmpty());
 }
@@ -146,7 +146,7 @@ TEST_F(GenerateFilesTest, Year2012ModeStopsAtTheFirstTypeItCannotWrite)
         local.prefs.defaultFolder = dir.path();
         Report report = headerOnlyReport(2012);
         report.year2012Mode = 1;
-        report.summaryText = QStringLiteral("earlier summary");
+        report.summaryText = QByteArrayLiteral("earlier summary");
         report.payees[1] = plainPayee(1, QStringLiteral("INB"));
         report.payees[2] = plainPayee(2, QString::fromLatin1(c.type));
         local.report() = report;
@@ -158,7 +158,7 @@ TEST_F(GenerateFilesTest, Year2012ModeStopsAtTheFirstTypeItCannotWrite)
             EXPECT_TRUE(local.report().summaryText.isEmpty());
         } else {
             EXPECT_EQ(localUi.fileRequests.size(), 1u);
-            EXPECT_EQ(local.report().summaryText, QStringLiteral("earlier summary"));
+            EXPECT_EQ(local.report().summaryText, QByteArrayLiteral("earlier summary"));
         }
         EXPECT_EQ(local.report().fileGenerated, 0);
     }
@@ -170,8 +170,8 @@ TEST_F(GenerateFilesTest, FailedSaveSaysWhyAndLeavesTheFlagDown)
         FileError error;
         QString message;
     };
-    for (const Case& c : {Case{FileError::AccessDenied, kSorry1WriteMessage},
-                          Case{FileError::Other, QStringLiteral("File was not saved - Ref #222.")}}) {
+    for (const Case& c : { Case { FileError::AccessDenied, kSorry1WriteMessage },
+             Case { FileError::Other, QStringLiteral("File was not saved - Ref #222.\n\ninjected.") } }) {
         files.clear();
         files.fail(FaultyFileSystem::Op::Write, path(QString()), c.error);
         ui.messages.clear();
@@ -283,7 +283,7 @@ TEST_F(GenerateFilesTest, ValuesTheFileCannotCarryAreRefusedNamingPayeeAndField)
         SCOPED_TRACE(c.what);
         ui.messages.clear();
         context.report() = everyTypeReport(2018);
-        context.report().summaryText = QStringLiteral("earlier summary");
+        context.report().summaryText = QByteArrayLiteral("earlier summary");
         c.spoil(context.report());
         logic().OnBnClickedVeskA01File();
         ASSERT_EQ(ui.messages.size(), 1u);
@@ -292,7 +292,7 @@ TEST_F(GenerateFilesTest, ValuesTheFileCannotCarryAreRefusedNamingPayeeAndField)
                       + QStringLiteral("\n\nPlease correct this field and press VESK.A01 File again."));
         EXPECT_TRUE(ui.fileRequests.empty());
         EXPECT_EQ(context.report().fileGenerated, 0);
-        EXPECT_EQ(context.report().summaryText, QStringLiteral("earlier summary"));
+        EXPECT_EQ(context.report().summaryText, QByteArrayLiteral("earlier summary"));
     }
 }
 
@@ -379,7 +379,7 @@ class SummarySaveTest : public GenerateFilesTest {};
 
 TEST_F(SummarySaveTest, RefusedBeforeABuildEvenWithAStoredSummary)
 {
-    context.report().summaryText = QStringLiteral("from an earlier run");
+    context.report().summaryText = QByteArrayLiteral("from an earlier run");
     logic().OnBnClickedSummary();
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("No Summary to Print. \n\nPlease generate the VESK.A01 file first.")});
     EXPECT_TRUE(ui.fileRequests.empty());
@@ -401,7 +401,7 @@ TEST_F(SummarySaveTest, SavedAsUtf8AfterABuild)
     EXPECT_EQ(ui.fileRequests[1].filter, QStringLiteral("VESK Summary Files (*.txt)|*.txt|All Files (*.*)|*.*||"));
     EXPECT_EQ(ui.fileRequests[1].initialFolder, context.prefs.pathSavedD01Files);
     const QByteArray saved = fileBytes(path(QStringLiteral("VESK_Summary.txt")));
-    EXPECT_EQ(saved, context.report().summaryText.toUtf8());
+    EXPECT_EQ(saved, context.report().summaryText);
     EXPECT_TRUE(saved.startsWith("Contents of VESK.A01 File.\r\n"));
 }
 
@@ -425,7 +425,7 @@ TEST_F(SummarySaveTest, CancelledOrFailedSave)
     ui.answerFile(path(QStringLiteral("VESK_Summary.txt")));
     generate.OnBnClickedSummary();
     EXPECT_EQ(ui.texts().last(),
-              QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1005a."));
+        QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1005a.\n\ninjected."));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("VESK_Summary.txt"))));
 }
 

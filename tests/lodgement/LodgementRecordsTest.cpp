@@ -1,10 +1,12 @@
 #include "lodgement/LodgementLayouts.h"
 #include "lodgement/LodgementTestData.h"
 #include "lodgement/LodgementWriter.h"
+#include "platform/FileSystem.h"
 #include "support/TestProfile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -67,6 +69,65 @@ TEST(LodgementLayouts, EveryTableCoversItsRecordWithoutGapsOrOverlaps)
 }
 
 // ---- Whole files against fixtures ----
+
+// A writer that keeps what it is given, and how: the streamed file must be
+// the built one, handed over in pieces of a bounded size.
+class KeepingWriter : public FileWriter
+{
+public:
+    QByteArray bytes;
+    qsizetype largestAppend = 0;
+    void append(const char* data, qsizetype size) override
+    {
+        bytes.append(data, size);
+        largestAppend = std::max(largestAppend, size);
+    }
+    FileResult status() const override { return {}; }
+    FileResult finish(bool) override { return {}; }
+    FileResult commit() override { return {}; }
+    void cancel() override { }
+};
+
+TEST(LodgementFile, StreamedAndCheckedBuildsAgreeWithTheWholeOne)
+{
+    Report large = everyTypeReport(2018);
+    // Enough payees for the stream's buffer to fill several times over.
+    for (qint32 id = 1000; id < 6000; ++id) {
+        CCards payee = large.payees.begin()->second;
+        payee.payeeId = id;
+        large.payees[id] = payee;
+    }
+    for (const Report& report : { everyTypeReport(2016), everyTypeReport(2018), large }) {
+        const LodgementBuild whole = BuildLodgement(report);
+        ASSERT_EQ(whole.outcome, LodgementBuild::Outcome::Built) << whole.refusal.toStdString();
+        KeepingWriter writer;
+        const LodgementBuild streamed = WriteLodgement(report, writer);
+        EXPECT_EQ(streamed.outcome, LodgementBuild::Outcome::Built);
+        EXPECT_TRUE(writer.bytes == whole.fileText) << writer.bytes.size() << " of " << whole.fileText.size();
+        EXPECT_EQ(streamed.fileBytes, whole.fileText.size());
+        EXPECT_LE(writer.largestAppend, 1600 * kRecordLength);
+        EXPECT_TRUE(streamed.summaryBody.isEmpty());
+
+        const LodgementBuild checked = CheckLodgement(report);
+        EXPECT_TRUE(checked.fileText.isEmpty());
+        EXPECT_EQ(checked.fileBytes, whole.fileText.size());
+        EXPECT_EQ(checked.payeeRecords, whole.payeeRecords);
+        EXPECT_TRUE(checked.summaryBody.bytes == whole.summaryBody.bytes);
+    }
+}
+
+TEST(LodgementFile, AStreamedBuildStopsAtTheSameRefusal)
+{
+    Report report = everyTypeReport(2018);
+    report.payees.rbegin()->second.surname = QStringLiteral("Caf\u00e9");
+    const LodgementBuild whole = BuildLodgement(report);
+    ASSERT_EQ(whole.outcome, LodgementBuild::Outcome::Refused);
+    KeepingWriter writer;
+    const LodgementBuild streamed = WriteLodgement(report, writer);
+    EXPECT_EQ(streamed.outcome, LodgementBuild::Outcome::Refused);
+    EXPECT_EQ(streamed.refusal, whole.refusal);
+    EXPECT_EQ(CheckLodgement(report).refusal, whole.refusal);
+}
 
 TEST(LodgementFile, ReportOfEveryTypeMatchesItsFixtureByteForByte)
 {

@@ -1,3 +1,4 @@
+#include "lodgement/LodgementTestData.h"
 #include "lodgement/LodgementWriter.h"
 
 #include <gtest/gtest.h>
@@ -5,8 +6,7 @@
 namespace
 {
 
-// A body of several megabytes is copied in parts from its end; every part
-// must land where it belongs.
+// The heading in UTF-8, then the body, whatever the body's size.
 TEST(SummaryJoin, HeadingThenTheWholeBodyWhateverItsSize)
 {
     const QString heading = QStringLiteral("Contents of VESK.A01 File.\r\n\r\nVESK.A01 File Name = Reports/Caf\u00e9.A01");
@@ -16,11 +16,27 @@ TEST(SummaryJoin, HeadingThenTheWholeBodyWhateverItsSize)
         body.bytes.resize(size);
         for (qsizetype i = 0; i < size; ++i)
             body.bytes[i] = char(' ' + i % 95);
-        const QString expected = heading + QString::fromLatin1(body.bytes);
-        const QString joined = JoinSummary(heading, std::move(body));
+        const QByteArray expected = heading.toUtf8() + body.bytes;
+        const QByteArray joined = JoinSummary(heading, std::move(body));
         EXPECT_TRUE(joined == expected);
         EXPECT_TRUE(body.isEmpty());
     }
+}
+
+// The build leaves room in front of its summary: the heading goes there and
+// the body, the size of the lodgement file or more, is never copied.
+TEST(SummaryJoin, ABuildsBodyStaysWhereItIs)
+{
+    Report report = everyTypeReport(2018);
+    LodgementBuild build = BuildLodgement(report);
+    ASSERT_EQ(build.outcome, LodgementBuild::Outcome::Built);
+    // A copy of its own, so the body is not shared when it is joined.
+    const QByteArray body(build.summaryBody.bytes.constData(), build.summaryBody.size());
+    const char* at = build.summaryBody.bytes.constData();
+    const QString heading = SummaryHeading(QStringLiteral("/home/ann/Café/") + QString(300, u'x'), "01/07/2018 09:30");
+    const QByteArray joined = JoinSummary(heading, std::move(build.summaryBody));
+    EXPECT_TRUE(joined == heading.toUtf8() + body);
+    EXPECT_EQ(joined.constData() + heading.toUtf8().size(), at);
 }
 
 } // namespace

@@ -5,12 +5,14 @@
 #include "pdf/CNewPDF.h"
 #include "pdf/FormFiller.h"
 #include "pdf/PaymentSummary.h"
+#include "pdf/PaymentSummaryBatch.h"
 #include "pdf/PdfOutputs.h"
 #include "pdf/PdfTestKit.h"
 #include "pdf/SinglePayForm.h"
 #include "report/AppContext.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedUi.h"
+#include "support/SmallDisk.h"
 #include "widgets/SortListModel.h"
 
 #include <QDir>
@@ -18,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
+#include <map>
 
 namespace
 {
@@ -222,7 +226,7 @@ TEST_F(PaymentSummaryRun, UnwritableFileGivesTheFillersMessageOnly)
     files.fail(FaultyFileSystem::Op::Write, output, FileError::AccessDenied);
     answerSingle(QDate(2018, 7, 5), output);
     outputs.paymentSummary(context, 5);
-    EXPECT_EQ(ui.texts(), QStringList { kFillFailedOther });
+    EXPECT_EQ(ui.texts(), QStringList { WithReason(kFillFailedOther, { FileError::AccessDenied, "injected" }) });
     EXPECT_TRUE(files_in(folder).isEmpty());
 }
 
@@ -435,11 +439,159 @@ TEST_F(PaymentSummaryRun, PayeeThatCannotBeWrittenIsReportedAndTheRunGoesOn)
     answerPattern(PdfNamePattern::defaults());
     ui.answerFolder(folder);
     outputs.paymentSummaries(context);
-    EXPECT_EQ(ui.texts(), (QStringList { kFillFailedBUS, kFillFailedOther, "2 Payment Summaries Generated" }));
+    // The write's reason under the message; the bad indicator has no form, so no reason.
+    const QString blocked = WithReason(kFillFailedBUS, { FileError::Other, QStringLiteral("injected") });
+    EXPECT_EQ(ui.texts(), (QStringList { blocked, kFillFailedOther, "2 Payment Summaries Generated" }));
+    EXPECT_TRUE(blocked.endsWith(QStringLiteral("\n\ninjected.")));
     EXPECT_EQ(
         files_in(folder), (QStringList { "Ann Adams_2018_Payment_Summary.pdf", "Ann Davis_2018_Payment_Summary.pdf" }));
     EXPECT_EQ(context.report().pdfCount, 2);
     EXPECT_EQ(context.report().printPayeeId, 5);
+}
+
+// ---- A run and its faults ----
+
+// Every regular file of the folder as name -> bytes, temporary files included.
+std::map<QString, QByteArray> contentsOf(const QString& folder)
+{
+    std::map<QString, QByteArray> all;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        all[name] = readFile(joinPath(folder, name));
+    return all;
+}
+
+bool wholePdf(const QByteArray& bytes)
+{
+    return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
+}
+
+TEST_F(PaymentSummaryRun, AFaultForEveryoneStopsTheRunWithOneMessageAndTheWholeFilesCounted)
+{
+    struct Case {
+        const char* what;
+        FileResult fault;
+    };
+    const Case cases[] = {
+        { "full disk", fileFailure(ENOSPC) },
+        { "quota", fileFailure(EDQUOT) },
+        { "folder gone", fileFailure(ENOENT) },
+        { "access denied", fileFailure(EACCES) },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        ui.messages.clear();
+        files.clear();
+        context.report().payees.clear();
+        for (int id = 1; id <= 6; ++id)
+            add(fullPayee(kTypes[id % kTypes.size()], id, QStringLiteral("P%1").arg(id)));
+        writeFile(joinPath(folder, QStringLiteral("Ann P1_2018_Payment_Summary.pdf")), "the user's own");
+        // The fourth payee's file cannot be written; neither could any after it.
+        files.fail(FaultyFileSystem::Op::Write, joinPath(folder, QStringLiteral("Ann P4")), c.fault);
+        answerPattern(PdfNamePattern::defaults());
+        ui.answerFolder(folder);
+        outputs.paymentSummaries(context);
+
+        EXPECT_EQ(ui.texts(),
+            QStringList { WithReason(QStringLiteral("3 Payment Summaries Generated") + kRestNotSaved, c.fault) });
+        EXPECT_EQ(context.report().pdfCount, 3);
+        EXPECT_EQ(context.report().printPayeeId, 4);
+        const auto written = contentsOf(folder);
+        QStringList names;
+        for (const auto& [name, bytes] : written) {
+            names << name;
+            if (name != QLatin1String("Ann P1_2018_Payment_Summary.pdf")) {
+                EXPECT_TRUE(wholePdf(bytes)) << name.toStdString() << " holds " << bytes.size() << " bytes";
+            }
+        }
+        EXPECT_EQ(names,
+            (QStringList { "Ann P1_2018_Payment_Summary.pdf", "Ann P1_2018_Payment_Summary00.pdf",
+                "Ann P2_2018_Payment_Summary.pdf", "Ann P3_2018_Payment_Summary.pdf" }));
+        EXPECT_EQ(written.at(QStringLiteral("Ann P1_2018_Payment_Summary.pdf")), QByteArray("the user's own"));
+    }
+}
+
+TEST_F(PaymentSummaryRun, ALongNameIsShortenedToFitAndStillNumbered)
+{
+    // 240 bytes of surname in two-byte characters: with the rest of the
+    // pattern the name would take over 255 bytes.
+    const QString surname = QString(120, QChar(0x00E9));
+    add(fullPayee(QStringLiteral("INB"), 1, surname));
+    add(fullPayee(QStringLiteral("ETP"), 2, surname));
+    answerPattern(PdfNamePattern::defaults());
+    ui.answerFolder(folder);
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(ui.texts(), QStringList { "2 Payment Summaries Generated" });
+    const QStringList names = files_in(folder);
+    ASSERT_EQ(names.size(), 2);
+    for (const QString& name : names) {
+        EXPECT_LE(name.toUtf8().size(), 255) << name.toStdString();
+        EXPECT_GE(name.toUtf8().size(), 253) << name.toStdString();
+        EXPECT_TRUE(name.startsWith(QStringLiteral("Ann ") + surname.left(100))) << name.toStdString();
+        EXPECT_TRUE(wholePdf(readFile(joinPath(folder, name)))) << name.toStdString();
+    }
+    EXPECT_TRUE(names[0].endsWith(QStringLiteral("00.pdf")) || names[1].endsWith(QStringLiteral("00.pdf")));
+}
+
+TEST_F(PaymentSummaryRun, OnAFullDiskTheCountIsTheWholeSummariesWrittenAndTheOldFilesStay)
+{
+    // Room for a few summaries, not for thirty.
+    SmallDisk disk(96 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    for (int id = 1; id <= 30; ++id)
+        add(fullPayee(kTypes[id % kTypes.size()], id, QStringLiteral("P%1").arg(id, 2, 10, QLatin1Char('0'))));
+    const QString mine = disk.filePath(QStringLiteral("Ann P01_2018_Payment_Summary.pdf"));
+    ASSERT_TRUE(SmallDisk::put(mine, "the user's own"));
+    answerPattern(PdfNamePattern::defaults());
+    ui.answerFolder(disk.path());
+    outputs.paymentSummaries(context);
+
+    int whole = 0;
+    for (const auto& [name, bytes] : contentsOf(disk.path())) {
+        if (name == fileNameOf(mine))
+            continue;
+        EXPECT_TRUE(name.endsWith(QLatin1String(".pdf"))) << name.toStdString();
+        EXPECT_TRUE(wholePdf(bytes)) << name.toStdString() << " holds " << bytes.size() << " bytes";
+        whole += wholePdf(bytes) ? 1 : 0;
+    }
+    EXPECT_GT(whole, 0);
+    EXPECT_LT(whole, 30);
+    EXPECT_EQ(context.report().pdfCount, whole);
+    EXPECT_EQ(ui.texts(),
+        QStringList { QStringLiteral("%1 Payment Summaries Generated").arg(whole) + kRestNotSaved
+            + QStringLiteral("\n\nNo space left on device.") });
+    EXPECT_EQ(readFile(mine), QByteArray("the user's own"));
+}
+
+TEST(PaymentSummaryFileName, TheWholeNameFitsIn255BytesCutAtACharacterBoundary)
+{
+    const struct {
+        QString stem;
+        int number;
+        QString expected;
+    } cases[] = {
+        { QStringLiteral("Ann Lee"), -1, QStringLiteral("Ann Lee.pdf") },
+        { QStringLiteral("Ann Lee"), 0, QStringLiteral("Ann Lee00.pdf") },
+        { QStringLiteral("Ann Lee"), 123, QStringLiteral("Ann Lee123.pdf") },
+        { QString(), 1, QStringLiteral("01.pdf") },
+        { QString(251, u'a'), -1, QString(251, u'a') + QStringLiteral(".pdf") },
+        { QString(252, u'a'), -1, QString(251, u'a') + QStringLiteral(".pdf") },
+        { QString(251, u'a'), 5, QString(249, u'a') + QStringLiteral("05.pdf") },
+        { QString(251, u'a'), 500, QString(248, u'a') + QStringLiteral("500.pdf") },
+        // Two-byte characters: 125 of them take 250 bytes; a half never stays.
+        { QString(200, QChar(0x00E9)), -1, QString(125, QChar(0x00E9)) + QStringLiteral(".pdf") },
+        { QString(200, QChar(0x00E9)), 0, QString(124, QChar(0x00E9)) + QStringLiteral("00.pdf") },
+        // A four-byte character (two UTF-16 units) is kept or dropped whole.
+        { QStringLiteral("a") + QString::fromUtf8("\xF0\x9F\x98\x80").repeated(80), -1,
+            QStringLiteral("a") + QString::fromUtf8("\xF0\x9F\x98\x80").repeated(62) + QStringLiteral(".pdf") },
+    };
+    for (const auto& c : cases) {
+        const QString name = PaymentSummaryFileName(c.stem, c.number);
+        EXPECT_EQ(name, c.expected) << c.stem.size() << " " << c.number;
+        EXPECT_LE(name.toUtf8().size(), 255);
+    }
 }
 
 } // namespace

@@ -199,7 +199,7 @@ TEST_F(PdfFillTest, SingleModeWritesOverTheChosenFileWholeOrNotAtAll)
 
     files.fail(FaultyFileSystem::Op::Write, output, FileError::AccessDenied);
     produce(plainValues(inbPayee()));
-    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB });
+    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB + QStringLiteral("\n\ninjected.") });
     EXPECT_EQ(context.report().pdfTemplateFailed, 1);
     EXPECT_EQ(readFile(output), written);
     EXPECT_EQ(folder(), QStringList { QStringLiteral("Lee.pdf") });
@@ -234,14 +234,14 @@ TEST_F(PdfFillTest, BatchWriteFailureLeavesNoClaimedFile)
     r.pdfOutputPath = dir.path();
     files.fail(FaultyFileSystem::Op::Write, dir.filePath(QStringLiteral("Lee")), FileError::Other);
     produce(plainValues(inbPayee()));
-    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB });
+    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB + QStringLiteral("\n\ninjected.") });
     EXPECT_EQ(r.pdfTemplateFailed, 1);
     EXPECT_TRUE(folder().isEmpty());
 
     r.pdfOutputPath.clear(); // no folder: nothing is written anywhere
     ui.messages.clear();
     produce(plainValues(inbPayee()));
-    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB });
+    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB + QStringLiteral("\n\nNo folder was given.") });
     EXPECT_TRUE(folder().isEmpty());
 
     r.pdfOutputPath = dir.path();
@@ -249,7 +249,7 @@ TEST_F(PdfFillTest, BatchWriteFailureLeavesNoClaimedFile)
     files.fail(FaultyFileSystem::Op::Create, dir.filePath(QStringLiteral("Lee")), FileError::AccessDenied);
     ui.messages.clear();
     produce(plainValues(inbPayee()));
-    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB });
+    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB + QStringLiteral("\n\ninjected.") });
     EXPECT_TRUE(folder().isEmpty());
 }
 

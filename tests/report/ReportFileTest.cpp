@@ -207,7 +207,7 @@ Report richReport()
     r.priorYear = QStringLiteral("2018");
     r.reportYearNumber = 2019;
     r.highestPayeeId = 100;
-    r.summaryText = QStringLiteral("line 1\r\nline 2");
+    r.summaryText = QString::fromUtf8("line 1\r\nline 2 Caf\u00e9").toUtf8();
     r.origPayerName = QStringLiteral("ORIGINAL PAYER");
     return r;
 }

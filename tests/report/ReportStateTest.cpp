@@ -14,7 +14,7 @@ TEST(ReportSlots, NamedSlotsSitAtTheirNumbers)
     intSlot(r, 108) = 2;
     intSlot(r, 117) = 2019;
     textSlot(r, 10) = QStringLiteral("key");
-    textSlot(r, 33) = QStringLiteral("summary");
+    r.summaryText = QByteArrayLiteral("summary");
     textSlotC(r, 20) = QStringLiteral("supplier");
     textSlotC(r, 50) = QStringLiteral("contact");
     textSlotC(r, 60) = QStringLiteral("ref");
@@ -26,7 +26,7 @@ TEST(ReportSlots, NamedSlotsSitAtTheirNumbers)
     EXPECT_EQ(r.payerNotInList, 2);
     EXPECT_EQ(r.yearChanged, 2019);
     EXPECT_EQ(r.payerKey, QStringLiteral("key"));
-    EXPECT_EQ(r.summaryText, QStringLiteral("summary"));
+    EXPECT_EQ(r.summaryText, QByteArrayLiteral("summary"));
     EXPECT_EQ(r.supplierName, QStringLiteral("supplier"));
     EXPECT_EQ(r.payerContact, QStringLiteral("contact"));
     EXPECT_EQ(r.payerRef, QStringLiteral("ref"));
