@@ -17,10 +17,7 @@ bool EndsTheRun(const FileResult& failure)
         return false;
     if (failure.error == FileError::AccessDenied || failure.error == FileError::NotFound)
         return true;
-    for (const int err : { ENOSPC, EDQUOT })
-        if (failure.detail == fileFailure(err).detail)
-            return true;
-    return false;
+    return failure.code == ENOSPC || failure.code == EDQUOT;
 }
 
 QString PaymentSummaryFileName(const QString& stem, int number)

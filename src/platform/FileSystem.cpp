@@ -93,8 +93,10 @@ FileResult fileFailure(int err)
 {
     FileResult result;
     result.error = errorFromErrno(err);
-    if (!result.ok())
+    if (!result.ok()) {
         result.detail = QString::fromLocal8Bit(std::strerror(err));
+        result.code = err;
+    }
     return result;
 }
 

@@ -13,7 +13,7 @@ enum class FileError { None, AccessDenied, NotFound, AlreadyExists, OutOfMemory,
 struct FileResult {
     FileError error = FileError::None;
     QString detail; // the system's reason, in words a user can act on
-
+    int code = 0;   // the system's error number, when the system gave the failure
 
     bool ok() const { return error == FileError::None; }
     static FileResult success() { return {}; }
