@@ -43,6 +43,13 @@ public:
         m_files[m_path] = m_bytes;
         return {};
     }
+    FileResult commitNew(const QString& target) override
+    {
+        if (m_files.count(target) != 0)
+            return { FileError::AlreadyExists, QStringLiteral("File exists") };
+        m_files[target] = m_bytes;
+        return {};
+    }
     void cancel() override { m_bytes.clear(); }
 
 private:

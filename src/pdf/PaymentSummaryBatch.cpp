@@ -44,13 +44,7 @@ PaymentSummaryBatch::PaymentSummaryBatch(FileSystem& files, QString folder)
 PaymentSummaryBatch::~PaymentSummaryBatch()
 {
     for (Pending& pending : m_pending)
-        giveBack(pending);
-}
-
-void PaymentSummaryBatch::giveBack(Pending& pending)
-{
-    pending.writer->cancel();
-    m_files.remove(pending.path);
+        pending.writer->cancel();
 }
 
 FileResult PaymentSummaryBatch::failed(const FileResult& failure)
@@ -60,35 +54,66 @@ FileResult PaymentSummaryBatch::failed(const FileResult& failure)
     return failure;
 }
 
+QString PaymentSummaryBatch::freeName(const QString& stem, const QString& after) const
+{
+    bool past = after.isEmpty();
+    for (int n = -1; n < kNumberedNames; ++n) {
+        const QString path = joinPath(m_folder, PaymentSummaryFileName(stem, n));
+        if (!past) {
+            past = path == after;
+            continue;
+        }
+        if (!m_held.count(path) && !m_files.exists(path))
+            return path;
+    }
+    return {};
+}
+
+FileResult PaymentSummaryBatch::name(Pending& pending)
+{
+    for (;;) {
+        const FileResult named = pending.writer->commitNew(pending.path);
+        if (named.error != FileError::AlreadyExists)
+            return named;
+        // Another program took the name since the run chose it.
+        const QString next = freeName(pending.stem, pending.path);
+        if (next.isEmpty()) {
+            pending.writer->cancel();
+            return { FileError::AlreadyExists, QStringLiteral("Every numbered name of this file is taken.") };
+        }
+        m_held.insert(next);
+        pending.path = next;
+    }
+}
+
 FileResult PaymentSummaryBatch::add(const QString& stem, const QByteArray& document, QString& path, Flush flush)
 {
     // No folder is no folder: never the root or the working directory.
     if (m_folder.isEmpty())
         return { FileError::NotFound, QStringLiteral("No folder was given.") };
-    for (int n = -1; n < kNumberedNames; ++n) {
-        path = joinPath(m_folder, PaymentSummaryFileName(stem, n));
-        const FileResult claimed = m_files.createExclusive(path, QByteArray());
-        if (claimed.error == FileError::AlreadyExists)
-            continue;
-        if (!claimed.ok())
-            return failed(claimed);
-
-        Pending pending { path, m_files.startWrite(path) };
-        pending.writer->append(document);
-        FileResult written = pending.writer->finish(flush == Flush::Now);
-        if (written.ok() && flush == Flush::Now)
-            written = pending.writer->commit();
-        if (!written.ok()) {
-            giveBack(pending);
-            return failed(written);
-        }
-        if (flush == Flush::Now)
-            ++m_committed;
-        else
-            m_pending.push_back(std::move(pending));
-        return {};
+    path = freeName(stem, QString());
+    if (path.isEmpty()) {
+        path = joinPath(m_folder, PaymentSummaryFileName(stem, kNumberedNames - 1));
+        return failed({ FileError::AlreadyExists, QStringLiteral("Every numbered name of this file is taken.") });
     }
-    return failed({ FileError::AlreadyExists, QStringLiteral("Every numbered name of this file is taken.") });
+    m_held.insert(path);
+
+    Pending pending { stem, path, m_files.startWrite(path) };
+    pending.writer->append(document);
+    FileResult written = pending.writer->finish(flush == Flush::Now);
+    if (written.ok() && flush == Flush::Now) {
+        written = name(pending);
+        path = pending.path;
+    }
+    if (!written.ok()) {
+        pending.writer->cancel();
+        return failed(written);
+    }
+    if (flush == Flush::Now)
+        ++m_committed;
+    else
+        m_pending.push_back(std::move(pending));
+    return {};
 }
 
 FileResult PaymentSummaryBatch::commit()
@@ -100,15 +125,15 @@ FileResult PaymentSummaryBatch::commit()
     for (Pending& pending : m_pending) {
         // Unflushed, no summary is known to be whole: none takes its name.
         if (!flushed.ok()) {
-            giveBack(pending);
+            pending.writer->cancel();
             continue;
         }
-        const FileResult renamed = pending.writer->commit();
+        const FileResult renamed = name(pending);
         if (renamed.ok()) {
             ++m_committed;
             continue;
         }
-        giveBack(pending);
+        pending.writer->cancel();
         if (first.ok())
             first = renamed;
     }

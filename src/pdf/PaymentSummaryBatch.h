@@ -6,28 +6,30 @@
 #include <QString>
 
 #include <memory>
+#include <set>
 #include <vector>
 
-// The files of a run of payment summaries. Each summary claims the first
-// free name of its stem ("<stem>.pdf", then "<stem>00.pdf", "<stem>01.pdf",
-// ...) by creating it empty, and is written whole to a temporary file of its
-// own; commit() then flushes them all to disk at once and renames each over
-// its claimed name. A run so pays for one flush rather than one per file,
-// and a name never holds part of a summary: until its rename it holds
-// nothing, and a summary that is not committed gives its name back.
+// The files of a run of payment summaries. Each summary takes the first free
+// name of its stem ("<stem>.pdf", then "<stem>00.pdf", "<stem>01.pdf", ...)
+// that no file has and no other summary of the run holds, and is written
+// whole to a temporary file of its own; commit() then flushes them all to
+// disk at once and gives each its name, only while no file has it (a file
+// that took the name meanwhile moves the summary on to the next one). A run
+// so pays for one flush rather than one per file, and no name holds part of
+// a summary, nor an empty file, at any time.
 class PaymentSummaryBatch
 {
 public:
     enum class Flush { WithBatch, Now };
 
     PaymentSummaryBatch(FileSystem& files, QString folder);
-    // Drops every summary not committed and the names they claimed.
+    // Drops every summary not committed.
     ~PaymentSummaryBatch();
     PaymentSummaryBatch(const PaymentSummaryBatch&) = delete;
     PaymentSummaryBatch& operator=(const PaymentSummaryBatch&) = delete;
 
-    // Claims a name for stem in the folder and writes document for it; the
-    // claimed path is given in `path` (the last name tried on failure).
+    // Takes a name for stem in the folder and writes document for it; the
+    // path is given in `path` (the last name tried on failure).
     // Flush::Now flushes and renames this file at once. A failure that ends
     // the run for every payee (see EndsTheRun) is kept as stopped().
     FileResult add(const QString& stem, const QByteArray& document, QString& path, Flush flush = Flush::WithBatch);
@@ -42,15 +44,20 @@ public:
 
 private:
     struct Pending {
+        QString stem;
         QString path;
         std::unique_ptr<FileWriter> writer;
     };
-    void giveBack(Pending& pending);
+    // The next name of stem after `after` (from the first when empty) that
+    // no file has and no summary of the run holds; empty when none is left.
+    QString freeName(const QString& stem, const QString& after) const;
+    FileResult name(Pending& pending);
     FileResult failed(const FileResult& failure);
 
     FileSystem& m_files;
     QString m_folder;
     std::vector<Pending> m_pending;
+    std::set<QString> m_held; // the names the run's summaries hold
     int m_committed = 0;
     FileResult m_stopped;
 };

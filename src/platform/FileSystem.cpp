@@ -133,6 +133,7 @@ public:
     FileResult status() const override { return m_failure; }
     FileResult finish(bool) override { return m_failure; }
     FileResult commit() override { return m_failure; }
+    FileResult commitNew(const QString&) override { return m_failure; }
     void cancel() override {}
 
 private:
@@ -206,6 +207,36 @@ public:
             return m_failure;
         }
         m_committed = true;
+        return m_failure;
+    }
+
+    FileResult commitNew(const QString& target) override
+    {
+        if (m_committed)
+            return m_failure;
+        finish(true);
+        if (m_failure.ok()) {
+            const QByteArray name = encoded(target);
+            if (::renameat2(AT_FDCWD, m_temporary.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE) == 0) {
+                m_committed = true;
+                return m_failure;
+            }
+            int err = errno;
+            // A file system without the exchange-free rename: a hard link
+            // refuses an existing name just the same.
+            if (err == EINVAL || err == ENOSYS) {
+                if (::link(m_temporary.constData(), name.constData()) == 0) {
+                    ::unlink(m_temporary.constData());
+                    m_committed = true;
+                    return m_failure;
+                }
+                err = errno;
+            }
+            if (err == EEXIST)
+                return fromErrno(err);
+            m_failure = fromErrno(err);
+        }
+        cancel();
         return m_failure;
     }
 

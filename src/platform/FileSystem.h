@@ -48,6 +48,10 @@ public:
     // finish() if not done yet, then the rename over the target. On failure
     // the temporary file is removed.
     virtual FileResult commit() = 0;
+    // As commit(), but gives the file the name target only while no file
+    // has it: AlreadyExists otherwise, and the writer stays ready to be
+    // given another name. A new file never replaces one it did not see.
+    virtual FileResult commitNew(const QString& target) = 0;
     // Drops the temporary file; the target stays as it was.
     virtual void cancel() = 0;
 };

@@ -85,6 +85,7 @@ public:
     FileResult status() const override { return {}; }
     FileResult finish(bool) override { return {}; }
     FileResult commit() override { return {}; }
+    FileResult commitNew(const QString&) override { return {}; }
     void cancel() override { }
 };
 

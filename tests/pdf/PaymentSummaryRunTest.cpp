@@ -565,6 +565,40 @@ TEST_F(PaymentSummaryRun, OnAFullDiskTheCountIsTheWholeSummariesWrittenAndTheOld
     EXPECT_EQ(readFile(mine), QByteArray("the user's own"));
 }
 
+// Until the run is flushed no summary stands under its name, not even as an
+// empty file; a file that takes a name meanwhile is never replaced: the
+// summary moves on to the next free name.
+TEST(PaymentSummaryBatchNames, NoNameHoldsAnEmptyFileAndNoFileIsReplaced)
+{
+    QTemporaryDir dir;
+    LocalFileSystem files;
+    const QString ann = dir.filePath(QStringLiteral("Ann.pdf"));
+    {
+        PaymentSummaryBatch batch(files, dir.path());
+        QString path;
+        ASSERT_TRUE(batch.add(QStringLiteral("Ann"), "%PDF first", path).ok());
+        EXPECT_EQ(path, ann);
+        ASSERT_TRUE(batch.add(QStringLiteral("Ann"), "%PDF second", path).ok());
+        EXPECT_EQ(path, dir.filePath(QStringLiteral("Ann00.pdf")));
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()); // temporary files are hidden
+        writeFile(ann, "the user's own");
+        ASSERT_TRUE(batch.commit().ok());
+        EXPECT_EQ(batch.committed(), 2);
+    }
+    EXPECT_EQ(readFile(ann), QByteArray("the user's own"));
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("Ann00.pdf"))), QByteArray("%PDF second"));
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("Ann01.pdf"))), QByteArray("%PDF first"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+
+    // A run dropped before its flush leaves nothing behind.
+    {
+        PaymentSummaryBatch batch(files, dir.path());
+        QString path;
+        ASSERT_TRUE(batch.add(QStringLiteral("Bob"), "%PDF", path).ok());
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
 TEST(PaymentSummaryFileName, TheWholeNameFitsIn255BytesCutAtACharacterBoundary)
 {
     const struct {

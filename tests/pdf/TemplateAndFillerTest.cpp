@@ -243,14 +243,6 @@ TEST_F(PdfFillTest, BatchWriteFailureLeavesNoClaimedFile)
     produce(plainValues(inbPayee()));
     EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB + QStringLiteral("\n\nNo folder was given.") });
     EXPECT_TRUE(folder().isEmpty());
-
-    r.pdfOutputPath = dir.path();
-    files.clear();
-    files.fail(FaultyFileSystem::Op::Create, dir.filePath(QStringLiteral("Lee")), FileError::AccessDenied);
-    ui.messages.clear();
-    produce(plainValues(inbPayee()));
-    EXPECT_EQ(ui.texts(), QStringList { kFillFailedINB + QStringLiteral("\n\ninjected.") });
-    EXPECT_TRUE(folder().isEmpty());
 }
 
 TEST_F(PdfFillTest, BadPayeeValuesStillGiveASummary)
