@@ -173,7 +173,7 @@ void BM_PaymentSummariesOfAllPayees(benchmark::State& state)
 
         state.PauseTiming();
         // Only whole summaries count; anything else left in the folder (an
-        // empty claimed name, a temporary file) is a failure of the run.
+        // empty file, a temporary file) is a failure of the run.
         written = 0;
         bytes = 0;
         others = 0;

@@ -302,7 +302,7 @@ void tfn(RuleRun& run)
         run.error(PayeeField::Tfn);
     // The lodgement file could carry no other character: a payment summary
     // would print one TFN and the file another.
-    else if (!std::all_of(tfn.begin(), tfn.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    else if (!IsDigits(tfn))
         run.error(PayeeField::Tfn, kTfnNotDigits);
     else if (tfn.size() != 9 || !CheckTFN(tfn))
         run.warning(PayeeField::Tfn);

@@ -9,7 +9,6 @@
 #include "report/AppContext.h"
 
 #include <exception>
-#include <optional>
 
 namespace
 {
@@ -67,28 +66,36 @@ void fill(AppContext& context, const PdfValues& values, const QString& templateP
     reportFailure(context, result, failure, nullptr);
 }
 
+// Each type's field plan and the message of its filler's failure.
 struct TypeFill {
+    const char* type;
     PlanFunction plan;
     const QString& failure;
 };
 
-std::optional<TypeFill> typeFill(const QString& type)
+const TypeFill kTypeFills[] = {
+    { "INB", &PlanINB, kFillFailedINB },
+    { "BUS", &PlanBUS, kFillFailedBUS },
+    { "ETP", &PlanETP, kFillFailedOther },
+    { "FEI", &PlanFEI, kFillFailedFEI },
+    { "PEN", &PlanPEN, kFillFailedOther },
+    { "SLS", &PlanSLS, kFillFailedOther },
+    { "DAS", &PlanDAS, kFillFailedOther },
+};
+
+const TypeFill* typeFill(const QString& type)
 {
-    if (type == QLatin1String("INB"))
-        return TypeFill { &PlanINB, kFillFailedINB };
-    if (type == QLatin1String("BUS"))
-        return TypeFill { &PlanBUS, kFillFailedBUS };
-    if (type == QLatin1String("ETP"))
-        return TypeFill { &PlanETP, kFillFailedOther };
-    if (type == QLatin1String("FEI"))
-        return TypeFill { &PlanFEI, kFillFailedFEI };
-    if (type == QLatin1String("PEN"))
-        return TypeFill { &PlanPEN, kFillFailedOther };
-    if (type == QLatin1String("SLS"))
-        return TypeFill { &PlanSLS, kFillFailedOther };
-    if (type == QLatin1String("DAS"))
-        return TypeFill { &PlanDAS, kFillFailedOther };
-    return std::nullopt;
+    for (const TypeFill& fill : kTypeFills) {
+        if (type == QLatin1String(fill.type))
+            return &fill;
+    }
+    return nullptr;
+}
+
+void fillAs(AppContext& context, const PdfValues& values, const QString& templatePath, const char* type)
+{
+    const TypeFill* found = typeFill(QLatin1String(type));
+    fill(context, values, templatePath, found->plan, found->failure);
 }
 
 } // namespace
@@ -96,7 +103,7 @@ std::optional<TypeFill> typeFill(const QString& type)
 bool CNewPDF::FillIntoBatch(
     AppContext& context, const PdfValues& values, const QByteArray& blank, PaymentSummaryBatch& batch)
 {
-    const std::optional<TypeFill> type = typeFill(values.card.payeeType);
+    const TypeFill* type = typeFill(values.card.payeeType);
     if (!type)
         return false;
     const FileResult result = writeSummary(context, values, blank, type->plan, &batch);
@@ -106,35 +113,35 @@ bool CNewPDF::FillIntoBatch(
 
 void CNewPDF::FillDataSheetINB(AppContext& context, const PdfValues& values, const QString& templatePath)
 {
-    fill(context, values, templatePath, &PlanINB, kFillFailedINB);
+    fillAs(context, values, templatePath, "INB");
 }
 
 void CNewPDF::FillDataSheetBUS(AppContext& context, const PdfValues& values, const QString& templatePath)
 {
-    fill(context, values, templatePath, &PlanBUS, kFillFailedBUS);
+    fillAs(context, values, templatePath, "BUS");
 }
 
 void CNewPDF::FillDataSheetETP(AppContext& context, const PdfValues& values, const QString& templatePath)
 {
-    fill(context, values, templatePath, &PlanETP, kFillFailedOther);
+    fillAs(context, values, templatePath, "ETP");
 }
 
 void CNewPDF::FillDataSheetFEI(AppContext& context, const PdfValues& values, const QString& templatePath)
 {
-    fill(context, values, templatePath, &PlanFEI, kFillFailedFEI);
+    fillAs(context, values, templatePath, "FEI");
 }
 
 void CNewPDF::FillDataSheetPEN(AppContext& context, const PdfValues& values, const QString& templatePath)
 {
-    fill(context, values, templatePath, &PlanPEN, kFillFailedOther);
+    fillAs(context, values, templatePath, "PEN");
 }
 
 void CNewPDF::FillDataSheetSLS(AppContext& context, const PdfValues& values, const QString& templatePath)
 {
-    fill(context, values, templatePath, &PlanSLS, kFillFailedOther);
+    fillAs(context, values, templatePath, "SLS");
 }
 
 void CNewPDF::FillDataSheetDAS(AppContext& context, const PdfValues& values, const QString& templatePath)
 {
-    fill(context, values, templatePath, &PlanDAS, kFillFailedOther);
+    fillAs(context, values, templatePath, "DAS");
 }

@@ -3,6 +3,8 @@
 #include "report/LargeBuffers.h"
 #include "report/Windows1252.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <cstring>
 
@@ -88,24 +90,35 @@ void ArchiveWriter::writeText(const QString& text)
     }
 }
 
+namespace {
+
+bool isAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// The text of UTF-8 bytes, a leading byte-order mark included: the text is
+// the report's own, and must read back as it was stored.
+QString decodedUtf8(const QByteArray& utf8)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(utf8);
+}
+
+} // namespace
+
 qsizetype utf16Length(const QByteArray& utf8)
 {
-    for (const char c : utf8) {
-        if (uchar(c) >= 0x80)
-            return QString::fromUtf8(utf8).size();
-    }
-    return utf8.size();
+    return isAscii(utf8) ? utf8.size() : decodedUtf8(utf8).size();
 }
 
 void ArchiveWriter::writeUtf8Text(const QByteArray& utf8)
 {
     // ASCII, as nearly every summary is, widens straight into place;
     // anything else is decoded first.
-    for (const char c : utf8) {
-        if (uchar(c) >= 0x80) {
-            writeText(QString::fromUtf8(utf8));
-            return;
-        }
+    if (!isAscii(utf8)) {
+        writeText(decodedUtf8(utf8));
+        return;
     }
     const qsizetype length = utf8.size();
     char* out = textRoom(length);

@@ -1,6 +1,7 @@
 #include "widgets/DialogKit.h"
 
 #include "report/AppContext.h"
+#include "widgets/DigitsEntry.h"
 #include "widgets/HelpActions.h"
 
 #include <QAbstractButton>
@@ -181,16 +182,8 @@ private:
     // The tip for text about to go in at the cursor; empty when it may.
     QString refusal(const QString& inserted) const
     {
-        if (!std::all_of(inserted.begin(), inserted.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
-            return m_tipText;
-        if (m_maxDigits > 0) {
-            const qsizetype now = m_edit->text().size();
-            const qsizetype after = now - m_edit->selectedText().size() + inserted.size();
-            // A longer stored value may still be mended; it may not grow.
-            if (after > m_maxDigits && after > now)
-                return QStringLiteral("No more than %1 digits fit in this field.").arg(m_maxDigits);
-        }
-        return {};
+        return DigitsEntryRefusal(
+            inserted, m_edit->text().size(), m_edit->selectedText().size(), m_maxDigits, m_tipText);
     }
 
     bool refuses(const QString& text)

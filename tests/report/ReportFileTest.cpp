@@ -224,6 +224,22 @@ TEST(ReportFileRoundTrip, SaveLoadSaveIsByteIdentical)
     EXPECT_EQ(StoreReport(loaded), first);
 }
 
+// The summary is kept as UTF-8 bytes: a text that starts with a byte-order
+// mark, or holds any other character, still saves as the text it was.
+TEST(ReportFileRoundTrip, TheSummaryKeepsALeadingByteOrderMark)
+{
+    for (const QString& summary : {QStringLiteral("\uFEFFsummary \u00FF"), QStringLiteral("\uFEFF\uFEFFx")}) {
+        Report r = richReport();
+        r.summaryText = summary.toUtf8();
+        const QByteArray first = StoreReport(r);
+        ScriptedUi ui;
+        Report loaded;
+        EXPECT_EQ(LoadReport(first, loaded, ui), ReportRead::Whole);
+        EXPECT_EQ(loaded.summaryText, r.summaryText);
+        EXPECT_EQ(StoreReport(loaded), first);
+    }
+}
+
 TEST(ReportFileLoad, OldSignatureWithEightBitTextsLoadsAndSavesAsCurrent)
 {
     QByteArray file = narrow("lwrightdata4");
