@@ -57,6 +57,7 @@ public:
     FileResult readAll(const QString& path, QByteArray& contents) override;
     std::unique_ptr<FileWriter> startWrite(const QString& path) override;
     FileResult flushFolder(const QString&) override { return {}; }
+    FileResult flushNames(const QString&) override { return {}; }
     FileResult createExclusive(const QString& path, const QByteArray& contents) override;
     FileResult remove(const QString& path) override;
     FileResult makeFolder(const QString& path) override;

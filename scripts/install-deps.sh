@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libqt6svg6
   libqpdf-dev
+  exfat-fuse exfatprogs mount
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev

@@ -122,6 +122,7 @@ FileResult PaymentSummaryBatch::commit()
         return {};
     const FileResult flushed = m_files.flushFolder(m_folder);
     FileResult first = flushed;
+    const int before = m_committed;
     for (Pending& pending : m_pending) {
         // Unflushed, no summary is known to be whole: none takes its name.
         if (!flushed.ok()) {
@@ -138,6 +139,12 @@ FileResult PaymentSummaryBatch::commit()
             first = renamed;
     }
     m_pending.clear();
+    // The renames survive a power cut only once the folder is flushed.
+    if (m_committed > before) {
+        const FileResult named = m_files.flushNames(m_folder);
+        if (first.ok())
+            first = named;
+    }
     if (!first.ok() && m_stopped.ok())
         m_stopped = first;
     return first;

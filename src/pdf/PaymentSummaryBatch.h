@@ -13,10 +13,11 @@
 // name of its stem ("<stem>.pdf", then "<stem>00.pdf", "<stem>01.pdf", ...)
 // that no file has and no other summary of the run holds, and is written
 // whole to a temporary file of its own; commit() then flushes them all to
-// disk at once and gives each its name, only while no file has it (a file
-// that took the name meanwhile moves the summary on to the next one). A run
-// so pays for one flush rather than one per file, and no name holds part of
-// a summary, nor an empty file, at any time.
+// disk at once, gives each its name, only while no file has it (a file
+// that took the name meanwhile moves the summary on to the next one), and
+// flushes the folder once so that the names survive a power cut. A run so
+// pays for two flushes rather than two per file, and no name holds part of
+// a summary, nor an empty file, when the run ends.
 class PaymentSummaryBatch
 {
 public:

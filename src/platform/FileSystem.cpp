@@ -89,6 +89,15 @@ FileResult readOpenFile(int fd, QByteArray& contents)
 
 } // namespace
 
+NamingCalls systemNamingCalls()
+{
+    return {
+        [](const char* from, const char* to) { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); },
+        [](const char* from, const char* to) { return ::link(from, to); },
+        [](const char* from, const char* to) { return ::rename(from, to); },
+    };
+}
+
 FileResult fileFailure(int err)
 {
     FileResult result;
@@ -126,6 +135,33 @@ FileResult FileSystem::writeWhole(const QString& path, const QByteArray& content
 
 namespace {
 
+// The answers of a file system that has no no-replace rename (exFAT or
+// NTFS through FUSE, shared folders of virtual machines).
+bool lacksNoReplaceRename(int err)
+{
+    return err == EINVAL || err == ENOSYS || err == EOPNOTSUPP; // ENOTSUP is EOPNOTSUPP here
+}
+
+// The answers of a file system that has no hard links.
+bool lacksHardLinks(int err)
+{
+    return err == EPERM || err == ENOSYS || err == EOPNOTSUPP || err == EMLINK;
+}
+
+// Flushes a folder's entries. A folder this user may write but not read
+// cannot be opened to be flushed, and a file system that cannot flush a
+// folder says EINVAL: the file is saved all the same.
+FileResult flushFolderEntries(const QByteArray& folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EACCES ? FileResult{} : fromErrno(errno);
+    FdCloser closer{fd};
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        return fromErrno(errno);
+    return {};
+}
+
 class FailedWriter : public FileWriter {
 public:
     explicit FailedWriter(FileResult failure) : m_failure(std::move(failure)) {}
@@ -157,8 +193,8 @@ int createTemporaryIn(const QString& folder, QByteArray& name)
 
 class LocalFileWriter : public FileWriter {
 public:
-    LocalFileWriter(int fd, QByteArray temporary, QByteArray target)
-        : m_fd(fd), m_temporary(std::move(temporary)), m_target(std::move(target))
+    LocalFileWriter(int fd, QByteArray temporary, QByteArray target, const NamingCalls& naming)
+        : m_fd(fd), m_temporary(std::move(temporary)), m_target(std::move(target)), m_naming(naming)
     {
     }
     ~LocalFileWriter() override { cancel(); }
@@ -186,6 +222,7 @@ public:
     {
         if (m_fd < 0 || !m_failure.ok())
             return m_failure;
+        m_durable = durable;
         // A full disk may only show here, when the data reaches it.
         if (durable && ::fdatasync(m_fd) != 0)
             m_failure = fromErrno(errno);
@@ -200,14 +237,14 @@ public:
         if (m_committed)
             return m_failure;
         finish(true);
-        if (m_failure.ok() && ::rename(m_temporary.constData(), m_target.constData()) != 0)
+        if (m_failure.ok() && m_naming.rename(m_temporary.constData(), m_target.constData()) != 0)
             m_failure = fromErrno(errno);
         if (!m_failure.ok()) {
             cancel();
             return m_failure;
         }
         m_committed = true;
-        return m_failure;
+        return flushNameIn(m_target);
     }
 
     FileResult commitNew(const QString& target) override
@@ -216,21 +253,11 @@ public:
             return m_failure;
         finish(true);
         if (m_failure.ok()) {
-            const QByteArray name = encoded(target);
-            if (::renameat2(AT_FDCWD, m_temporary.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE) == 0) {
+            const QByteArray name = encoded(QFileInfo(target).absoluteFilePath());
+            const int err = takeNewName(name);
+            if (err == 0) {
                 m_committed = true;
-                return m_failure;
-            }
-            int err = errno;
-            // A file system without the exchange-free rename: a hard link
-            // refuses an existing name just the same.
-            if (err == EINVAL || err == ENOSYS) {
-                if (::link(m_temporary.constData(), name.constData()) == 0) {
-                    ::unlink(m_temporary.constData());
-                    m_committed = true;
-                    return m_failure;
-                }
-                err = errno;
+                return flushNameIn(name);
             }
             if (err == EEXIST)
                 return fromErrno(err);
@@ -255,11 +282,55 @@ public:
     }
 
 private:
+    // Gives the temporary file the name, only while no file has it: 0, or
+    // the errno of the failure (EEXIST when a file has the name).
+    int takeNewName(const QByteArray& name)
+    {
+        const char* temporary = m_temporary.constData();
+        if (m_naming.renameNoReplace(temporary, name.constData()) == 0)
+            return 0;
+        int err = errno;
+        if (!lacksNoReplaceRename(err))
+            return err;
+        // A hard link refuses an existing name just the same.
+        if (m_naming.link(temporary, name.constData()) == 0) {
+            ::unlink(temporary);
+            return 0;
+        }
+        err = errno;
+        if (!lacksHardLinks(err))
+            return err;
+        // Neither: claim the name with a file only one can create, then
+        // rename over that claim, which is ours alone.
+        const int claim = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (claim < 0)
+            return errno;
+        ::close(claim);
+        if (m_naming.rename(temporary, name.constData()) == 0)
+            return 0;
+        err = errno;
+        ::unlink(name.constData());
+        return err;
+    }
+
+    // A durable file's new name is flushed with its folder; a batch's
+    // files (finished without flushing) wait for the batch to do it once.
+    FileResult flushNameIn(const QByteArray& path)
+    {
+        if (!m_durable)
+            return m_failure;
+        const qsizetype slash = path.lastIndexOf('/');
+        m_failure = flushFolderEntries(slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1)));
+        return m_failure;
+    }
+
     int m_fd;
     QByteArray m_temporary;
     QByteArray m_target;
+    NamingCalls m_naming;
     FileResult m_failure;
     bool m_committed = false;
+    bool m_durable = true;
 };
 
 } // namespace
@@ -297,7 +368,7 @@ std::unique_ptr<FileWriter> LocalFileSystem::startWrite(const QString& path)
     struct stat old {};
     if (::stat(encoded(target).constData(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
-    return std::make_unique<LocalFileWriter>(fd, temporary, encoded(target));
+    return std::make_unique<LocalFileWriter>(fd, temporary, encoded(target), m_naming);
 }
 
 FileResult LocalFileSystem::flushFolder(const QString& folder)
@@ -309,6 +380,11 @@ FileResult LocalFileSystem::flushFolder(const QString& folder)
     if (::syncfs(fd) != 0)
         return fromErrno(errno);
     return {};
+}
+
+FileResult LocalFileSystem::flushNames(const QString& folder)
+{
+    return flushFolderEntries(encoded(folder));
 }
 
 FileResult LocalFileSystem::createExclusive(const QString& path, const QByteArray& contents)

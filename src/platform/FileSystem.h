@@ -45,12 +45,15 @@ public:
     // temporary file is closed. A batch of files finishes each without
     // flushing and flushes them all at once with FileSystem::flushFolder.
     virtual FileResult finish(bool durable = true) = 0;
-    // finish() if not done yet, then the rename over the target. On failure
-    // the temporary file is removed.
+    // finish() if not done yet, then the rename over the target. A durable
+    // file's folder is flushed too, so that the new name survives a power
+    // cut; a batch flushes its folder once with FileSystem::flushNames. On
+    // failure the temporary file is removed.
     virtual FileResult commit() = 0;
     // As commit(), but gives the file the name target only while no file
     // has it: AlreadyExists otherwise, and the writer stays ready to be
-    // given another name. A new file never replaces one it did not see.
+    // given another name. A new file never replaces one it did not see, on
+    // any file system (one without a no-replace rename or hard links too).
     virtual FileResult commitNew(const QString& target) = 0;
     // Drops the temporary file; the target stays as it was.
     virtual void cancel() = 0;
@@ -75,6 +78,9 @@ public:
     // Flushes to disk every file written in folder's file system (one call
     // for a batch of files finished without flushing).
     virtual FileResult flushFolder(const QString& folder) = 0;
+    // Flushes the folder's own entries to disk, so that the names renames
+    // gave files in it survive a power cut (once for a batch of renames).
+    virtual FileResult flushNames(const QString& folder) = 0;
     // Creates a new file that must not exist yet.
     virtual FileResult createExclusive(const QString& path, const QByteArray& contents) = 0;
     virtual FileResult remove(const QString& path) = 0;
@@ -84,18 +90,37 @@ public:
     virtual bool isFolder(const QString& path) = 0;
 };
 
+// The calls by which a new file takes its name without replacing another.
+// Some file systems lack the first two (FUSE mounts of USB sticks, shared
+// folders of virtual machines, older network mounts); tests replace them to
+// play such a file system. Each answers as the system call does: 0, or -1
+// with errno set.
+struct NamingCalls {
+    int (*renameNoReplace)(const char* from, const char* to);
+    int (*link)(const char* from, const char* to);
+    int (*rename)(const char* from, const char* to);
+};
+NamingCalls systemNamingCalls();
+
 // The real file system.
 class LocalFileSystem : public FileSystem {
 public:
+    LocalFileSystem() = default;
+    explicit LocalFileSystem(const NamingCalls& naming) : m_naming(naming) {}
+
     FileResult readAll(const QString& path, QByteArray& contents) override;
     std::unique_ptr<FileWriter> startWrite(const QString& path) override;
     FileResult flushFolder(const QString& folder) override;
+    FileResult flushNames(const QString& folder) override;
     FileResult createExclusive(const QString& path, const QByteArray& contents) override;
     FileResult remove(const QString& path) override;
     FileResult makeFolder(const QString& path) override;
     FileResult rename(const QString& from, const QString& to) override;
     bool exists(const QString& path) override;
     bool isFolder(const QString& path) override;
+
+private:
+    NamingCalls m_naming = systemNamingCalls();
 };
 
 // A writer that could not start, or was refused: every call reports failure.

@@ -10,6 +10,7 @@
 #include "pdf/PdfTestKit.h"
 #include "pdf/SinglePayForm.h"
 #include "report/AppContext.h"
+#include "support/ExfatDisk.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedUi.h"
 #include "support/SmallDisk.h"
@@ -563,6 +564,84 @@ TEST_F(PaymentSummaryRun, OnAFullDiskTheCountIsTheWholeSummariesWrittenAndTheOld
         QStringList { QStringLiteral("%1 Payment Summaries Generated").arg(whole) + kRestNotSaved
             + QStringLiteral("\n\nNo space left on device.") });
     EXPECT_EQ(readFile(mine), QByteArray("the user's own"));
+}
+
+// An exFAT stick as desktops mount it, with neither a no-replace rename nor
+// hard links: a run, and a summary of one payee, save there as anywhere.
+TEST_F(PaymentSummaryRun, OnAnExfatStickEverySummaryIsSavedUnderItsOwnName)
+{
+    ExfatDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    add(fullPayee(QStringLiteral("INB"), 30, QStringLiteral("Third")));
+    add(fullPayee(QStringLiteral("ETP"), 2, QStringLiteral("First")));
+    add(fullPayee(QStringLiteral("PEN"), 17, QStringLiteral("Second")));
+    const QString mine = disk.filePath(QStringLiteral("Payment_Summary.pdf"));
+    writeFile(mine, "the user's own");
+    answerPattern(pattern("", " ", " ", "Payment_Summary"));
+    ui.answerFolder(disk.path());
+    outputs.paymentSummaries(context);
+
+    EXPECT_EQ(ui.texts(), QStringList { "3 Payment Summaries Generated" });
+    EXPECT_EQ(files_in(disk.path()),
+        (QStringList { "Payment_Summary.pdf", "Payment_Summary00.pdf", "Payment_Summary01.pdf",
+            "Payment_Summary02.pdf" }));
+    EXPECT_EQ(readFile(mine), QByteArray("the user's own"));
+    const std::pair<const char*, const char*> order[] = { { "Payment_Summary00.pdf", "Ann First" },
+        { "Payment_Summary01.pdf", "Ann Second" }, { "Payment_Summary02.pdf", "Ann Third" } };
+    for (const auto& [file, name] : order) {
+        const QByteArray bytes = readFile(disk.filePath(QString::fromLatin1(file)));
+        ASSERT_TRUE(wholePdf(bytes)) << file;
+        EXPECT_TRUE(pdfText(bytes).contains(QString::fromLatin1(name))) << file;
+    }
+
+    // One payee's summary, to a file the user names and to a free name.
+    ui.messages.clear();
+    answerSingle(QDate(2018, 7, 5), disk.filePath(QStringLiteral("Lee.pdf")));
+    outputs.paymentSummary(context, 17);
+    EXPECT_EQ(ui.texts(), QStringList { kPaymentSummarySaved });
+    EXPECT_TRUE(wholePdf(readFile(disk.filePath(QStringLiteral("Lee.pdf")))));
+    PaymentSummaryBatch one(files, disk.path());
+    QString path;
+    const FileResult saved
+        = one.add(QStringLiteral("Payment_Summary"), readFile(disk.filePath(QStringLiteral("Lee.pdf"))), path,
+            PaymentSummaryBatch::Flush::Now);
+    EXPECT_TRUE(saved.ok()) << saved.detail.toStdString();
+    EXPECT_EQ(path, disk.filePath(QStringLiteral("Payment_Summary03.pdf")));
+    EXPECT_EQ(files_in(disk.path()).size(), 6) << files_in(disk.path()).join(QLatin1Char(' ')).toStdString();
+}
+
+// A run flushes its files once before their renames and its folder once
+// after them, however many summaries it holds.
+TEST(PaymentSummaryBatchFlushes, OnceForTheDataAndOnceForTheNames)
+{
+    struct Counting : LocalFileSystem {
+        int data = 0;
+        int names = 0;
+        FileResult flushFolder(const QString& folder) override
+        {
+            ++data;
+            return LocalFileSystem::flushFolder(folder);
+        }
+        FileResult flushNames(const QString& folder) override
+        {
+            ++names;
+            return LocalFileSystem::flushNames(folder);
+        }
+    };
+    QTemporaryDir dir;
+    Counting files;
+    {
+        PaymentSummaryBatch batch(files, dir.path());
+        QString path;
+        for (const char* stem : { "Ann", "Bob", "Ann" })
+            ASSERT_TRUE(batch.add(QString::fromLatin1(stem), "%PDF", path).ok());
+        ASSERT_TRUE(batch.commit().ok());
+        EXPECT_EQ(batch.committed(), 3);
+    }
+    EXPECT_EQ(files.data, 1);
+    EXPECT_EQ(files.names, 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 // Until the run is flushed no summary stands under its name, not even as an

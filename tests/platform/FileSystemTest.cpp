@@ -1,4 +1,5 @@
 #include "platform/FileSystem.h"
+#include "support/ExfatDisk.h"
 #include "support/SmallDisk.h"
 
 #include <QDir>
@@ -239,6 +240,148 @@ TEST_F(LocalFiles, ProbeOfAMissingFolderFails)
 {
     EXPECT_EQ(probeFolderWritable(files, path(QStringLiteral("nope"))).error, FileError::NotFound);
     EXPECT_EQ(probeFolderWritable(files, QString()).error, FileError::NotFound);
+}
+
+// ---- A new file's name, on file systems that lack a no-replace rename or
+// hard links ----
+
+// What the naming calls answer on the file system a test plays: an errno,
+// or 0 for the real call.
+struct Played {
+    int renameNoReplace = 0;
+    int link = 0;
+    int rename = 0;
+};
+Played played;
+
+int answer(int err, int (*real)(const char*, const char*), const char* from, const char* to)
+{
+    if (err == 0)
+        return real(from, to);
+    errno = err;
+    return -1;
+}
+
+NamingCalls playedNaming()
+{
+    return {
+        [](const char* from, const char* to) {
+            return answer(played.renameNoReplace, systemNamingCalls().renameNoReplace, from, to);
+        },
+        [](const char* from, const char* to) { return answer(played.link, systemNamingCalls().link, from, to); },
+        [](const char* from, const char* to) { return answer(played.rename, systemNamingCalls().rename, from, to); },
+    };
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+TEST(NewFileNames, EveryFileSystemGivesAFreeNameAndNeverReplacesAFile)
+{
+    const struct {
+        const char* fileSystem;
+        Played answers;
+    } cases[] = {
+        {"with both", {}},
+        {"exFAT through FUSE", {EINVAL, EPERM, 0}},
+        {"neither call known", {ENOSYS, ENOSYS, 0}},
+        {"neither supported", {EOPNOTSUPP, EOPNOTSUPP, 0}},
+        {"one link only", {EINVAL, EMLINK, 0}},
+        {"hard links only", {EINVAL, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        played = c.answers;
+        QTemporaryDir dir;
+        LocalFileSystem files(playedNaming());
+        const QString ann = dir.filePath(QStringLiteral("Ann.pdf"));
+        ASSERT_TRUE(files.writeWhole(ann, "the user's own").ok()) << c.fileSystem;
+
+        const auto first = files.startWrite(dir.filePath(QStringLiteral("Ann.pdf")));
+        first->append("%PDF first");
+        EXPECT_EQ(first->commitNew(ann).error, FileError::AlreadyExists) << c.fileSystem;
+        EXPECT_EQ(contentsOf(ann), QByteArray("the user's own")) << c.fileSystem;
+        EXPECT_TRUE(first->commitNew(dir.filePath(QStringLiteral("Ann00.pdf"))).ok()) << c.fileSystem;
+
+        const auto second = files.startWrite(dir.filePath(QStringLiteral("Bob.pdf")));
+        second->append("%PDF second");
+        const FileResult named = second->commitNew(dir.filePath(QStringLiteral("Bob.pdf")));
+        EXPECT_TRUE(named.ok()) << c.fileSystem << ": " << named.detail.toStdString();
+
+        EXPECT_EQ(contentsOf(dir.filePath(QStringLiteral("Ann00.pdf"))), QByteArray("%PDF first")) << c.fileSystem;
+        EXPECT_EQ(contentsOf(dir.filePath(QStringLiteral("Bob.pdf"))), QByteArray("%PDF second")) << c.fileSystem;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{QStringLiteral("Ann.pdf"), QStringLiteral("Ann00.pdf"), QStringLiteral("Bob.pdf")}))
+            << c.fileSystem;
+    }
+    played = {};
+}
+
+// A failure of the naming leaves neither the new file nor a claim on its
+// name, and says why.
+TEST(NewFileNames, AFailedNamingLeavesNothingAndGivesTheReason)
+{
+    const struct {
+        const char* failing;
+        Played answers;
+    } cases[] = {
+        {"the no-replace rename", {EIO, 0, 0}},
+        {"the hard link", {EINVAL, EIO, 0}},
+        {"the rename over the claim", {EINVAL, EPERM, EIO}},
+        {"the rename over the claim, a full disk", {EOPNOTSUPP, ENOSYS, ENOSPC}},
+    };
+    for (const auto& c : cases) {
+        played = c.answers;
+        QTemporaryDir dir;
+        LocalFileSystem files(playedNaming());
+        const auto writer = files.startWrite(dir.filePath(QStringLiteral("Ann.pdf")));
+        writer->append("%PDF");
+        const FileResult named = writer->commitNew(dir.filePath(QStringLiteral("Ann.pdf")));
+        EXPECT_FALSE(named.ok()) << c.failing;
+        EXPECT_NE(named.error, FileError::AlreadyExists) << c.failing;
+        EXPECT_EQ(named.detail, fileFailure(c.answers.rename ? c.answers.rename
+                                            : c.answers.link  ? c.answers.link
+                                                              : c.answers.renameNoReplace)
+                                    .detail)
+            << c.failing;
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << c.failing;
+    }
+    played = {};
+}
+
+// An exFAT stick as a desktop mounts it: no no-replace rename, no hard links.
+TEST(ExfatStick, FilesAreSavedOverAndNewFilesTakeFreeNames)
+{
+    ExfatDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    LocalFileSystem files;
+    const QString report = disk.filePath(QStringLiteral("Payroll 2018.vkrd"));
+    ASSERT_TRUE(files.writeWhole(report, "first").ok());
+    const FileResult again = files.writeWhole(report, "second");
+    ASSERT_TRUE(again.ok()) << again.detail.toStdString();
+
+    const QString ann = disk.filePath(QStringLiteral("Ann.pdf"));
+    ASSERT_TRUE(files.writeWhole(ann, "the user's own").ok());
+    const auto writer = files.startWrite(ann);
+    writer->append("%PDF new");
+    EXPECT_EQ(writer->commitNew(ann).error, FileError::AlreadyExists);
+    const FileResult named = writer->commitNew(disk.filePath(QStringLiteral("Ann00.pdf")));
+    EXPECT_TRUE(named.ok()) << named.detail.toStdString();
+
+    EXPECT_EQ(contentsOf(report), QByteArray("second"));
+    EXPECT_EQ(contentsOf(ann), QByteArray("the user's own"));
+    EXPECT_EQ(contentsOf(disk.filePath(QStringLiteral("Ann00.pdf"))), QByteArray("%PDF new"));
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{QStringLiteral("Ann.pdf"), QStringLiteral("Ann00.pdf"), QStringLiteral("Payroll 2018.vkrd")}));
+}
+
+TEST_F(LocalFiles, FlushNamesOfAFolder)
+{
+    EXPECT_TRUE(files.flushNames(dir.path()).ok());
+    EXPECT_EQ(files.flushNames(path(QStringLiteral("gone"))).error, FileError::NotFound);
 }
 
 TEST(PathHelpers, SplitAndJoin)
