@@ -6,7 +6,9 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QToolTip>
 
 #include <algorithm>
@@ -26,6 +28,35 @@ bool isNumber(const QString& text)
     }
     return digit;
 }
+
+const QColor kGridLine(0xd9, 0xd9, 0xd9);
+
+// The grid is drawn here, not by an item style sheet: with one, the style
+// no longer paints the selection's highlight under its highlighted text, and
+// a selected row looks empty. Each cell has a one-pixel frame of its own
+// around what the style paints inside it.
+class GridDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem inner(option);
+        inner.rect = option.rect.adjusted(1, 1, -1, -1);
+        QStyledItemDelegate::paint(painter, inner, index);
+        painter->save();
+        painter->setPen(kGridLine);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(2, 2);
+    }
+};
 
 } // namespace
 
@@ -72,6 +103,18 @@ void CSortListCtrl::LoadColumnInfo(int columns)
             m_storedWidth[size_t(i)] = true;
         }
     }
+}
+
+void CSortListCtrl::setGridLines(bool on)
+{
+    if (on == m_gridLines)
+        return;
+    m_gridLines = on;
+    QAbstractItemDelegate* old = itemDelegate();
+    setItemDelegate(on ? new GridDelegate(this) : new QStyledItemDelegate(this));
+    delete old;
+    // The frames take room: rows grow and numbers may need wider columns.
+    fitNumbers(0, m_model->rowCount() - 1);
 }
 
 void CSortListCtrl::scrollToRow(int row)

@@ -20,6 +20,10 @@ class AppContext;
 // unless the stored layout gave that column its width. Other texts may be
 // cut; pointing at a cut cell shows its whole text as a tooltip.
 //
+// Grid lines (setGridLines) frame every cell; the style still paints the
+// cells, so a selected row keeps its highlight and its text reads in an
+// active and an inactive window alike.
+//
 // Owner's order: create the columns (setHeaderLabels, setColumnWidth),
 // LoadColumnInfo, then DeleteAllItems and AddItem per row (or fillRows),
 // then SortColumn.
@@ -59,6 +63,8 @@ public:
     void setChecked(int row, bool checked) { m_model->setChecked(row, checked); }
     // Rows with check boxes (on by default); call before adding rows.
     void setCheckBoxes(bool on) { m_model->setCheckBoxes(on); }
+    // A light line around every cell (off by default).
+    void setGridLines(bool on);
     void scrollToRow(int row);
     // The row under a point of the viewport; -1 below the last row.
     int rowAt(const QPoint& point) const;
@@ -85,4 +91,5 @@ private:
     SortListModel* m_model;
     QString m_layoutValue;
     std::vector<bool> m_storedWidth; // by column: the width is the stored layout's
+    bool m_gridLines = false;
 };

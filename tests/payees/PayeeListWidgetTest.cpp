@@ -7,6 +7,7 @@
 #include "report/AppContext.h"
 #include "shell/ReportCommands.h"
 #include "shell/dialogs/CMainFrame.h"
+#include "support/DrawnCells.h"
 #include "support/ListColumn.h"
 #include "support/ScriptedUi.h"
 #include "support/TestProfile.h"
@@ -172,6 +173,30 @@ TEST_F(PayeeListWindow, TheSortTriangleFollowsEveryResort)
 
     find<QPushButton>(&dialog, "checkAll")->click();
     expectOrder(kPayeeCheckedColumn, Qt::AscendingOrder, { "No", "No", "No" }, "Check All");
+}
+
+// The selected payee's row keeps every text it shows unselected, over the
+// selection's highlight, whether the list's window is active or not.
+TEST_F(PayeeListWindow, ASelectedRowShowsItsTexts)
+{
+    for (const bool active : { true, false }) {
+        SCOPED_TRACE(active ? "active window" : "inactive window");
+        CPayeeList dialog(context, noPayeeServices(), noPdfServices());
+        dialog.show();
+        WindowActivity activity;
+        if (!activity.set(&dialog, active))
+            GTEST_SKIP() << "the platform does not make the window " << (active ? "active" : "inactive");
+        CSortListCtrl* list = dialog.list();
+        const QList<DrawnCell> unselected = drawnRow(list, 1);
+        list->setCurrentIndex(list->model()->index(1, 3));
+        ASSERT_EQ(list->rows().selectedRows(), (std::vector<int> { 1 }));
+        QList<int> texts;
+        for (int c = 0; c < list->columnCount(); ++c) {
+            if (!list->rowText(1, c).isEmpty())
+                texts << c;
+        }
+        expectSelectedCellsRead(unselected, drawnRow(list, 1), texts);
+    }
 }
 
 } // namespace

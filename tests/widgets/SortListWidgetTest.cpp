@@ -3,6 +3,7 @@
 #include "report/AppContext.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
+#include "support/DrawnCells.h"
 #include "support/ListColumn.h"
 #include "support/ScriptedUi.h"
 #include "widgets/SortListCompare.h"
@@ -130,32 +131,38 @@ TEST_F(SortListWidget, AnAbnOrKeyIsNeverCutANameMayBe)
 {
     // The ABN column's width as the Payer List and the Payee List set it, one
     // far too narrow, and one wider than needed.
+    // The grid's frame around each cell takes a pixel on either side.
     for (const int abnWidth : {100, 90, 20, 300}) {
         for (const bool oneByOne : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "ABN column " << abnWidth << (oneByOne ? ", rows one by one" : ""));
-            CSortListCtrl list(context);
-            payerColumns(list, 60, abnWidth);
-            if (oneByOne) {
-                list.AddItem({QStringLiteral("12"), QStringLiteral("Ann"), QStringLiteral("7")});
-                list.AddItem({kKey, kLongName, kAbn});
-            } else {
-                list.fillRows({{QStringLiteral("12"), QStringLiteral("Ann"), QStringLiteral("7")},
-                               {kKey, kLongName, kAbn}});
-            }
-            EXPECT_GE(list.columnWidth(2), widthShowing(list, kAbn));
-            EXPECT_GE(list.columnWidth(2), abnWidth); // never narrower than the dialog made it
-            EXPECT_EQ(list.cutText(1, 2), QString());
-            EXPECT_EQ(list.cutText(1, 0), QString()); // the key, beside its check box
-            EXPECT_EQ(list.columnWidth(1), 60);       // a name is left to be cut
-            EXPECT_EQ(list.cutText(1, 1), kLongName);
-            EXPECT_EQ(list.cutText(0, 1), QString());
+            for (const bool grid : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "ABN column " << abnWidth << (oneByOne ? ", rows one by one" : "")
+                                                << (grid ? ", grid lines" : ""));
+                CSortListCtrl list(context);
+                payerColumns(list, 60, abnWidth);
+                list.setGridLines(grid);
+                const int frame = grid ? 2 : 0;
+                if (oneByOne) {
+                    list.AddItem({QStringLiteral("12"), QStringLiteral("Ann"), QStringLiteral("7")});
+                    list.AddItem({kKey, kLongName, kAbn});
+                } else {
+                    list.fillRows({{QStringLiteral("12"), QStringLiteral("Ann"), QStringLiteral("7")},
+                                   {kKey, kLongName, kAbn}});
+                }
+                EXPECT_GE(list.columnWidth(2), widthShowing(list, kAbn) + frame);
+                EXPECT_GE(list.columnWidth(2), abnWidth); // never narrower than the dialog made it
+                EXPECT_EQ(list.cutText(1, 2), QString());
+                EXPECT_EQ(list.cutText(1, 0), QString()); // the key, beside its check box
+                EXPECT_EQ(list.columnWidth(1), 60);       // a name is left to be cut
+                EXPECT_EQ(list.cutText(1, 1), kLongName);
+                EXPECT_EQ(list.cutText(0, 1), QString());
 
-            // A larger font widens the columns of numbers again.
-            QFont larger = list.font();
-            larger.setPointSize(larger.pointSize() * 2);
-            list.setFont(larger);
-            EXPECT_GE(list.columnWidth(2), widthShowing(list, kAbn));
-            EXPECT_EQ(list.cutText(1, 2), QString());
+                // A larger font widens the columns of numbers again.
+                QFont larger = list.font();
+                larger.setPointSize(larger.pointSize() * 2);
+                list.setFont(larger);
+                EXPECT_GE(list.columnWidth(2), widthShowing(list, kAbn) + frame);
+                EXPECT_EQ(list.cutText(1, 2), QString());
+            }
         }
     }
 }
@@ -194,6 +201,34 @@ TEST_F(SortListWidget, PointingAtACutCellShowsItsWholeTextOnly)
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), kLongName);
     QToolTip::hideText();
+}
+
+// ---- Grid lines ----
+
+// The grid frames every cell around what the style paints in it, so a
+// selected row keeps its highlight and its texts as it does without a grid.
+TEST_F(SortListWidget, GridLinesFrameTheCellsAndASelectedRowKeepsItsTexts)
+{
+    const QColor gridLine(0xd9, 0xd9, 0xd9);
+    for (const bool grid : {false, true}) {
+        SCOPED_TRACE(grid ? "grid lines" : "no grid lines");
+        CSortListCtrl list(context);
+        fill(list);
+        list.setGridLines(grid);
+        list.resize(400, 200);
+        list.show();
+        QApplication::processEvents();
+
+        const QImage drawn = list.viewport()->grab().toImage();
+        const QRect cell = list.visualRect(list.model()->index(1, 1));
+        EXPECT_EQ(drawn.pixelColor(cell.center().x(), cell.top()) == gridLine, grid) << "top edge";
+        EXPECT_EQ(drawn.pixelColor(cell.left(), cell.center().y()) == gridLine, grid) << "left edge";
+        EXPECT_EQ(drawn.pixelColor(cell.right(), cell.center().y()) == gridLine, grid) << "right edge";
+
+        const QList<DrawnCell> unselected = drawnRow(&list, 1);
+        list.setCurrentIndex(list.model()->index(1, 1));
+        expectSelectedCellsRead(unselected, drawnRow(&list, 1), {0, 1, 2});
+    }
 }
 
 } // namespace

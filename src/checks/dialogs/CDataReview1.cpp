@@ -63,7 +63,7 @@ CDataReview1::CDataReview1(AppContext& context, QWidget* parent)
         m_list->setColumnWidth(c, ScaledListColumnWidth(kDataReviewColumns[c].baseWidth, dpi));
     m_list->LoadColumnInfo(int(kDataReviewColumns.size()));
     // Grid lines and a tick box per row; a click selects a cell, not the row.
-    m_list->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d9d9d9; }"));
+    m_list->setGridLines(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectItems);
 
     m_count = countBox(QStringLiteral("count"), QStringLiteral("Displays total number of Payees"), this);

@@ -70,7 +70,7 @@ CPayeeList::CPayeeList(AppContext& context, PayeeServices& services, PdfServices
         m_list->setColumnWidth(c, PayeeListColumnWidth(c, dpi));
     m_list->LoadColumnInfo(int(kPayeeListColumnTable.size()));
     // Grid lines between the cells; several rows may be highlighted for Edit.
-    m_list->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d9d9d9; }"));
+    m_list->setGridLines(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
     m_all = new QCheckBox(QStringLiteral("All"), group);

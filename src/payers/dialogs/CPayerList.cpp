@@ -51,7 +51,7 @@ CPayerList::CPayerList(AppContext& context, QWidget* parent)
     for (int c = 0; c < 5; ++c)
         m_list->setColumnWidth(c, widths[c]);
     // Grid lines between the cells.
-    m_list->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d9d9d9; }"));
+    m_list->setGridLines(true);
     m_list->LoadColumnInfo(5);
 
     auto* add = button(QStringLiteral("Add"), QStringLiteral("add"),
