@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -321,8 +323,11 @@ TEST_F(DigitsOnlyEdit, NoWayInLeavesANonDigit)
 // work as before.
 TEST_F(DigitsOnlyEdit, ShortcutsKeepWorking)
 {
-    auto* button = new QPushButton(QStringLiteral("&Save"), &dialog);
+    // Alt+S presses a button of the window, as its mnemonic does on a desktop.
+    auto* button = new QPushButton(QStringLiteral("Save"), &dialog);
     dialog.layout()->addWidget(button);
+    auto* altS = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), &dialog);
+    QObject::connect(altS, &QShortcut::activated, button, &QPushButton::click);
     int clicked = 0;
     QObject::connect(button, &QPushButton::clicked, [&clicked] { ++clicked; });
     settle();
