@@ -63,8 +63,8 @@ DigitsEntryOutcome DigitsEntryTyped(
     return outcome(edit, inserted, cents, tip);
 }
 
-DigitsEntryOutcome DigitsEntryPasted(
-    const DigitsEntryEdit& edit, const QString& pasted, DigitsEntryKind kind, int maxDigits, const QString& notDigitsTip)
+DigitsEntryOutcome DigitsEntryPasted(const DigitsEntryEdit& edit, const QString& pasted, DigitsEntryKind kind,
+    int maxDigits, const QString& notDigitsTip)
 {
     const bool amount = kind == DigitsEntryKind::Amount;
     const DigitsEntryOutcome refused = outcome(edit, {}, edit.cents, notDigitsTip);

@@ -41,12 +41,12 @@ struct DigitsEntryOutcome {
 // notDigitsTip, and the characters after it still go in. With maxDigits
 // above 0 a digit may not grow the text past it; a longer stored text may
 // still be mended, never lengthened.
-DigitsEntryOutcome DigitsEntryTyped(
-    const DigitsEntryEdit& edit, const QString& typed, DigitsEntryKind kind, int maxDigits, const QString& notDigitsTip);
+DigitsEntryOutcome DigitsEntryTyped(const DigitsEntryEdit& edit, const QString& typed, DigitsEntryKind kind,
+    int maxDigits, const QString& notDigitsTip);
 
 // A paste or a drop, judged whole: blanks and line breaks around it are
 // dropped; an amount may be written as in "$1,200.50", which gives 1200
 // with the cents tip. Anything else that is not a digit, or a text that
 // would grow past maxDigits, refuses the whole paste with its tip.
-DigitsEntryOutcome DigitsEntryPasted(
-    const DigitsEntryEdit& edit, const QString& pasted, DigitsEntryKind kind, int maxDigits, const QString& notDigitsTip);
+DigitsEntryOutcome DigitsEntryPasted(const DigitsEntryEdit& edit, const QString& pasted, DigitsEntryKind kind,
+    int maxDigits, const QString& notDigitsTip);
