@@ -243,7 +243,8 @@ void readNumbers(RuleRun& run, std::span<const NumberField> fields)
     for (const NumberField& f : fields) {
         const QString& text = (*texts)[cardNumberIndex(f.member)];
         const std::optional<qint32> number = editNumber(text);
-        if (text.size() > f.maxLength || (f.required && !number))
+        // A text that is not a number never counts as 0: the user meant something else.
+        if (text.size() > f.maxLength || (!text.isEmpty() && !number) || (f.required && !number))
             run.error(fieldOfNumber(f.member));
         run.card.*f.member = number.value_or(0);
     }
@@ -274,12 +275,26 @@ void normalise(RuleRun& run, const TextCleaning& cleaning)
 
 void placeholders(RuleRun& run, const PlaceholderAmounts& amounts)
 {
-    for (qint32 CCards::*const m : run.formMode() ? amounts.form : amounts.check) {
-        if (run.card.*m == kNotANumber) {
-            run.placeholder();
-            return;
+    if (run.checkMode()) {
+        for (qint32 CCards::*const m : amounts.check) {
+            if (run.card.*m == kNotANumber) {
+                run.placeholder();
+                return;
+            }
         }
+        return;
     }
+    // The form keeps its corner warning, and refuses at the amount itself
+    // what the check would fail, so "Ignore Warnings" cannot save it.
+    bool placeholder = false;
+    for (qint32 CCards::*const m : amounts.form) {
+        const qint32 value = run.card.*m;
+        placeholder = placeholder || value == kNotANumber;
+        if (value == kNotANumber || value < 0 || value > kMaxAmount)
+            run.error(fieldOfNumber(m));
+    }
+    if (placeholder)
+        run.placeholder();
 }
 
 void taxAndReportable(RuleRun& run, const TaxAndReportable& spec)
@@ -401,7 +416,7 @@ void amountRange(RuleRun& run)
         if (field.kind != FieldKind::Amount || !field.number)
             continue;
         const qint32 value = run.card.*field.number;
-        if (value < 0 || value > 99999999) {
+        if (value < 0 || value > kMaxAmount) {
             run.error(fieldOfNumber(field.number));
             if (run.failed())
                 return;

@@ -19,7 +19,8 @@
 // Data of the parameterised groups.
 
 // The texts a form's number edits hold, read into the record: a text longer
-// than maxLength is an error; a required field must hold a number.
+// than maxLength, or one that is not a number, is an error; a required field
+// must hold a number. An empty field of a field not required counts as 0.
 struct NumberField {
     qint32 CCards::*member;
     int maxLength = 8;
@@ -68,7 +69,12 @@ inline constexpr BirthDatePolicy kRelativeBirthYearWarning { kTenYearsBefore, {}
 inline constexpr BirthDatePolicy kFixedBirthYears { { BirthYearBound::Fixed, 2005 }, { BirthYearBound::Fixed, 2013 },
     true };
 
-// The amounts that count as the placeholder 999999, per mode.
+// The largest amount the lodgement file carries.
+inline constexpr qint32 kMaxAmount = 99999999;
+
+// The amounts that count as the placeholder 999999, per mode. On the form
+// each of them that holds 999999 or lies outside 0..kMaxAmount is also an
+// error at its own field.
 struct PlaceholderAmounts {
     std::span<qint32 CCards::*const> form;
     std::span<qint32 CCards::*const> check;

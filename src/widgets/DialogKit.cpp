@@ -26,6 +26,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -91,18 +92,34 @@ QWidget* fieldWithMarker(QWidget* field, ErrorMarker* marker)
 namespace
 {
 
-// How long a refused-key tip stays, and with it the refusal of further keys.
+// How long a refused-key tip stays.
 constexpr int kRefusedTipMs = 3000;
 
-// Watches one digits-only edit: every way text gets in passes through here.
+// The last gate: whatever brings text in that the guard does not see (a
+// key of some platform's own, an undo), the edit holds 0-9 only. Text the
+// program sets passes, so Save's rules judge a stored value as it is.
+class DigitsValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return std::all_of(input.begin(), input.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }) ? Acceptable
+                                                                                                        : Invalid;
+    }
+};
+
+// Watches one digits-only edit: every way text gets in passes through here,
+// and the core decides what goes in.
 class DigitsOnlyGuard : public QObject
 {
 public:
-    DigitsOnlyGuard(QLineEdit* edit, const QString& tip, int maxDigits)
+    DigitsOnlyGuard(QLineEdit* edit, const QString& tip, int maxDigits, DigitsEntryKind kind)
         : QObject(edit)
         , m_edit(edit)
         , m_tipText(tip)
         , m_maxDigits(maxDigits)
+        , m_kind(kind)
     {
         m_tip = new QLabel(edit, Qt::ToolTip);
         m_tip->setObjectName(QStringLiteral("refusedKeyTip"));
@@ -115,6 +132,7 @@ public:
         m_tip->setMargin(4);
         m_timer.setSingleShot(true);
         connect(&m_timer, &QTimer::timeout, m_tip, &QWidget::hide);
+        edit->setValidator(new DigitsValidator(edit));
         edit->installEventFilter(this);
     }
 
@@ -126,27 +144,27 @@ protected:
         switch (event->type()) {
         case QEvent::KeyPress:
             return keyPress(static_cast<QKeyEvent*>(event));
-        case QEvent::InputMethod: {
-            const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-            return !commit.isEmpty() && refuses(commit);
-        }
+        case QEvent::InputMethod:
+            return inputMethod(static_cast<QInputMethodEvent*>(event));
         case QEvent::Drop:
             return drop(static_cast<QDropEvent*>(event));
         case QEvent::ContextMenu:
             contextMenu(static_cast<QContextMenuEvent*>(event));
             return true;
         case QEvent::MouseButtonPress:
-            hideTip();
+            endEntry();
             return false;
-        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonRelease: {
             // The middle button pastes the selection where the desktop has one.
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton
-                && QGuiApplication::clipboard()->supportsSelection() && !m_edit->isReadOnly())
-                return refuses(QGuiApplication::clipboard()->text(QClipboard::Selection));
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
+                && !m_edit->isReadOnly())
+                return pasteAt(QGuiApplication::clipboard()->text(QClipboard::Selection), mouse->position().toPoint());
             return false;
+        }
         case QEvent::FocusOut:
         case QEvent::Hide:
-            hideTip();
+            endEntry();
             return false;
         default:
             return false;
@@ -154,53 +172,99 @@ protected:
     }
 
 private:
+    // True for a key whose text the edit would type: the test QLineEdit
+    // itself makes, so Alt+letter, format characters, private-use
+    // characters and emoji are judged too, while Ctrl+A or Ctrl+Z stay
+    // commands.
+    static bool typesText(const QKeyEvent* key)
+    {
+        const QString text = key->text();
+        if (text.isEmpty())
+            return false;
+        const QChar c = text.front();
+        if (c.category() == QChar::Other_Format)
+            return true;
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        if (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier))
+            return false;
+        return c.isPrint() || c.category() == QChar::Other_PrivateUse || c.isSurrogate();
+    }
+
     bool keyPress(QKeyEvent* key)
     {
         if (key->matches(QKeySequence::Paste)) {
-            paste();
+            paste(QGuiApplication::clipboard()->text());
             return true;
         }
-        const QString text = key->text();
-        // With Ctrl, Alt or Meta held a key is a command, which the edit
-        // itself never types.
-        const bool command = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        const bool character
-            = !command && !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
-        if (!character) {
-            // Any key but a bare modifier ends the refusal of a burst.
-            if (key->key() < Qt::Key_Shift || key->key() > Qt::Key_ScrollLock)
-                hideTip();
-            return false;
-        }
-        if (m_tip->isVisible()) {
-            refuse(m_tip->text());
+        if (!m_edit->isReadOnly() && typesText(key)) {
+            apply(DigitsEntryTyped(state(), key->text(), m_kind, m_maxDigits, m_tipText));
             return true;
         }
-        return refuses(text);
+        // Any other key but a bare modifier moves, deletes or commands.
+        if (key->key() < Qt::Key_Shift || key->key() > Qt::Key_ScrollLock)
+            endEntry();
+        return false;
     }
 
-    // The tip for text about to go in at the cursor; empty when it may.
-    QString refusal(const QString& inserted) const
+    bool inputMethod(QInputMethodEvent* event)
     {
-        return DigitsEntryRefusal(
-            inserted, m_edit->text().size(), m_edit->selectedText().size(), m_maxDigits, m_tipText);
-    }
-
-    bool refuses(const QString& text)
-    {
-        const QString why = refusal(text);
-        if (why.isEmpty())
+        const QString commit = event->commitString();
+        if (m_forwarding || commit.isEmpty() || m_edit->isReadOnly())
             return false;
-        refuse(why);
+        const DigitsEntryOutcome out = DigitsEntryTyped(state(), commit, m_kind, m_maxDigits, m_tipText);
+        // The composition goes on as the input method has it; only what it commits is judged.
+        QInputMethodEvent judged(event->preeditString(), event->attributes());
+        judged.setCommitString(out.inserted, event->replacementStart(), event->replacementLength());
+        m_forwarding = true;
+        QCoreApplication::sendEvent(m_edit, &judged);
+        m_forwarding = false;
+        finish(out);
         return true;
     }
 
-    void paste()
+    DigitsEntryEdit state() const
     {
-        if (m_edit->isReadOnly())
-            return;
-        if (!refuses(QGuiApplication::clipboard()->text()))
-            m_edit->paste();
+        const bool selection = m_edit->hasSelectedText();
+        return { m_edit->text(), selection ? m_edit->selectionStart() : m_edit->cursorPosition(),
+            selection ? m_edit->selectedText().size() : 0, m_cents };
+    }
+
+    void apply(const DigitsEntryOutcome& out)
+    {
+        if (!out.inserted.isEmpty())
+            m_edit->insert(out.inserted);
+        finish(out);
+    }
+
+    void finish(const DigitsEntryOutcome& out)
+    {
+        m_cents = out.cents;
+        if (!out.tip.isEmpty())
+            refuse(out.tip);
+    }
+
+    void paste(const QString& text)
+    {
+        if (!m_edit->isReadOnly())
+            apply(DigitsEntryPasted(state(), text, m_kind, m_maxDigits, m_tipText));
+    }
+
+    // A drop or a middle-button paste at a point of the edit. Text that goes
+    // in as it came is left to the edit; otherwise the edit gets what the
+    // core makes of it. True when the event is dealt with here.
+    bool pasteAt(const QString& text, QPoint point)
+    {
+        const int at = m_edit->cursorPositionAt(point);
+        const DigitsEntryOutcome out
+            = DigitsEntryPasted({ m_edit->text(), at, 0, false }, text, m_kind, m_maxDigits, m_tipText);
+        if (out.tip.isEmpty() && out.inserted == text) {
+            m_cents = false;
+            return false;
+        }
+        if (!out.inserted.isEmpty())
+            m_edit->setCursorPosition(at);
+        apply(out);
+        return true;
     }
 
     bool drop(QDropEvent* drop)
@@ -208,10 +272,17 @@ private:
         // Moving text within the field adds nothing.
         if (drop->source() == m_edit || !drop->mimeData()->hasText() || m_edit->isReadOnly())
             return false;
-        if (!refuses(drop->mimeData()->text()))
+        const qsizetype before = m_edit->text().size();
+        if (!pasteAt(drop->mimeData()->text(), drop->position().toPoint()))
             return false;
-        drop->setDropAction(Qt::IgnoreAction);
-        drop->ignore();
+        if (m_edit->text().size() != before) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+        } else {
+            drop->setDropAction(Qt::IgnoreAction);
+            drop->ignore();
+        }
+        // The edit's drop cursor goes, as after a drop it took itself.
         QDragLeaveEvent leave;
         QCoreApplication::sendEvent(m_edit, &leave);
         return true;
@@ -225,7 +296,7 @@ private:
         for (QAction* action : menu->actions()) {
             if (action->text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste")) {
                 QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-                connect(action, &QAction::triggered, this, [this] { paste(); });
+                connect(action, &QAction::triggered, this, [this] { paste(QGuiApplication::clipboard()->text()); });
             }
         }
         menu->popup(event->globalPos());
@@ -242,8 +313,10 @@ private:
         m_timer.start(kRefusedTipMs);
     }
 
-    void hideTip()
+    // The user moved on: the tip goes, and so do the cents of a typed ".".
+    void endEntry()
     {
+        m_cents = false;
         m_timer.stop();
         m_tip->hide();
     }
@@ -251,6 +324,9 @@ private:
     QLineEdit* m_edit;
     QString m_tipText;
     int m_maxDigits;
+    DigitsEntryKind m_kind;
+    bool m_cents = false;
+    bool m_forwarding = false;
     QLabel* m_tip = nullptr;
     QTimer m_timer;
 };
@@ -259,7 +335,12 @@ private:
 
 void makeDigitsOnly(QLineEdit* edit, const QString& tip, int maxDigits)
 {
-    new DigitsOnlyGuard(edit, tip, maxDigits);
+    new DigitsOnlyGuard(edit, tip, maxDigits, DigitsEntryKind::Digits);
+}
+
+void makeWholeDollars(QLineEdit* edit, int maxDigits)
+{
+    new DigitsOnlyGuard(edit, kWholeDollarsTip, maxDigits, DigitsEntryKind::Amount);
 }
 
 void setBlue(QLabel* label)

@@ -48,19 +48,24 @@ public:
 QWidget* fieldWithMarker(QWidget* field, ErrorMarker* marker);
 
 // The tips of a refused key: in an amount, and in any other digits-only edit.
-inline const QString kWholeDollarsTip
-    = QStringLiteral("Whole dollars only: type digits, without cents, commas, signs or blanks.");
+inline const QString kWholeDollarsTip = QStringLiteral("Whole dollars only: type digits, without letters or signs.");
 inline const QString kDigitsOnlyTip = QStringLiteral("Digits only: type digits, without signs or blanks.");
 
-// Makes an edit take the digits 0 to 9 only, however they come. A typed
-// character the edit refuses is dropped with a beep and a tip just below the
-// field (`tip`, or the limit when maxDigits digits are reached; 0 sets no
-// limit); while the tip shows, further characters are refused too, so a
-// burst of typing never runs on into a different amount. Backspace, Delete,
-// the arrows, a click or leaving the field end it. A paste or drop that holds
-// any refused character is refused whole, with the same tip. Text the
-// program sets is shown as it is, however long: Save's rules judge it.
+// Makes an edit take the digits 0 to 9 only, however they come: keys with
+// any modifiers, an input method, a paste, a drop. A refused character is
+// dropped with a beep and a tip just below the field (`tip`, or the limit
+// when maxDigits digits are reached; 0 sets no limit); the characters after
+// it still go in. A paste or drop that holds a refused character is refused
+// whole, with the same tip. A validator behind the guard keeps anything
+// else but digits out. Text the program sets is shown as it is, however
+// long: Save's rules judge it.
 void makeDigitsOnly(QLineEdit* edit, const QString& tip, int maxDigits = 0);
+
+// The same for an amount of whole dollars, which also takes what people
+// write in amounts (DigitsEntryKind::Amount): "$", "," and blanks are left
+// out without a word, and the cents after a "." are left out with a tip of
+// their own.
+void makeWholeDollars(QLineEdit* edit, int maxDigits = 0);
 
 // Paints a label's text blue on a transparent background.
 void setBlue(QLabel* label);

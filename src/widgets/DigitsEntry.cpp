@@ -1,14 +1,87 @@
 #include "widgets/DigitsEntry.h"
 
-#include <algorithm>
-
-QString DigitsEntryRefusal(
-    const QString& inserted, qsizetype current, qsizetype selected, int maxDigits, const QString& notDigitsTip)
+namespace
 {
-    if (!std::all_of(inserted.begin(), inserted.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
-        return notDigitsTip;
-    const qsizetype after = current - selected + inserted.size();
-    if (maxDigits > 0 && after > maxDigits && after > current)
-        return QStringLiteral("No more than %1 digits fit in this field.").arg(maxDigits);
-    return {};
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// What an Australian writes into an amount that never changes its whole dollars.
+bool isAmountFiller(QChar c)
+{
+    return c == u'$' || c == u',' || c.isSpace();
+}
+
+// True when `digits` more may go in place of the selection.
+bool fits(const DigitsEntryEdit& edit, qsizetype digits, int maxDigits)
+{
+    const qsizetype current = edit.text.size();
+    const qsizetype after = current - edit.selected + digits;
+    return maxDigits <= 0 || after <= maxDigits || after <= current;
+}
+
+DigitsEntryOutcome outcome(const DigitsEntryEdit& edit, const QString& inserted, bool cents, const QString& tip)
+{
+    DigitsEntryOutcome out { inserted, edit.text, cents, tip };
+    // Nothing typed leaves a selection where it is.
+    if (!inserted.isEmpty())
+        out.text.replace(edit.selectionStart, edit.selected, inserted);
+    return out;
+}
+
+} // namespace
+
+QString DigitsEntryLimitTip(int maxDigits)
+{
+    return QStringLiteral("No more than %1 digits fit in this field.").arg(maxDigits);
+}
+
+DigitsEntryOutcome DigitsEntryTyped(
+    const DigitsEntryEdit& edit, const QString& typed, DigitsEntryKind kind, int maxDigits, const QString& notDigitsTip)
+{
+    const bool amount = kind == DigitsEntryKind::Amount;
+    QString inserted;
+    bool cents = amount && edit.cents;
+    QString tip;
+    for (const QChar c : typed) {
+        if (isDigit(c)) {
+            if (cents)
+                tip = kCentsLeftOutTip;
+            else if (!fits(edit, inserted.size() + 1, maxDigits))
+                tip = DigitsEntryLimitTip(maxDigits);
+            else
+                inserted += c;
+        } else if (amount && c == u'.') {
+            cents = true;
+            tip = kCentsLeftOutTip;
+        } else if (!amount || !isAmountFiller(c)) {
+            tip = notDigitsTip;
+        }
+    }
+    return outcome(edit, inserted, cents, tip);
+}
+
+DigitsEntryOutcome DigitsEntryPasted(const DigitsEntryEdit& edit, const QString& pasted, DigitsEntryKind kind,
+    int maxDigits, const QString& notDigitsTip)
+{
+    const bool amount = kind == DigitsEntryKind::Amount;
+    const DigitsEntryOutcome refused = outcome(edit, {}, edit.cents, notDigitsTip);
+    QString inserted;
+    bool cents = false;
+    for (const QChar c : pasted.trimmed()) {
+        if (isDigit(c)) {
+            if (!cents)
+                inserted += c;
+        } else if (amount && c == u'.' && !cents) {
+            cents = true;
+        } else if (!amount || cents || !isAmountFiller(c)) {
+            return refused;
+        }
+    }
+    if (!fits(edit, inserted.size(), maxDigits))
+        return outcome(edit, {}, edit.cents, DigitsEntryLimitTip(maxDigits));
+    // A paste is a move of the cursor: the cents of earlier typing are over.
+    return outcome(edit, inserted, false, cents ? kCentsLeftOutTip : QString());
 }

@@ -2,10 +2,51 @@
 
 #include <QString>
 
-// What a digits-only edit says of text about to go in at its cursor, in
-// place of `selected` characters of its `current` ones: empty when it may go
-// in; otherwise the tip to show, notDigitsTip for any character but 0-9.
-// With maxDigits above 0, a text may not grow past it; a longer stored text
-// may still be mended, never lengthened.
-QString DigitsEntryRefusal(
-    const QString& inserted, qsizetype current, qsizetype selected, int maxDigits, const QString& notDigitsTip);
+// What text reaches a digits-only edit, decided without a window: the Qt
+// guard of the edit only hands each key, input-method commit, paste or drop
+// to these functions and applies what they answer.
+
+enum class DigitsEntryKind {
+    Digits, // a postcode or an ID: any character but 0-9 is refused
+    Amount, // whole dollars, typed as people write amounts
+};
+
+// The tip of a "." in an amount: what follows it are cents, which the
+// lodgement file and the payment summaries do not carry.
+inline const QString kCentsLeftOutTip = QStringLiteral("Whole dollars only: the cents are left out.");
+
+// The tip of a digit that would grow the text past maxDigits.
+QString DigitsEntryLimitTip(int maxDigits);
+
+// The edit as the user left it.
+struct DigitsEntryEdit {
+    QString text;
+    qsizetype selectionStart = 0; // the cursor when nothing is selected
+    qsizetype selected = 0; // characters that what goes in replaces
+    // A "." was typed in an amount: the digits after it are cents, refused
+    // until the user moves the cursor, deletes, clicks or leaves the field.
+    bool cents = false;
+};
+
+struct DigitsEntryOutcome {
+    QString inserted; // the digits that go in, in place of the selection
+    QString text; // the edit's text afterwards
+    bool cents = false;
+    QString tip; // empty: nothing to tell the user
+};
+
+// Characters typed (one key's text, or an input method's commit) judged one
+// by one. In an amount "$", "," and blanks are dropped silently and a "."
+// starts the cents; any other character but 0-9 is refused with
+// notDigitsTip, and the characters after it still go in. With maxDigits
+// above 0 a digit may not grow the text past it; a longer stored text may
+// still be mended, never lengthened.
+DigitsEntryOutcome DigitsEntryTyped(const DigitsEntryEdit& edit, const QString& typed, DigitsEntryKind kind,
+    int maxDigits, const QString& notDigitsTip);
+
+// A paste or a drop, judged whole: blanks and line breaks around it are
+// dropped; an amount may be written as in "$1,200.50", which gives 1200
+// with the cents tip. Anything else that is not a digit, or a text that
+// would grow past maxDigits, refuses the whole paste with its tip.
+DigitsEntryOutcome DigitsEntryPasted(const DigitsEntryEdit& edit, const QString& pasted, DigitsEntryKind kind,
+    int maxDigits, const QString& notDigitsTip);

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Das, DasRules,
         RuleCase { "taxAboveTaxed", amounts(400, 0, 0, 500), {}, { F::AmountValidation }, Ignored },
         RuleCase { "taxWithinBoth", amounts(400, 200, 0, 500), {}, {}, Pass },
         RuleCase { "taxFreeNeverCounts", amounts(0, 0, 5000, 0), {}, { F::AmountValidation }, Ignored },
-        RuleCase { "placeholder", amounts(999999, 0, 0, 100), {}, { F::Check999999 }, Fail },
+        RuleCase { "placeholder", amounts(999999, 0, 0, 100), { F::Taxable }, { F::Check999999 }, Fail },
         RuleCase { "amountNegative", amounts(1000, 0, -1, 100), { F::TaxFree }, {}, Fail },
         // A state the form upper-cases and the check takes as stored
         RuleCase { "stateLowerCase", place("vic", 3000, ""), {}, {}, Fail }),

@@ -181,7 +181,7 @@ TEST(FeiPayee, LumpSumsUnionAndFringeBenefits)
                 c.rfbt = -1;
                 c.fbtExempt = QStringLiteral(" ");
             },
-            { { F::FbtExempt, K::Error } }, false, false },
+            { { F::Rfbt, K::Error }, { F::FbtExempt, K::Error } }, false, false },
         { "2016: no s57A, RFBT threshold 3921",
             [](CCards& c) {
                 c.startYear = QStringLiteral("2015");
@@ -294,7 +294,7 @@ TEST(FeiPayee, FormAndCheckDifferOnPurpose)
                 c.gross = 999999;
                 c.ignoreWarnings = QStringLiteral("Yes");
             },
-            true, false },
+            false, false },
     };
     for (const Case& k : cases) {
         CCards c = feiPayee();

@@ -292,6 +292,27 @@ TEST_F(FrameFixture, NumberTextsAreReadWithTheirLengthAndRequiredRules)
     EXPECT_EQ(stored.pCode, 800);
 }
 
+// The last defence behind the edits' guard: a text that is no whole number
+// is refused at its field, never read as 0 or as the digits before the fault.
+TEST_F(FrameFixture, ANumberTextThatIsNoWholeNumberIsRefusedAtItsField)
+{
+    openAdding();
+    for (const char* text : { "12a00", "1,200", "1200.50", "$5", "5\u200c", "\u0661", "--5", "+", " " }) {
+        typePassing();
+        form.numberText(&CCards::taxWithheld) = QString::fromUtf8(text); // not required: empty is 0
+        form.numberText(&CCards::pCode) = QString::fromUtf8(text);
+        EXPECT_EQ(form.OnBnClickedSave(), PayeeSaveOutcome::StayOpen) << text;
+        EXPECT_TRUE(form.hasError(PayeeField::TaxWithheld)) << text;
+        EXPECT_TRUE(form.hasError(PayeeField::PCode)) << text;
+        EXPECT_FALSE(form.hasError(PayeeField::Gross)) << text;
+        EXPECT_TRUE(w.report().payees.empty()) << text;
+    }
+    typePassing();
+    form.numberText(&CCards::pCode).clear();
+    ASSERT_EQ(form.OnBnClickedSave(), PayeeSaveOutcome::Stored);
+    EXPECT_EQ(w.report().payees.begin()->second.taxWithheld, 100);
+}
+
 TEST_F(FrameFixture, SaveWritesAllSeventyOneMembers)
 {
     // A record with every member set: the store keeps the type's members

@@ -304,13 +304,14 @@ const RuleCase kRuleCases[] = {
     { "PayrollBadCharacter", 2019, false, [](Form& f) { f.values.payrollNo = s("E\"1"); }, { F::PayrollNo }, {} },
     { "NotOriginalOrAmended", 2019, false, [](Form& f) { f.values.origAmended.clear(); }, { F::OrigAmended }, {} },
     // The placeholder 999999.
-    { "Gross999999", 2019, false, [](Form& f) { num(f, &CCards::gross) = s("999999"); }, {}, { F::Check999999 } },
+    { "Gross999999", 2019, false, [](Form& f) { num(f, &CCards::gross) = s("999999"); }, { F::Gross },
+        { F::Check999999 } },
     { "Union999999", 2019, false,
         [](Form& f) {
             num(f, &CCards::unionFees) = s("999999");
             f.values.unionName = s("Union");
         },
-        {}, { F::Check999999 } },
+        { F::UnionFees }, { F::Check999999 } },
 };
 
 INSTANTIATE_TEST_SUITE_P(Inb, InbRuleTable, ::testing::ValuesIn(kRuleCases),
@@ -433,16 +434,23 @@ TEST(InbForm, SavingANewPayeeWithNothingTypedMarksTheRequiredFields)
     EXPECT_TRUE(inb.w.report().payees.empty());
 }
 
-TEST(InbForm, AnAmountOf999999SavesOnceWarningsAreIgnored)
+// Every check fails 999999, so ticking "Ignore Warnings" never saves it
+// with Checked "Yes"; the corner still says why.
+TEST(InbForm, AnAmountOf999999IsRefusedEvenWithWarningsIgnored)
 {
     InbWorld inb;
     typeInbPayee(inb.form, 2019);
     num(inb.form, &CCards::resc) = s("999999");
     EXPECT_EQ(inb.form.OnBnClickedSave(), PayeeSaveOutcome::StayOpen);
     EXPECT_TRUE(inb.form.ignoreWarningsVisible);
+    EXPECT_TRUE(inb.form.hasError(PayeeField::Resc));
+    EXPECT_TRUE(inb.form.hasWarning(PayeeField::Check999999));
     inb.form.OnBnClickedIgnoreWarnings();
+    EXPECT_EQ(inb.form.OnBnClickedSave(), PayeeSaveOutcome::StayOpen);
+    EXPECT_TRUE(inb.form.hasError(PayeeField::Resc));
+    EXPECT_TRUE(inb.w.report().payees.empty());
+    num(inb.form, &CCards::resc) = s("999998");
     EXPECT_EQ(inb.form.OnBnClickedSave(), PayeeSaveOutcome::Stored);
-    EXPECT_EQ(inb.w.report().payees.begin()->second.resc, 999999);
 }
 
 TEST(InbForm, ATfnOfZerosIsStoredWithoutBlanks)

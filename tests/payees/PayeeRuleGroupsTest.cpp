@@ -413,25 +413,45 @@ constexpr qint32 CCards::*kFormPlaceholders[] = { &CCards::gross, &CCards::taxWi
 constexpr qint32 CCards::*kCheckPlaceholders[] = { &CCards::gross, &CCards::taxWithheld, &CCards::other1 };
 constexpr PlaceholderAmounts kPlaceholders { kFormPlaceholders, kCheckPlaceholders };
 
-TEST(PlaceholderGroup, AWarningOnTheFormAFailureInEveryCheck)
+// On the form an amount of 999999 keeps its corner warning and is also an
+// error at its own field, so "Ignore Warnings" never saves what every check
+// fails; so is an amount outside 0..99,999,999.
+TEST(PlaceholderGroup, TheFormRefusesAtTheFieldWhatEveryCheckFails)
 {
+    const struct {
+        qint32 CCards::*member;
+        qint32 value;
+        Fields errors; // on the form
+        Fields warnings;
+        bool checkPasses;
+    } cases[] = {
+        { &CCards::gross, 999999, { F::Gross }, { F::Check999999 }, false },
+        { &CCards::taxWithheld, 999999, { F::TaxWithheld }, { F::Check999999 }, false },
+        { &CCards::gross, 999998, {}, {}, true },
+        { &CCards::gross, 99999999, {}, {}, true },
+        { &CCards::gross, 0, {}, {}, true },
+        { &CCards::gross, 100000000, { F::Gross }, {}, true }, // the range is the amount rule's in a check
+        { &CCards::taxWithheld, -5, { F::TaxWithheld }, {}, true },
+        { &CCards::other1, 999999, {}, {}, false }, // in the check's set only
+        { &CCards::other1, -5, {}, {}, true },
+    };
+    for (const auto& c : cases) {
+        CCards card;
+        card.*c.member = c.value;
+        const BothModes r = runGroup(&rules::placeholdersOf<kPlaceholders>, card);
+        EXPECT_EQ(r.errors, c.errors) << c.value;
+        EXPECT_EQ(r.warnings, c.warnings) << c.value;
+        EXPECT_EQ(r.checkPasses, c.checkPasses) << c.value;
+        EXPECT_EQ(r.checkPassesIgnoring, c.checkPasses) << c.value;
+    }
+
+    // Two amounts of 999999: an error at each, one corner warning.
     CCards card;
     card.gross = 999999;
-    BothModes r = runGroup(&rules::placeholdersOf<kPlaceholders>, card);
-    EXPECT_TRUE(r.errors.empty());
+    card.taxWithheld = 999999;
+    const BothModes r = runGroup(&rules::placeholdersOf<kPlaceholders>, card);
+    EXPECT_EQ(r.errors, (Fields { F::Gross, F::TaxWithheld }));
     EXPECT_EQ(r.warnings, Fields { F::Check999999 });
-    EXPECT_FALSE(r.checkPasses);
-    EXPECT_FALSE(r.checkPassesIgnoring);
-
-    card = CCards {};
-    card.other1 = 999999; // in the check's set only
-    r = runGroup(&rules::placeholdersOf<kPlaceholders>, card);
-    EXPECT_TRUE(r.warnings.empty());
-    EXPECT_FALSE(r.checkPassesIgnoring);
-
-    card.other1 = 999998;
-    r = runGroup(&rules::placeholdersOf<kPlaceholders>, card);
-    EXPECT_TRUE(r.checkPasses);
 }
 
 TEST(AmountRangeGroup, EveryAmountOfTheRecordLayoutAndNoOther)

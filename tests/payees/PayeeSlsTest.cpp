@@ -142,8 +142,8 @@ INSTANTIATE_TEST_SUITE_P(Sls, SlsRules,
         RuleCase {
             "trusteeNoTax", both(benefit("Y", "Trustee of Deceased Estate"), amounts(400, 0, 0, 0)), {}, {}, Pass },
         // 999999 saves on the form with the box ticked, never passes a check
-        RuleCase { "placeholderUntaxed", amounts(1000, 999999, 0, 100), {}, { F::Check999999 }, Fail },
-        RuleCase { "placeholderTaxFree", amounts(1000, 0, 999999, 100), {}, { F::Check999999 }, Fail },
+        RuleCase { "placeholderUntaxed", amounts(1000, 999999, 0, 100), { F::Other1 }, { F::Check999999 }, Fail },
+        RuleCase { "placeholderTaxFree", amounts(1000, 0, 999999, 100), { F::TaxFree }, { F::Check999999 }, Fail },
         // What the lodgement file cannot carry
         RuleCase { "amountNegative", amounts(1000, -5, 0, 100), { F::Other1 }, {}, Fail }),
     [](const auto& info) { return std::string(info.param.name); });
@@ -296,8 +296,8 @@ INSTANTIATE_TEST_SUITE_P(Sls, SlsFormAgainstCheck,
         Difference { "stateLowerCase", place("nsw", 2000, ""), {}, {}, Fail },
         // Country upper-cased by both.
         Difference { "countryLowerCase", place("OTH", 9999, "new zealand"), {}, {}, Pass },
-        // 999999: a warning on the form, a failure in the check.
-        Difference { "placeholderTaxed", amounts(999999, 0, 0, 100), {}, { F::Check999999 }, Fail }),
+        // 999999: an error at the field and the corner warning on the form, a failure in the check.
+        Difference { "placeholderTaxed", amounts(999999, 0, 0, 100), { F::Taxable }, { F::Check999999 }, Fail }),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------

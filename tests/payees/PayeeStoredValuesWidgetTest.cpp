@@ -11,6 +11,7 @@
 #include "payees/dialogs/CPayeePEN.h"
 #include "support/TypedKeys.h"
 #include "widgets/DialogKit.h"
+#include "widgets/DigitsEntry.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -112,21 +113,24 @@ TEST(PayeeStoredValues, AnAmountTypedWithCentsOrCommasIsNeverTakenAsAnotherNumbe
         auto* tip = gross->findChild<QLabel*>(QStringLiteral("refusedKeyTip"));
         ASSERT_NE(tip, nullptr);
 
+        // Neither 120050 nor 1: the whole dollars, with the cents left out.
         typeKeys(gross, QStringLiteral("1,200.50"));
-        EXPECT_NE(gross->text(), QStringLiteral("120050"));
-        EXPECT_EQ(gross->text(), QStringLiteral("1"));
+        EXPECT_EQ(gross->text(), QStringLiteral("1200"));
         EXPECT_TRUE(tip->isVisible());
-        EXPECT_EQ(tip->text(), kWholeDollarsTip);
+        EXPECT_EQ(tip->text(), kCentsLeftOutTip);
 
+        gross->clear();
         sendKey(gross, Qt::Key_Backspace);
         EXPECT_FALSE(tip->isVisible());
         QGuiApplication::clipboard()->setText(QStringLiteral("1,200.50"));
         pasteKey(gross);
-        EXPECT_EQ(gross->text(), QString());
-        EXPECT_TRUE(tip->isVisible());
+        EXPECT_EQ(gross->text(), QStringLiteral("1200"));
+        EXPECT_EQ(tip->text(), kCentsLeftOutTip);
 
-        save(*dialog);
-        EXPECT_TRUE(w.report().payees.empty());
+        QGuiApplication::clipboard()->setText(QStringLiteral("1.200,50"));
+        pasteKey(gross);
+        EXPECT_EQ(gross->text(), QStringLiteral("1200"));
+        EXPECT_EQ(tip->text(), kWholeDollarsTip);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/DialogKit.h"
 
 #include "support/TypedKeys.h"
+#include "widgets/DigitsEntry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,9 +14,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -98,15 +106,19 @@ TEST(WindowCaption, FitsTheTitleBar)
     EXPECT_EQ(wide.size(), QSize(900, 300));
 }
 
-// An amount edit with the limit of eight digits, in a shown dialog.
+// An amount edit with the limit of eight digits and a postcode edit, in a shown dialog.
 struct DigitsOnlyEdit : ::testing::Test {
     QDialog dialog;
     QLineEdit* edit = new QLineEdit(&dialog);
+    QLineEdit* postcode = new QLineEdit(&dialog);
 
     DigitsOnlyEdit()
     {
-        (new QVBoxLayout(&dialog))->addWidget(edit);
-        makeDigitsOnly(edit, kWholeDollarsTip, 8);
+        auto* column = new QVBoxLayout(&dialog);
+        column->addWidget(edit);
+        column->addWidget(postcode);
+        makeWholeDollars(edit, 8);
+        makeDigitsOnly(postcode, kDigitsOnlyTip, 4);
         dialog.show();
         edit->setFocus();
         settle();
@@ -134,16 +146,25 @@ struct DigitsOnlyEdit : ::testing::Test {
     }
 };
 
-TEST_F(DigitsOnlyEdit, EachRefusedCharacterShowsTheTipAtTheField)
+TEST_F(DigitsOnlyEdit, EachRefusedCharacterShowsItsTipAtTheField)
 {
-    for (const char* refused : { ",", ".", "-", "+", " ", "a", "$" }) {
+    const struct {
+        const char* key;
+        QString tip; // empty: left out without a word
+    } cases[] = {
+        {"-", kWholeDollarsTip}, {"+", kWholeDollarsTip}, {"a", kWholeDollarsTip},
+        {"$", {}}, {",", {}}, {" ", {}}, {".", kCentsLeftOutTip},
+    };
+    for (const auto& c : cases) {
         edit->setText(QStringLiteral("12"));
-        typeKeys(edit, QString::fromLatin1(refused));
-        EXPECT_EQ(edit->text(), QStringLiteral("12")) << refused;
-        EXPECT_TRUE(tipShown()) << refused;
-        EXPECT_EQ(tipText(), kWholeDollarsTip) << refused;
+        typeKeys(edit, QString::fromLatin1(c.key));
+        EXPECT_EQ(edit->text(), QStringLiteral("12")) << c.key;
+        EXPECT_EQ(tipShown(), !c.tip.isEmpty()) << c.key;
+        if (!c.tip.isEmpty()) {
+            EXPECT_EQ(tipText(), c.tip) << c.key;
+        }
         acknowledge();
-        EXPECT_FALSE(tipShown()) << refused;
+        EXPECT_FALSE(tipShown()) << c.key;
     }
     typeKeys(edit, QStringLiteral("34"));
     EXPECT_EQ(edit->text(), QStringLiteral("1234"));
@@ -156,33 +177,85 @@ TEST_F(DigitsOnlyEdit, EachRefusedCharacterShowsTheTipAtTheField)
     EXPECT_LT(tip()->y(), below.y() + 10);
 }
 
-// "1,200.50" typed in one go gives neither 120050 nor 1200.50: the keys after
-// the refused comma are refused too, until the user answers the tip.
-TEST_F(DigitsOnlyEdit, ABurstAfterARefusedKeyIsHeldUntilTheUserAnswers)
+// An amount typed as an Australian writes it, at the speed a user types:
+// real key events with their modifiers, real waits between them.
+TEST_F(DigitsOnlyEdit, AmountsTypedAsPeopleWriteThemGiveTheirWholeDollars)
 {
-    typeKeys(edit, QStringLiteral("1,200.50"));
-    EXPECT_EQ(edit->text(), QStringLiteral("1"));
-    EXPECT_TRUE(tipShown());
-
-    sendKey(edit, Qt::Key_Backspace);
-    EXPECT_FALSE(tipShown());
-    EXPECT_EQ(edit->text(), QString());
-    typeKeys(edit, QStringLiteral("1200"));
-    EXPECT_EQ(edit->text(), QStringLiteral("1200"));
-    EXPECT_FALSE(tipShown());
+    struct Step {
+        const char* keys; // typed one key at a time; empty for `key`
+        Qt::Key key = Qt::Key_unknown;
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        int pauseMs = 0; // after the step
+        int keyDelayMs = -1; // between its keys
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        const char* text;
+        QString tip; // shown at the end; empty: none
+    } cases[] = {
+        {"dollars and commas", {{"$55,000"}}, "55000", {}},
+        {"one key a second", {{"$55000", Qt::Key_unknown, Qt::NoModifier, 0, 1000}}, "55000", {}},
+        {"cents in one go", {{"1,200.50"}}, "1200", kCentsLeftOutTip},
+        {"cents after a pause", {{"1200.", Qt::Key_unknown, Qt::NoModifier, 3500}, {"5"}}, "1200", kCentsLeftOutTip},
+        {"Alt+A between digits", {{"12"}, {"", Qt::Key_A, Qt::AltModifier}, {"00"}}, "1200", kWholeDollarsTip},
+        {"Alt+Shift+A", {{"12"}, {"", Qt::Key_A, Qt::AltModifier | Qt::ShiftModifier}, {"00"}}, "1200",
+            kWholeDollarsTip},
+        {"Meta+A", {{"12"}, {"", Qt::Key_A, Qt::MetaModifier}, {"00"}}, "1200", kWholeDollarsTip},
+        {"the tip goes by itself",
+            {{"12"}, {"", Qt::Key_A, Qt::AltModifier, 3500}, {"00"}}, "1200", {}},
+        {"a minus sign", {{"-5"}}, "5", kWholeDollarsTip},
+        {"the cursor moved after the point", {{"1200."}, {"", Qt::Key_End}, {"5"}}, "12005", {}},
+        {"a digit deleted after the point", {{"1200."}, {"", Qt::Key_Backspace}, {"5"}}, "1205", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit->clear();
+        acknowledge();
+        for (const Step& step : c.steps) {
+            if (step.key != Qt::Key_unknown)
+                QTest::keyClick(edit, step.key, step.modifiers);
+            else
+                QTest::keyClicks(edit, QString::fromLatin1(step.keys), step.modifiers, step.keyDelayMs);
+            if (step.pauseMs > 0)
+                QTest::qWait(step.pauseMs);
+        }
+        EXPECT_EQ(edit->text(), QString::fromLatin1(c.text));
+        EXPECT_EQ(tipShown(), !c.tip.isEmpty());
+        if (!c.tip.isEmpty()) {
+            EXPECT_EQ(tipText(), c.tip);
+        }
+    }
 }
 
-TEST_F(DigitsOnlyEdit, APasteOrDropWithARefusedCharacterIsRefusedWhole)
+TEST_F(DigitsOnlyEdit, APasteTakesAnAmountWholeOrNotAtAll)
 {
-    edit->setText(QStringLiteral("7"));
-    paste(QStringLiteral("1,200.50"));
-    EXPECT_EQ(edit->text(), QStringLiteral("7"));
-    EXPECT_TRUE(tipShown());
-    acknowledge();
-    paste(QStringLiteral("1200"));
-    EXPECT_EQ(edit->text(), QStringLiteral("71200"));
-    EXPECT_FALSE(tipShown());
+    const struct {
+        const char* clipboard;
+        const char* text;
+        QString tip;
+    } cases[] = {
+        {"1200", "71200", {}},
+        {"1200\n", "71200", {}}, // a spreadsheet cell
+        {" $1,200.50\r\n", "71200", kCentsLeftOutTip},
+        {"-500", "7", kWholeDollarsTip},
+        {"12a", "7", kWholeDollarsTip},
+        {"1.200,50", "7", kWholeDollarsTip},
+        {"123456789", "7", QStringLiteral("No more than 8 digits fit in this field.")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clipboard);
+        edit->setText(QStringLiteral("7"));
+        acknowledge();
+        paste(QString::fromLatin1(c.clipboard));
+        EXPECT_EQ(edit->text(), QString::fromLatin1(c.text));
+        EXPECT_EQ(tipShown(), !c.tip.isEmpty());
+        if (!c.tip.isEmpty()) {
+            EXPECT_EQ(tipText(), c.tip);
+        }
+    }
 
+    edit->setText(QStringLiteral("71200"));
     drop(QStringLiteral("5a"));
     EXPECT_EQ(edit->text(), QStringLiteral("71200"));
     EXPECT_TRUE(tipShown());
@@ -190,6 +263,112 @@ TEST_F(DigitsOnlyEdit, APasteOrDropWithARefusedCharacterIsRefusedWhole)
     drop(QStringLiteral("5"));
     EXPECT_EQ(edit->text(), QStringLiteral("571200"));
     EXPECT_FALSE(tipShown());
+    edit->clear();
+    drop(QStringLiteral("$3,000.99"));
+    EXPECT_EQ(edit->text(), QStringLiteral("3000"));
+    EXPECT_EQ(tipText(), kCentsLeftOutTip);
+}
+
+// Whatever brings a character the guard does not take, the edit never
+// holds it: keys of any modifiers and text, an input method, the edit's own
+// insert that its paste and drop use.
+TEST_F(DigitsOnlyEdit, NoWayInLeavesANonDigit)
+{
+    const struct {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+    } keys[] = {
+        {"Alt+A", Qt::Key_A, Qt::AltModifier, QStringLiteral("a")},
+        {"Ctrl+Alt+Q", Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("@")},
+        {"Meta+Z", Qt::Key_Z, Qt::MetaModifier, QStringLiteral("z")},
+        {"zero-width non-joiner", 0, Qt::NoModifier, QStringLiteral("\u200c")},
+        {"zero-width non-joiner with Ctrl+Shift", 0, Qt::ControlModifier | Qt::ShiftModifier,
+            QStringLiteral("\u200c")},
+        {"private use", 0, Qt::NoModifier, QStringLiteral("\ue000")},
+        {"emoji", 0, Qt::NoModifier, QStringLiteral("\U0001F600")},
+        {"Arabic-Indic digit", 0, Qt::NoModifier, QStringLiteral("\u0661")},
+    };
+    const auto digitsOnly = [](const QString& text) {
+        return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    for (QLineEdit* target : {edit, postcode}) {
+        for (const auto& k : keys) {
+            SCOPED_TRACE(k.name);
+            target->setText(QStringLiteral("12"));
+            QTest::keyClick(target, Qt::Key_End);
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key(k.key), k.text, k.modifiers);
+            QTest::keyClicks(target, QStringLiteral("00"));
+            EXPECT_EQ(target->text(), QStringLiteral("1200"));
+        }
+
+        // An input method commits a whole string at once.
+        target->setText(QStringLiteral("12"));
+        target->end(false);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("3a\u200c4\U0001F600"));
+        QCoreApplication::sendEvent(target, &commit);
+        EXPECT_EQ(target->text(), QStringLiteral("1234"));
+
+        target->insert(QStringLiteral("5x"));
+        EXPECT_TRUE(digitsOnly(target->text())) << target->text().toStdString();
+        target->undo();
+        target->undo();
+        EXPECT_TRUE(digitsOnly(target->text())) << target->text().toStdString();
+    }
+}
+
+// The guard takes characters only: the edit's and the dialog's shortcuts
+// work as before.
+TEST_F(DigitsOnlyEdit, ShortcutsKeepWorking)
+{
+    // Alt+S presses a button of the window, as its mnemonic does on a desktop.
+    auto* button = new QPushButton(QStringLiteral("Save"), &dialog);
+    dialog.layout()->addWidget(button);
+    auto* altS = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), &dialog);
+    QObject::connect(altS, &QShortcut::activated, button, &QPushButton::click);
+    int clicked = 0;
+    QObject::connect(button, &QPushButton::clicked, [&clicked] { ++clicked; });
+    settle();
+    // A mnemonic answers in the active window only.
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog))
+        GTEST_SKIP() << "the platform makes no window active";
+    edit->setFocus();
+
+    QTest::keyClicks(edit, QStringLiteral("1234"));
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("1234"));
+    QTest::keyClicks(edit, QStringLiteral("5"));
+    EXPECT_EQ(edit->text(), QStringLiteral("5"));
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QStringLiteral("1234"));
+    QTest::keyClick(edit, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(clicked, 1);
+    EXPECT_EQ(edit->text(), QStringLiteral("1234"));
+    EXPECT_FALSE(tipShown());
+}
+
+// A postcode or an ID takes digits only: no cents, no dollar signs; a
+// refused character holds up none of the keys after it.
+TEST_F(DigitsOnlyEdit, APostcodeTakesDigitsOnly)
+{
+    const auto tip = [this] { return postcode->findChild<QLabel*>(QStringLiteral("refusedKeyTip")); };
+    for (const char* typed : {"2a000", "2.000", "$2000", "2,000", "2 000"}) {
+        postcode->clear();
+        QTest::keyClicks(postcode, QString::fromLatin1(typed));
+        EXPECT_EQ(postcode->text(), QStringLiteral("2000")) << typed;
+        EXPECT_TRUE(tip()->isVisible()) << typed;
+        EXPECT_EQ(tip()->text(), kDigitsOnlyTip) << typed;
+    }
+    postcode->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("$2000"));
+    pasteKey(postcode);
+    EXPECT_EQ(postcode->text(), QString());
+    QTest::keyClicks(postcode, QStringLiteral("20005"));
+    EXPECT_EQ(postcode->text(), QStringLiteral("2000"));
+    EXPECT_EQ(tip()->text(), QStringLiteral("No more than 4 digits fit in this field."));
 }
 
 TEST_F(DigitsOnlyEdit, TheContextMenuPasteIsJudgedToo)

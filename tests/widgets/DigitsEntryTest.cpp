@@ -4,37 +4,132 @@
 
 namespace {
 
-const QString kTip = QStringLiteral("Whole dollars only");
+const QString kTip = QStringLiteral("Digits please");
 const QString kFull = QStringLiteral("No more than 8 digits fit in this field.");
+const QString kCents = QStringLiteral("Whole dollars only: the cents are left out.");
 
-// Every way text reaches a digits-only edit (a key, a paste, a drop) is
-// judged here: a refused character is never dropped from what goes in.
-TEST(DigitsEntry, RefusesAnyCharacterButADigitAndGrowthPastTheLimit)
+constexpr auto Amount = DigitsEntryKind::Amount;
+constexpr auto Digits = DigitsEntryKind::Digits;
+
+// An edit holding `text` with the cursor at its end, or `selected`
+// characters before the end selected.
+DigitsEntryEdit at(const char* text, qsizetype selected = 0, bool cents = false)
+{
+    const QString t = QString::fromUtf8(text);
+    return {t, t.size() - selected, selected, cents};
+}
+
+struct Case {
+    DigitsEntryKind kind;
+    DigitsEntryEdit edit;
+    const char* entered;
+    const char* text; // the edit's text afterwards
+    QString tip;
+    bool cents = false;
+};
+
+void expect(const Case& c, const DigitsEntryOutcome& out)
+{
+    EXPECT_EQ(out.text, QString::fromUtf8(c.text));
+    EXPECT_EQ(out.tip, c.tip);
+    EXPECT_EQ(out.cents, c.cents);
+}
+
+// Each key's text, or an input method's commit, as it is typed; the cases
+// run key by key where the typing has several keys.
+TEST(DigitsEntry, TypingGivesWholeDollarsAndNeverHoldsUpTheKeysAfterARefusal)
+{
+    const Case cases[] = {
+        {Amount, at(""), "7", "7", {}},
+        {Amount, at("55"), "$", "55", {}},            // dropped without a word
+        {Amount, at("55"), ",", "55", {}},
+        {Amount, at("55"), " ", "55", {}},
+        {Amount, at("55"), "\u00a0", "55", {}},       // a no-break blank too
+        {Amount, at("1200"), ".", "1200", kCents, true},
+        {Amount, at("1200", 0, true), "5", "1200", kCents, true}, // cents go nowhere
+        {Amount, at("1200", 0, true), ",", "1200", {}, true},
+        {Amount, at("12"), "a", "12", kTip},          // the keys after it go in
+        {Amount, at("12"), "-", "12", kTip},
+        {Amount, at("12"), "\u200c", "12", kTip},     // a format character
+        {Amount, at("12"), "\ue000", "12", kTip},     // private use
+        {Amount, at("12"), "\U0001F600", "12", kTip}, // an emoji
+        {Amount, at("12"), "\u0661", "12", kTip},     // a digit of another script
+        {Amount, at("12345678"), "9", "12345678", kFull},
+        {Amount, at("12345678", 1), "9", "12345679", {}}, // replacing a selected digit
+        {Amount, at("123456789", 2), "5", "12345675", {}}, // a longer stored value may shrink
+        {Amount, at("123456789", 1), "55", "123456785", kFull}, // but never grow
+        {Amount, at("9", 1), "$", "9", {}},           // a dropped key leaves the selection
+        // One commit of an input method is judged as its keys would be.
+        {Amount, at(""), "$55,000", "55000", {}},
+        {Amount, at(""), "1,200.50", "1200", kCents, true},
+        {Amount, at(""), "12a00", "1200", kTip},
+        {Amount, at(""), "-5", "5", kTip},
+        // Postcodes and IDs take digits only.
+        {Digits, at("20"), "0", "200", {}},
+        {Digits, at("20"), "$", "20", kTip},
+        {Digits, at("20"), ".", "20", kTip},
+        {Digits, at("20"), " ", "20", kTip},
+        {Digits, at(""), "2a00", "200", kTip},
+        {Digits, at("20", 0, true), "5", "205", {}},  // no cents in a postcode
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.entered) + " after " + c.edit.text.toStdString());
+        expect(c, DigitsEntryTyped(c.edit, QString::fromUtf8(c.entered), c.kind, 8, kTip));
+    }
+}
+
+TEST(DigitsEntry, TheTableOfTypedAmountsKeyByKey)
 {
     const struct {
-        const char* inserted;
-        qsizetype current;
-        qsizetype selected;
-        int maxDigits;
-        QString expected;
+        const char* keys;
+        const char* text;
+        QString lastTip;
     } cases[] = {
-        {"7", 0, 0, 8, QString()},
-        {"1200", 3, 0, 0, QString()},        // no limit
-        {"1,200.50", 0, 0, 8, kTip},         // a paste is refused whole
-        {"-", 0, 0, 8, kTip},
-        {" ", 2, 0, 8, kTip},
-        {"\u0661", 0, 0, 8, kTip},           // a digit of another script
-        {"9", 8, 0, 8, kFull},               // past the limit
-        {"9", 8, 1, 8, QString()},           // replacing a selected digit
-        {"123", 7, 0, 8, kFull},
-        {"5", 9, 2, 8, QString()},           // a longer stored value may shrink
-        {"55", 9, 1, 8, kFull},              // but never grow
-        {"", 9, 0, 8, QString()},
+        {"$55,000", "55000", {}},
+        {"1,200.50", "1200", kCents},
+        {"1200.5", "1200", kCents},
+        {"12a00", "1200", {}},
+        {"-5", "5", {}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(DigitsEntryRefusal(QString::fromUtf8(c.inserted), c.current, c.selected, c.maxDigits, kTip),
-                  c.expected)
-            << c.inserted << " into " << c.current;
+        DigitsEntryEdit edit;
+        DigitsEntryOutcome out;
+        for (const QChar key : QString::fromUtf8(c.keys)) {
+            out = DigitsEntryTyped(edit, QString(key), Amount, 8, kTip);
+            edit = {out.text, edit.selectionStart + out.inserted.size(), 0, out.cents};
+        }
+        EXPECT_EQ(edit.text, QString::fromUtf8(c.text)) << c.keys;
+        EXPECT_EQ(out.tip, c.lastTip) << c.keys;
+    }
+}
+
+TEST(DigitsEntry, APasteIsTakenWholeOrRefusedWhole)
+{
+    const Case cases[] = {
+        {Amount, at("7"), "1200", "71200", {}},
+        {Amount, at(""), "1200\n", "1200", {}},       // a spreadsheet cell
+        {Amount, at(""), " \t1200\r\n", "1200", {}},
+        {Amount, at(""), "$1,200.50", "1200", kCents},
+        {Amount, at(""), "$55,000", "55000", {}},
+        {Amount, at(""), "1 200", "1200", {}},
+        {Amount, at(""), "1200.", "1200", kCents},
+        {Amount, at("7"), "-500", "7", kTip},
+        {Amount, at("7"), "12a", "7", kTip},
+        {Amount, at("7"), "1.200,50", "7", kTip},     // not an Australian amount
+        {Amount, at("7"), "1.2.3", "7", kTip},
+        {Amount, at("7"), "1200\u200c", "7", kTip},
+        {Amount, at("7", 0, true), "1.5x", "7", kTip, true}, // a refusal keeps the cents of typing
+        {Amount, at("7", 0, true), "5", "75", {}},    // a paste goes in after a "."
+        {Amount, at("7", 1), "123456789", "7", kFull},
+        {Amount, at("1234"), "56789", "1234", kFull},
+        {Amount, at("1234"), "5678", "12345678", {}},
+        {Digits, at(""), "2000\n", "2000", {}},
+        {Digits, at("7"), "1,200", "7", kTip},
+        {Digits, at("7"), "$5", "7", kTip},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.entered) + " after " + c.edit.text.toStdString());
+        expect(c, DigitsEntryPasted(c.edit, QString::fromUtf8(c.entered), c.kind, 8, kTip));
     }
 }
 

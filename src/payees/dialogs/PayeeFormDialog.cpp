@@ -149,7 +149,10 @@ QLineEdit* PayeeFormDialog::numberEdit(const QString& name, qint32 CCards::*memb
     auto* edit = new QLineEdit(m_body);
     edit->setObjectName(name + QStringLiteral("Edit"));
     // A postcode is no amount; every other number of a payee is whole dollars.
-    makeDigitsOnly(edit, member == &CCards::pCode ? kDigitsOnlyTip : kWholeDollarsTip, maxLength);
+    if (member == &CCards::pCode)
+        makeDigitsOnly(edit, kDigitsOnlyTip, maxLength);
+    else
+        makeWholeDollars(edit, maxLength);
     edit->setAlignment(Qt::AlignRight);
     CToolTipCtrlExt::AddToolForControl(tip, edit);
     m_show.push_back([this, edit, member] { edit->setText(m_form.numberText(member)); });

@@ -73,8 +73,9 @@ public:
 
     // Bound controls: load() fills them from the form, Save reads them back.
     QLineEdit* textEdit(const QString& name, QString CCards::*member, const QString& tip);
-    // Digits only, through the kit's guard: typing stops at maxLength digits
-    // (0: no limit), while a longer stored value shows whole for Save to judge.
+    // Digits only, through the kit's guard (an amount as whole dollars, a
+    // postcode as digits): typing stops at maxLength digits (0: no limit),
+    // while a longer stored value shows whole for Save to judge.
     QLineEdit* numberEdit(const QString& name, qint32 CCards::*member, int maxLength, const QString& tip);
     // A drop-down list: the stored value chooses its item by the list rule.
     QComboBox* listBox(const QString& name, PayeeField field, QString CCards::*member, const QStringList& items,
