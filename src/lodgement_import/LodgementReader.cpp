@@ -243,7 +243,7 @@ bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes)
     }
     // Refused before any payee is read: each one read takes memory.
     const qint64 recordsInText = recordsFromFirstPayee(text);
-    if (recordsInText - 1 > kMaxPayeesInAFile) {
+    if (recordsInText - 1 > kMaxPayeesInAReport) {
         ui.message(kTooManyPayeeRecords);
         return false;
     }

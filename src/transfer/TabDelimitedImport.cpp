@@ -134,7 +134,7 @@ int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteA
         }
     }
     // Refused before any payee is read: each one read takes memory.
-    if (dataLineCount(bytes) > kMaxPayeesInAFile) {
+    if (dataLineCount(bytes) > kMaxPayeesInAReport) {
         ui.message(kTooManyTabLines);
         return 0;
     }
