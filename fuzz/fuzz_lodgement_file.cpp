@@ -1,7 +1,9 @@
 // A lodgement file from anywhere, loaded into a report that already holds a
 // payee: a refused file leaves the report as it was; a loaded one adds
 // payees beside the one there, never over it, each under its own key, and
-// the report still saves and reads back whole.
+// the report still saves and reads back whole. The payees counted before
+// the load are those it adds: with one place too few left the file is
+// refused and the report stays as it was; with just enough it loads alike.
 #include "FuzzSupport.h"
 
 #include "lodgement_import/LodgementReader.h"
@@ -30,6 +32,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     FUZZ_CHECK(report.payees.at(7) == held, QStringLiteral("a loaded file wrote over a payee"));
+    const qint64 holding = qint64(report.payees.size());
+    if (holding > 1) {
+        Report tooSmall = before;
+        FuzzUi tooSmallUi;
+        FUZZ_CHECK(!LoadLodgementFile(tooSmall, tooSmallUi, bytes, holding - 1) && tooSmall == before,
+            QStringLiteral("%1 payees loaded with room for one less").arg(holding - 1));
+        Report enough = before;
+        FuzzUi enoughUi;
+        FUZZ_CHECK(LoadLodgementFile(enough, enoughUi, bytes, holding) && enough.payees == report.payees,
+            QStringLiteral("%1 payees did not load with room for them").arg(holding - 1));
+    }
     for (const auto& [id, payee] : report.payees) {
         FUZZ_CHECK(payee.payeeId == id, QStringLiteral("payee %1 is stored under key %2").arg(payee.payeeId).arg(id));
         // Control characters are loaded as blanks.

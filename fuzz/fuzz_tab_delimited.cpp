@@ -2,9 +2,11 @@
 // already holds a payee: the first byte picks the payee type, the rest is
 // the file. Payees already there never change, every added payee sits under
 // its own ID within the bounds, and the count returned is what was added.
+// Imported again with one place too few left, the file adds nothing.
 #include "FuzzSupport.h"
 
 #include "report/AppContext.h"
+#include "report/Report.h"
 #include "transfer/TabDelimitedImport.h"
 #include "transfer/TabLayout.h"
 
@@ -25,8 +27,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     held.payeeType = QStringLiteral("INB");
     held.surname = QStringLiteral("HELD");
     context.report().payees[5] = held;
+    const Report before = context.report();
 
     const int added = ImportTabDelimitedBytes(context, tabLayout(type), bytes);
+    if (added > 0) {
+        FuzzUi fullUi;
+        AppContext full(fullUi, files);
+        full.report() = before;
+        FUZZ_CHECK(ImportTabDelimitedBytes(full, tabLayout(type), bytes, added) == 0
+                && full.report() == before && !full.document.IsModified(),
+            QStringLiteral("%1 payees were added with room for one less").arg(added));
+    }
     FUZZ_CHECK(context.report().payees.at(5) == held, QStringLiteral("the import changed a payee already there"));
     FUZZ_CHECK(added >= 0 && size_t(added) + 1 == context.report().payees.size(),
                QStringLiteral("%1 added, %2 held").arg(added).arg(context.report().payees.size()));

@@ -215,10 +215,55 @@ void loadRecord(Report& report, UserInterface& ui, const FileText& text, qsizety
     raiseHighestPayeeId(report);
 }
 
+// Hands the start of each payee record to visit, in file order. Records
+// are handed out while they start inside the text: a count beyond the
+// records present ends with the text (the FILE-TOTAL record is then not
+// handed out), and records before FILE-TOTAL beyond the count are handed
+// out too. True when there were such records.
+template <class Visit>
+bool forEachPayeeRecord(const FileText& text, qint64 count, qsizetype fileTotalRecord, bool countTooLarge, Visit visit)
+{
+    auto recordStart = [](qint64 k) { return kFirstPayeeRecord + qsizetype(k) * kRecordLength; };
+    qint64 k = 0;
+    for (; k < count && recordStart(k) < text.size(); ++k) {
+        if (countTooLarge && recordStart(k) == fileTotalRecord)
+            continue;
+        visit(recordStart(k));
+    }
+    bool countTooSmall = false;
+    for (; !countTooLarge && recordStart(k) < fileTotalRecord; ++k) {
+        countTooSmall = true;
+        visit(recordStart(k));
+    }
+    return countTooSmall;
+}
+
+// What an import may change before it is refused, kept so that a refusal
+// for the report's size leaves the report as it was.
+struct ImportCounters {
+    qint32 importedCount;
+    qint32 importVersion;
+    qint32 importFileTotal;
+
+    explicit ImportCounters(const Report& report)
+        : importedCount(report.importedCount)
+        , importVersion(report.importVersion)
+        , importFileTotal(report.importFileTotal)
+    {
+    }
+    void restore(Report& report) const
+    {
+        report.importedCount = importedCount;
+        report.importVersion = importVersion;
+        report.importFileTotal = importFileTotal;
+    }
+};
+
 } // namespace
 
-bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes)
+bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes, qint64 payeeLimit)
 {
+    const ImportCounters before(report);
     report.importedCount = 0;
     const FileText text(bytes);
     if (!text.startsWith("628")) {
@@ -243,7 +288,7 @@ bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes)
     }
     // Refused before any payee is read: each one read takes memory.
     const qint64 recordsInText = recordsFromFirstPayee(text);
-    if (recordsInText - 1 > kMaxPayeesInAFile) {
+    if (recordsInText - 1 > kMaxPayeesInAReport) {
         ui.message(kTooManyPayeeRecords);
         return false;
     }
@@ -266,6 +311,21 @@ bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes)
         return false;
     }
 
+    // Each record of a known type adds one payee under a free ID, so the
+    // file's payees are counted before any is added.
+    const qint64 count = qint64(report.importFileTotal) - 6;
+    const bool countTooLarge = count > recordsInText;
+    qint64 adding = 0;
+    forEachPayeeRecord(text, count, fileTotalRecord, countTooLarge, [&](qsizetype start) {
+        if (recordLoaderFor(text.mid(start + 3, 4)))
+            ++adding;
+    });
+    if (adding > PayeeRoomLeft(report, payeeLimit)) {
+        before.restore(report);
+        ui.message(TooManyPayeesMessage(qint64(report.payees.size()), adding, payeeLimit));
+        return false;
+    }
+
     // Accepted: from here on the report takes the file.
     emptyImportedDetails(report);
     report.fromLodgementFile = QStringLiteral("Yes");
@@ -283,26 +343,10 @@ bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes)
     }
     report.year2012Mode = report.reportYear == u"2012" ? 1 : 0;
 
-    // Records are handed out while they start inside the text: a count
-    // beyond the records present ends with the text (its message speaks for
-    // the FILE-TOTAL record, which is then not handed out), and records
-    // before FILE-TOTAL beyond the count are loaded too.
-    const qint64 count = qint64(report.importFileTotal) - 6;
-    auto recordStart = [](qint64 k) { return kFirstPayeeRecord + qsizetype(k) * kRecordLength; };
     report.highestPayeeId = 1;
     LoopOutcome outcome;
-    const bool countTooLarge = count > recordsInText;
-    qint64 k = 0;
-    for (; k < count && recordStart(k) < text.size(); ++k) {
-        if (countTooLarge && recordStart(k) == fileTotalRecord)
-            continue;
-        loadRecord(report, ui, text, recordStart(k), outcome);
-    }
-    bool countTooSmall = false;
-    for (; !countTooLarge && recordStart(k) < fileTotalRecord; ++k) {
-        countTooSmall = true;
-        loadRecord(report, ui, text, recordStart(k), outcome);
-    }
+    const bool countTooSmall = forEachPayeeRecord(text, count, fileTotalRecord, countTooLarge,
+        [&](qsizetype start) { loadRecord(report, ui, text, start, outcome); });
     report.payeeCountText = IntToString(report.importedCount);
 
     for (const HeaderField& field : kHeaderFields)

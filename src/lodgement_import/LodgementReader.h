@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/PayeeIds.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -30,6 +32,7 @@ inline const QString kFileTotalTooLarge = QStringLiteral(
 inline const QString kFileTotalTooSmall = QStringLiteral(
     "The FILE-TOTAL count of this VESK.A01 file is smaller than the number of records it holds.\n\r\n\rAll payee "
     "records present have been loaded.");
+static_assert(kMaxPayeesInAReport == 1'000'000, "kTooManyPayeeRecords names the limit");
 inline const QString kTooManyPayeeRecords = QStringLiteral(
     "This VESK.A01 file holds more than 1,000,000 payee records, more than a report can hold.\n\r\n\rQuillastrand "
     "will not be able to load this file.");
@@ -49,8 +52,10 @@ inline const QString kFeiPayeesLoaded = QStringLiteral(
 // payee per payee record (beside any payees already there) and the header
 // details of the file. The text ends at the first line feed. A file that is
 // refused leaves the year, the payees and the imported-file details as they
-// were. True when the file was loaded.
-bool LoadLodgementFile(Report& report, UserInterface& ui, QByteArrayView bytes);
+// were, and so does a file whose payees would take the report past
+// payeeLimit. True when the file was loaded.
+bool LoadLodgementFile(
+    Report& report, UserInterface& ui, QByteArrayView bytes, qint64 payeeLimit = kMaxPayeesInAReport);
 
 // "Load Data from existing VESK.A01 File": asks for the file and loads it.
 void OnBnClickedLoadA01(AppContext& context);

@@ -234,8 +234,13 @@ bool PayeeFormFrame::acceptNewId(qint32 id)
     return true;
 }
 
-PayeeSaveOutcome PayeeFormFrame::OnBnClickedSave()
+PayeeSaveOutcome PayeeFormFrame::OnBnClickedSave(qint64 payeeLimit)
 {
+    // A full report takes no new payee, whatever the form holds.
+    if (m_adding && PayeeRoomLeft(m_context.report(), payeeLimit) < 1) {
+        m_context.ui.message(TooManyPayeesMessage(qint64(m_context.report().payees.size()), 1, payeeLimit));
+        return PayeeSaveOutcome::StayOpen;
+    }
     qint32 id = 0;
     CCards working = values;
     if (!validate(id, working))

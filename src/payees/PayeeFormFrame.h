@@ -3,6 +3,7 @@
 #include "payees/PayeeField.h"
 #include "payees/PayeeRules.h"
 #include "report/CCards.h"
+#include "report/PayeeIds.h"
 
 #include <QRect>
 #include <QSize>
@@ -74,8 +75,9 @@ public:
     virtual void OnInitDialog();
     // The box was clicked: the current payee's flag and the tick go together.
     void OnBnClickedIgnoreWarnings();
-    // Validates; stores the payee when nothing stands in the way.
-    PayeeSaveOutcome OnBnClickedSave();
+    // Validates; stores the payee when nothing stands in the way. A new
+    // payee is refused while the report holds payeeLimit payees.
+    PayeeSaveOutcome OnBnClickedSave(qint64 payeeLimit = kMaxPayeesInAReport);
 
     // A list loaded from a stored value: selects what the value chooses and
     // remembers a value that chose nothing, so Save refuses the field until

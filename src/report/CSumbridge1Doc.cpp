@@ -35,6 +35,8 @@ struct PayeesRead {
     bool tooMany = false;
 };
 
+static_assert(kMaxPayeesInAReport == 1'000'000, "the note of a file with too many payees names the limit");
+
 // Said after the damage message, so the user knows what is missing.
 QString payeesReadNote(const PayeesRead& p)
 {
@@ -107,11 +109,11 @@ bool CSumbridge1Doc::Serialize(ArchiveReader& archive, Report& report, UserInter
         payees.countRead = true;
         payees.declared = count;
         // Refused before any payee is read: each one read takes memory.
-        if (count > kMaxPayeesInAFile)
+        if (count > kMaxPayeesInAReport)
             throw TooManyPayees {};
         // A negative count reads records until the file ends.
         for (qint64 i = 0; count < 0 || i < count; ++i) {
-            if (i == kMaxPayeesInAFile)
+            if (i == kMaxPayeesInAReport)
                 throw TooManyPayees {};
             CCards card;
             visitCardMembers(card, archive);

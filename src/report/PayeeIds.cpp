@@ -2,6 +2,8 @@
 
 #include "report/Report.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <limits>
 
@@ -35,7 +37,32 @@ std::optional<qint32> firstFreeAbove(const Report& report, qint32 from)
     return qint32(candidate);
 }
 
+// "1,000,000": a count the user reads at a glance.
+QString countText(qint64 n)
+{
+    return QLocale(QLocale::English, QLocale::Australia).toString(n);
+}
+
+QString payeesText(qint64 n)
+{
+    return countText(n) + (n == 1 ? QStringLiteral(" payee") : QStringLiteral(" payees"));
+}
+
 } // namespace
+
+qint64 PayeeRoomLeft(const Report& report, qint64 limit)
+{
+    return std::max<qint64>(0, limit - qint64(report.payees.size()));
+}
+
+QString TooManyPayeesMessage(qint64 held, qint64 adding, qint64 limit)
+{
+    const QString holds = adding == 1 ? QStringLiteral("This report holds %1").arg(payeesText(held))
+                                      : QStringLiteral("This file would add %1 to the %2 this report holds")
+                                            .arg(payeesText(adding), payeesText(held));
+    return holds
+        + QStringLiteral(", and a report can hold no more than %1.\n\nNo payee was added.").arg(countText(limit));
+}
 
 std::optional<qint32> ProposedPayeeId(const Report& report)
 {

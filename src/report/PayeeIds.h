@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -19,9 +20,19 @@ void NotePayeeIdStored(Report& report, qint32 id);
 // The largest payee ID a report holds.
 inline constexpr qint32 kMaxPayeeId = 999999999;
 
-// The most payees a file may declare or hold to be read: each read payee
-// takes about 1.3 KB, so this keeps a read within a desktop's memory.
-inline constexpr qint64 kMaxPayeesInAFile = 1'000'000;
+// The most payees a report holds. The report file reader refuses a file
+// that declares or holds more, and every import and addition stops short of
+// it, so that each report the program saves opens again. Each payee takes
+// about 1.3 KB in memory, so this also keeps a read within a desktop's memory.
+inline constexpr qint64 kMaxPayeesInAReport = 1'000'000;
+
+// How many more payees the report can take under the limit.
+qint64 PayeeRoomLeft(const Report& report, qint64 limit = kMaxPayeesInAReport);
+
+// Why an addition of `adding` new payees is refused for a report holding
+// `held`: it names the limit, the payees held and, when more than one, the
+// payees a file would add. Nothing was added.
+QString TooManyPayeesMessage(qint64 held, qint64 adding, qint64 limit = kMaxPayeesInAReport);
 
 // The ID a payee read from a tab-delimited file is stored under: its own ID,
 // unless that is taken, in which case the highest ID + 1 (stepping past

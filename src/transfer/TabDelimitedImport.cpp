@@ -16,6 +16,13 @@ namespace {
 
 constexpr int kFirstDataLine = 20;
 
+// A line's own ID, through the placeholder rule.
+qint32 importedIdOf(const TabLayout& layout, const QString& cell)
+{
+    const qint32 id = StringToInt(cell);
+    return id == kNotANumber ? layout.idPlaceholder : id;
+}
+
 // Builds the payee of one data line. The ID is the line's own, through the
 // placeholder rule; it is settled against the report later.
 CCards payeeFromFields(const TabLayout& layout, const QStringList& fields, int reportYear, int& badNumbers)
@@ -27,11 +34,9 @@ CCards payeeFromFields(const TabLayout& layout, const QStringList& fields, int r
         const TabColumn& column = layout.columns[i];
         const QString& cell = fields.at(i);
         switch (column.kind) {
-        case TabColumnKind::PayeeId: {
-            const qint32 id = StringToInt(cell);
-            card.payeeId = id == kNotANumber ? layout.idPlaceholder : id;
+        case TabColumnKind::PayeeId:
+            card.payeeId = importedIdOf(layout, cell);
             break;
-        }
         case TabColumnKind::PayeeType:
             break;
         case TabColumnKind::Number: {
@@ -111,9 +116,30 @@ qint64 dataLineCount(QByteArrayView bytes)
     return std::max<qint64>(0, lines - (kFirstDataLine - 1));
 }
 
+// The payees the data lines would add: a line of the right field count
+// whose ID is not above the highest a report holds. Each becomes a new
+// payee, as a taken ID moves on to a free one. A line that finds no free ID
+// is counted too, which errs only once the IDs run out.
+qint64 payeesToAdd(const TabLayout& layout, QByteArrayView bytes, TextEncoding encoding)
+{
+    qint64 adding = 0;
+    QStringList fields;
+    RawLineReader reader(bytes);
+    QByteArrayView line;
+    int lineNumber = 0;
+    while (reader.next(line)) {
+        if (++lineNumber < kFirstDataLine)
+            continue;
+        ParseTabDelimitedLine(fields, DecodeLine(line, encoding));
+        if (fields.size() == layout.fieldCount() && importedIdOf(layout, fields.first()) <= kMaxPayeeId)
+            ++adding;
+    }
+    return adding;
+}
+
 } // namespace
 
-int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteArrayView bytes)
+int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteArrayView bytes, qint64 payeeLimit)
 {
     Report& report = context.report();
     UserInterface& ui = context.ui;
@@ -134,9 +160,20 @@ int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteA
         }
     }
     // Refused before any payee is read: each one read takes memory.
-    if (dataLineCount(bytes) > kMaxPayeesInAFile) {
+    if (dataLineCount(bytes) > kMaxPayeesInAReport) {
         ui.message(kTooManyTabLines);
         return 0;
+    }
+    // Decided before the first payee is added, so a file that does not fit
+    // adds none. Each line adds at most one payee, so the lines are counted
+    // one by one only when there are more of them than the room left.
+    const qint64 room = PayeeRoomLeft(report, payeeLimit);
+    if (dataLineCount(bytes) > room) {
+        const qint64 adding = payeesToAdd(layout, bytes, encoding);
+        if (adding > room) {
+            ui.message(TooManyPayeesMessage(qint64(report.payees.size()), adding, payeeLimit));
+            return 0;
+        }
     }
 
     WaitCursor wait(ui);

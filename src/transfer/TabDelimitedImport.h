@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lodgement/LodgementLayouts.h"
+#include "report/PayeeIds.h"
 
 #include <QByteArrayView>
 
@@ -9,6 +10,7 @@
 class AppContext;
 struct TabLayout;
 
+static_assert(kMaxPayeesInAReport == 1'000'000, "kTooManyTabLines names the limit");
 inline const QString kTooManyTabLines = QStringLiteral(
     "This file holds more than 1,000,000 payee lines, more than a report can hold.\n\nNo Payee data imported.");
 
@@ -17,9 +19,11 @@ inline const QString kTooManyTabLines = QStringLiteral(
 // the report are never changed.
 void ImportTabDelimited(AppContext& context, PayeeType type);
 
-// The import once the file's bytes are read: the line-20 test, then one
-// payee per data line. Returns the number of payees added.
-int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteArrayView bytes);
+// The import once the file's bytes are read: the line-20 test, the room
+// the report has left under payeeLimit, then one payee per data line.
+// Returns the number of payees added.
+int ImportTabDelimitedBytes(
+    AppContext& context, const TabLayout& layout, QByteArrayView bytes, qint64 payeeLimit = kMaxPayeesInAReport);
 
 // The Add Payee dialog's importers, one per type.
 void ImportTabDelimitedINB(AppContext& context);

@@ -1,6 +1,7 @@
 #include "lodgement_import/LodgementReader.h"
 #include "lodgement_import/LoaderFrame.h"
 #include "lodgement_import/LodgementFixtures.h"
+#include "report/PayeeIds.h"
 #include "report/Report.h"
 #include "report/ReportYears.h"
 #include "support/ScriptedUi.h"
@@ -419,6 +420,52 @@ TEST_F(LodgementReader, AFileHoldingMoreThanAMillionPayeeRecordsIsRefusedBeforeR
     report.importFileTotal = before.importFileTotal;
     EXPECT_TRUE(report == before);
 }
+
+// ---- The room left in the report ----
+
+struct RoomCase {
+    const char* name;
+    qint32 held;
+    qint64 limit;
+    QList<QByteArray> records;
+    qint64 fileTotal; // -1: the records plus 6
+    qint64 adding; // what the refusal names; 0: the file fits
+};
+
+class LodgementReaderRoom : public LodgementReader, public ::testing::WithParamInterface<RoomCase> {};
+
+TEST_P(LodgementReaderRoom, AFileThatWouldPassTheLimitLoadsNothing)
+{
+    const RoomCase& c = GetParam();
+    for (qint32 id = 1; id <= c.held; ++id)
+        report.payees[id].payeeId = id;
+    report.highestPayeeId = c.held;
+    report.importVersion = 120;
+    report.importFileTotal = 9;
+    report.importedCount = 3;
+    const Report before = report;
+
+    const bool loaded
+        = LoadLodgementFile(report, ui, fixture::file(c.records, "2018", "FEMPA013.0", c.fileTotal), c.limit);
+    if (c.adding > 0) {
+        EXPECT_FALSE(loaded);
+        EXPECT_EQ(ui.texts(), QStringList { TooManyPayeesMessage(c.held, c.adding, c.limit) });
+        EXPECT_TRUE(report == before);
+    } else {
+        EXPECT_TRUE(loaded);
+        EXPECT_EQ(qint64(report.payees.size()), c.limit);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LodgementReaderRoom,
+    ::testing::Values(RoomCase { "OneRecordIntoAFullReport", 2, 2, { dinb("A") }, -1, 1 },
+        RoomCase { "MoreRecordsThanTheRoomLeft", 2, 3, { dinb("A"), dinb("B") }, -1, 2 },
+        RoomCase { "RecordsThatFillTheRoomExactly", 1, 3, { dinb("A"), dinb("B") }, -1, 0 },
+        RoomCase { "ARecordOfAnUnknownTypeAddsNone", 2, 3, { dinb("A"), payeeRecord("DXXX", {}) }, -1, 0 },
+        // Records before FILE-TOTAL beyond its count are loaded, so they count.
+        RoomCase { "RecordsBeyondASmallFileTotalStillAddPayees", 2, 3, { dinb("A"), dinb("B") }, 7, 2 },
+        RoomCase { "AFileTotalBeyondTheRecordsCountsOnlyThem", 2, 3, { dinb("A") }, 10, 0 }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- IDs ----
 

@@ -116,6 +116,44 @@ TEST_F(FrameFixture, EditingShowsTheStoredPayee)
     EXPECT_TRUE(form.ignoreWarningsVisible);
 }
 
+// ---- The most payees a report holds ----
+
+TEST_F(FrameFixture, AFullReportRefusesANewPayeeAndStoresNothing)
+{
+    for (const qint32 id : { 1, 2 })
+        w.report().payees[id].payeeId = id;
+    w.report().highestPayeeId = 2;
+    openAdding();
+    typePassing();
+    form.values.surname.clear(); // the refusal speaks before the checks
+    const Report before = w.report();
+
+    EXPECT_EQ(form.OnBnClickedSave(2), PayeeSaveOutcome::StayOpen);
+    EXPECT_EQ(w.ui.texts(), QStringList { TooManyPayeesMessage(2, 1, 2) });
+    EXPECT_TRUE(form.findings().empty());
+    EXPECT_TRUE(w.report() == before);
+    EXPECT_FALSE(w.context.document.IsModified());
+
+    // One place left: the same form stores its payee.
+    typePassing();
+    ASSERT_EQ(form.OnBnClickedSave(3), PayeeSaveOutcome::Stored);
+    EXPECT_EQ(w.report().payees.size(), 3u);
+    EXPECT_TRUE(w.report().payees.contains(3));
+}
+
+TEST_F(FrameFixture, EditingAPayeeOfAFullReportStoresIt)
+{
+    w.report().payees[1].payeeId = 1;
+    CCards stored = passingTestPayee();
+    stored.payeeId = 7;
+    openEditing(stored);
+    form.values.surname = QStringLiteral("Changed");
+
+    ASSERT_EQ(form.OnBnClickedSave(2), PayeeSaveOutcome::Stored);
+    EXPECT_EQ(w.report().payees.size(), 2u);
+    EXPECT_EQ(w.report().payees.at(7).surname, QStringLiteral("Changed"));
+}
+
 TEST_F(FrameFixture, AnErrorMarksItsFieldAndStoresNothing)
 {
     openAdding();

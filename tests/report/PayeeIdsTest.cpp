@@ -117,4 +117,38 @@ TEST(PayeeIds, NewIdsNeverReplaceAStoredPayee)
     EXPECT_EQ(r.highestPayeeId, 8);
 }
 
+// ---- The most payees a report holds ----
+
+TEST(PayeeLimit, TheRoomLeftIsWhatTheLimitAllowsBesideThePayeesHeld)
+{
+    Report r;
+    EXPECT_EQ(PayeeRoomLeft(r), 1'000'000);
+    for (qint32 id : { 5, 9 })
+        store(r, id);
+    EXPECT_EQ(PayeeRoomLeft(r, 3), 1);
+    EXPECT_EQ(PayeeRoomLeft(r, 2), 0);
+    EXPECT_EQ(PayeeRoomLeft(r, 1), 0); // never below none
+}
+
+TEST(PayeeLimit, TheRefusalNamesTheLimitThePayeesHeldAndWhatAFileWouldAdd)
+{
+    struct Case {
+        qint64 held, adding, limit;
+        QString text;
+    };
+    const Case cases[] = {
+        { 1'000'000, 1, 1'000'000,
+            "This report holds 1,000,000 payees, and a report can hold no more than 1,000,000.\n\nNo payee was "
+            "added." },
+        { 600'000, 600'000, 1'000'000,
+            "This file would add 600,000 payees to the 600,000 payees this report holds, and a report can hold no "
+            "more than 1,000,000.\n\nNo payee was added." },
+        { 1, 2, 2,
+            "This file would add 2 payees to the 1 payee this report holds, and a report can hold no more than "
+            "2.\n\nNo payee was added." },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TooManyPayeesMessage(c.held, c.adding, c.limit), c.text) << c.held << ' ' << c.adding;
+}
+
 } // namespace

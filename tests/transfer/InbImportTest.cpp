@@ -1,3 +1,4 @@
+#include "transfer/TabLayout.h"
 #include "transfer/TransferTestKit.h"
 
 #include <cerrno>
@@ -301,6 +302,53 @@ TEST_F(InbImport, AFileOfMoreThanAMillionPayeeLinesIsRefusedBeforeReadingThem)
     EXPECT_TRUE(report().payees.empty());
     EXPECT_FALSE(context.document.IsModified());
 }
+
+// ---- The room left in the report ----
+
+struct RoomCase {
+    const char* name;
+    QList<qint32> held;
+    qint64 limit;
+    QList<QByteArray> lines;
+    qint64 adding; // what the refusal names; 0: the file fits
+};
+
+class InbImportRoom : public TransferTest, public ::testing::WithParamInterface<RoomCase> {};
+
+TEST_P(InbImportRoom, AFileThatWouldPassTheLimitAddsNothing)
+{
+    const RoomCase& c = GetParam();
+    for (const qint32 id : c.held)
+        report().payees[id].payeeId = id;
+    report().highestPayeeId = c.held.isEmpty() ? 0 : c.held.last();
+    const Report before = report();
+
+    const int imported = ImportTabDelimitedBytes(context, tabLayout(PayeeType::INB), fileOf(c.lines), c.limit);
+    if (c.adding > 0) {
+        EXPECT_EQ(imported, 0);
+        EXPECT_EQ(ui.texts(), QStringList { TooManyPayeesMessage(c.held.size(), c.adding, c.limit) });
+        EXPECT_TRUE(report() == before);
+        EXPECT_FALSE(context.document.IsModified());
+    } else {
+        EXPECT_EQ(qint64(report().payees.size()), c.limit);
+        EXPECT_EQ(ui.texts().last(), importedMessage(imported));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InbImportRoom,
+    ::testing::Values(RoomCase { "OneLineIntoAFullReport", { 1, 2, 3 }, 3, { inbLine({ { 1, "7" } }) }, 1 },
+        RoomCase { "MoreLinesThanTheRoomLeft", { 1, 2 }, 3, { inbLine({ { 1, "7" } }), inbLine({ { 1, "8" } }) },
+            2 },
+        RoomCase { "LinesThatFillTheRoomExactly", { 1, 2 }, 4, { inbLine({ { 1, "7" } }), inbLine({ { 1, "8" } }) },
+            0 },
+        RoomCase { "ALineOfTheWrongCountAddsNone", { 1, 2 }, 3, { inbLine({ { 1, "7" } }), "8\t\r\n" }, 0 },
+        RoomCase { "AnIdAboveTheLargestAddsNone", { 1, 2 }, 3,
+            { inbLine({ { 1, "7" } }), inbLine({ { 1, "1000000000" } }) }, 0 },
+        // A payee is never replaced: a taken ID moves on to a free one.
+        RoomCase { "TakenIdsStillAddPayees", { 1, 2 }, 3, { inbLine({ { 1, "1" } }), inbLine({ { 1, "2" } }) }, 2 },
+        RoomCase { "LinesWithoutANumberForTheirIdStillAddPayees", { 1, 2 }, 3,
+            { inbLine({ { 1, "x" } }), inbLine({ { 1, "" } }) }, 2 }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InbImport, ATrailingBlankLineIsRefusedWithAnEmptyName)
 {
