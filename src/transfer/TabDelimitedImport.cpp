@@ -116,13 +116,10 @@ qint64 dataLineCount(QByteArrayView bytes)
     return std::max<qint64>(0, lines - (kFirstDataLine - 1));
 }
 
-// The payees the data lines would add: a line of the right field count
-// whose ID is not above the highest a report holds. Each becomes a new
-// payee, as a taken ID moves on to a free one. A line that finds no free ID
-// is counted too, which errs only once the IDs run out.
-qint64 payeesToAdd(const TabLayout& layout, QByteArrayView bytes, TextEncoding encoding)
+// Hands each data line (line 20 on), split into its fields, to visit.
+template <class Visit>
+void forEachDataLine(QByteArrayView bytes, TextEncoding encoding, Visit visit)
 {
-    qint64 adding = 0;
     QStringList fields;
     RawLineReader reader(bytes);
     QByteArrayView line;
@@ -131,9 +128,21 @@ qint64 payeesToAdd(const TabLayout& layout, QByteArrayView bytes, TextEncoding e
         if (++lineNumber < kFirstDataLine)
             continue;
         ParseTabDelimitedLine(fields, DecodeLine(line, encoding));
+        visit(fields);
+    }
+}
+
+// The payees the data lines would add: a line of the right field count
+// whose ID is not above the highest a report holds. Each becomes a new
+// payee, as a taken ID moves on to a free one. A line that finds no free ID
+// is counted too, which errs only once the IDs run out.
+qint64 payeesToAdd(const TabLayout& layout, QByteArrayView bytes, TextEncoding encoding)
+{
+    qint64 adding = 0;
+    forEachDataLine(bytes, encoding, [&](const QStringList& fields) {
         if (fields.size() == layout.fieldCount() && importedIdOf(layout, fields.first()) <= kMaxPayeeId)
             ++adding;
-    }
+    });
     return adding;
 }
 
@@ -179,23 +188,17 @@ int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteA
     WaitCursor wait(ui);
     RefusedLines refused(ui);
     int imported = 0;
-    RawLineReader reader(bytes);
-    QByteArrayView line;
-    int lineNumber = 0;
-    while (reader.next(line)) {
-        if (++lineNumber < kFirstDataLine)
-            continue;
-        ParseTabDelimitedLine(fields, DecodeLine(line, encoding));
+    forEachDataLine(bytes, encoding, [&](const QStringList& fields) {
         if (fields.size() != layout.fieldCount()) {
             refused.refuse(fields);
-            continue;
+            return;
         }
         int badNumbers = 0;
         CCards card = payeeFromFields(layout, fields, report.reportYearNumber, badNumbers);
         const std::optional<qint32> id = AssignImportedPayeeId(report, card.payeeId);
         if (!id) {
             refused.refuse(fields);
-            continue;
+            return;
         }
         card.payeeId = *id;
         report.payees.emplace(*id, std::move(card));
@@ -204,7 +207,7 @@ int ImportTabDelimitedBytes(AppContext& context, const TabLayout& layout, QByteA
                        + fromAscii(layout.badNumberClosing));
         ++imported;
         report.payeesChanged = 1;
-    }
+    });
 
     refused.tellTheRest();
     if (imported > 0) {
