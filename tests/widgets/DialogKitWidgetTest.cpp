@@ -413,4 +413,27 @@ TEST_F(DigitsOnlyEdit, TypingStopsAtTheLimitWhileALongerStoredValueShowsWhole)
     EXPECT_EQ(edit->text(), QStringLiteral("5"));
 }
 
+// A stored value that is no whole number shows as it is, and the user can
+// mend it key by key: the gate that keeps non-digits out never keeps the
+// user from deleting one.
+TEST_F(DigitsOnlyEdit, AStoredNonDigitCanBeMendedKeyByKey)
+{
+    edit->setText(QStringLiteral("-5"));
+    sendKey(edit, Qt::Key_End);
+    sendKey(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), QStringLiteral("-"));
+    sendKey(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), QString());
+    typeKeys(edit, QStringLiteral("5"));
+    EXPECT_EQ(edit->text(), QStringLiteral("5"));
+
+    edit->setText(QStringLiteral("12a00"));
+    edit->setCursorPosition(3);
+    sendKey(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), QStringLiteral("1200"));
+    // Once whole dollars, it stays digits only.
+    typeKeys(edit, QStringLiteral("b"));
+    EXPECT_EQ(edit->text(), QStringLiteral("1200"));
+}
+
 } // namespace
