@@ -1,8 +1,10 @@
 #include "payees/dialogs/PayeeFormDialog.h"
 
+#include "payees/dialogs/LayoutTabOrder.h"
 #include "report/AppContext.h"
 #include "widgets/DialogKit.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -364,8 +366,36 @@ void PayeeFormDialog::save()
         accept();
 }
 
+void PayeeFormDialog::settleFocus()
+{
+    const QList<QWidget*> stops = setTabOrderFromLayout(this);
+    const auto first = std::find_if(
+        stops.begin(), stops.end(), [this](QWidget* stop) { return stop->isEnabled() && stop->isVisibleTo(this); });
+    if (first != stops.end())
+        (*first)->setFocus(Qt::ActiveWindowFocusReason);
+    if (!m_scroll)
+        return;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || !m_body->isAncestorOf(now))
+            return;
+        // The whole field comes into view, not only its text cursor as the
+        // scroll area's own ensureWidgetVisible would have it.
+        const QRect field(now->mapTo(m_body, QPoint(0, 0)), now->size());
+        const QRect shown(-m_body->pos(), m_scroll->viewport()->size());
+        if (shown.contains(field))
+            return;
+        constexpr int room = 10;
+        m_scroll->ensureVisible(
+            field.center().x(), field.center().y(), field.width() / 2 + room, field.height() / 2 + room);
+    });
+}
+
 void PayeeFormDialog::showEvent(QShowEvent* event)
 {
+    if (!m_focusSettled) {
+        m_focusSettled = true;
+        settleFocus();
+    }
     QDialog::showEvent(event);
     if (!m_look.tall || m_placed)
         return;

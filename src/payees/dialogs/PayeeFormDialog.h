@@ -102,6 +102,10 @@ protected:
 
 private:
     void buildCommon();
+    // Once the type has laid out its controls: Tab walks them in reading
+    // order, then the bottom line; the form opens in its first field; a tall
+    // form scrolls to the field that has the keyboard.
+    void settleFocus();
     void save();
     // A tall form's size with all of its body in view and no scroll bar.
     QSize wholeFormSize() const;
@@ -128,6 +132,7 @@ private:
     QPushButton* m_close = nullptr;
     QPushButton* m_save = nullptr;
     bool m_placed = false;
+    bool m_focusSettled = false;
 
     struct Markers {
         ErrorMarker* error;
