@@ -1,5 +1,7 @@
 #include "widgets/DigitsEntry.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -12,6 +14,25 @@ bool isDigit(QChar c)
 bool isAmountFiller(QChar c)
 {
     return c == u'$' || c == u',' || c.isSpace();
+}
+
+// Where a spreadsheet's copy ends one cell and starts the next: a tab in a
+// row, a line break between rows.
+bool isCellBreak(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\t':
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case u'\r':
+    case 0x0085: // next line
+    case 0x2028: // line separator
+    case 0x2029: // paragraph separator
+        return true;
+    default:
+        return false;
+    }
 }
 
 // True when `digits` more may go in place of the selection.
@@ -68,9 +89,13 @@ DigitsEntryOutcome DigitsEntryPasted(const DigitsEntryEdit& edit, const QString&
 {
     const bool amount = kind == DigitsEntryKind::Amount;
     const DigitsEntryOutcome refused = outcome(edit, {}, edit.cents, notDigitsTip);
+    const QString whole = pasted.trimmed();
+    // Two cells run together would be one wrong number.
+    if (std::any_of(whole.begin(), whole.end(), isCellBreak))
+        return outcome(edit, {}, edit.cents, amount ? kOneAmountTip : kOneNumberTip);
     QString inserted;
     bool cents = false;
-    for (const QChar c : pasted.trimmed()) {
+    for (const QChar c : whole) {
         if (isDigit(c)) {
             if (!cents)
                 inserted += c;

@@ -124,25 +124,29 @@ struct DigitsOnlyEdit : ::testing::Test {
         settle();
     }
 
-    QLabel* tip() const { return edit->findChild<QLabel*>(QStringLiteral("refusedKeyTip")); }
-    bool tipShown() const { return tip() && tip()->isVisible(); }
-    QString tipText() const { return tip() ? tip()->text() : QString(); }
+    QLabel* tip(QLineEdit* target = nullptr) const
+    {
+        return (target ? target : edit)->findChild<QLabel*>(QStringLiteral("refusedKeyTip"));
+    }
+    bool tipShown(QLineEdit* target = nullptr) const { return tip(target) && tip(target)->isVisible(); }
+    QString tipText(QLineEdit* target = nullptr) const { return tip(target) ? tip(target)->text() : QString(); }
     // Any key but a character ends a refusal; the arrow moves nothing here.
-    void acknowledge() { sendKey(edit, Qt::Key_End); }
-    void paste(const QString& text)
+    void acknowledge(QLineEdit* target = nullptr) { sendKey(target ? target : edit, Qt::Key_End); }
+    void paste(const QString& text, QLineEdit* target = nullptr)
     {
         QGuiApplication::clipboard()->setText(text);
-        pasteKey(edit);
+        pasteKey(target ? target : edit);
     }
-    void drop(const QString& text)
+    void drop(const QString& text, QLineEdit* target = nullptr)
     {
+        target = target ? target : edit;
         QMimeData data;
         data.setText(text);
         // A drop reaches the widget that took the drag in.
         QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(edit, &enter);
+        QCoreApplication::sendEvent(target, &enter);
         QDropEvent event(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(edit, &event);
+        QCoreApplication::sendEvent(target, &event);
     }
 };
 
@@ -267,6 +271,50 @@ TEST_F(DigitsOnlyEdit, APasteTakesAnAmountWholeOrNotAtAll)
     drop(QStringLiteral("$3,000.99"));
     EXPECT_EQ(edit->text(), QStringLiteral("3000"));
     EXPECT_EQ(tipText(), kCentsLeftOutTip);
+}
+
+// The cells of a spreadsheet's row or column, pasted with the paste key or
+// dropped, never run together into one number; one cell goes in without
+// the blanks and line breaks around it.
+TEST_F(DigitsOnlyEdit, APasteOrDropOfTwoCellsIsRefusedWhole)
+{
+    const struct {
+        const char* cells;
+        const char* text; // in an edit that was empty
+        bool refused;
+    } cases[] = {
+        {"1200\t300", "", true},
+        {"1200\n300\n", "", true},
+        {"1200\r\n300", "", true},
+        {"1200\r\n300\r\n", "", true},
+        {"1200 \t 300", "", true},
+        {"\t1200\t", "1200", false},
+        {"1200\n", "1200", false},
+        {"1200\r\n", "1200", false},
+    };
+    const struct {
+        QLineEdit* target;
+        QString tip;
+    } edits[] = {{edit, kOneAmountTip}, {postcode, kOneNumberTip}};
+    for (const auto& e : edits) {
+        for (const auto& c : cases) {
+            for (const bool dropped : {false, true}) {
+                SCOPED_TRACE(std::string(c.cells) + (dropped ? " dropped" : " pasted")
+                    + (e.target == edit ? " into the amount" : " into the postcode"));
+                e.target->clear();
+                acknowledge(e.target);
+                if (dropped)
+                    drop(QString::fromLatin1(c.cells), e.target);
+                else
+                    paste(QString::fromLatin1(c.cells), e.target);
+                EXPECT_EQ(e.target->text(), QString::fromLatin1(c.text));
+                EXPECT_EQ(tipShown(e.target), c.refused);
+                if (c.refused) {
+                    EXPECT_EQ(tipText(e.target), e.tip);
+                }
+            }
+        }
+    }
 }
 
 // Whatever brings a character the guard does not take, the edit never

@@ -7,6 +7,8 @@ namespace {
 const QString kTip = QStringLiteral("Digits please");
 const QString kFull = QStringLiteral("No more than 8 digits fit in this field.");
 const QString kCents = QStringLiteral("Whole dollars only: the cents are left out.");
+const QString kOneAmount = QStringLiteral("One amount at a time: paste a single cell.");
+const QString kOneNumber = QStringLiteral("One number at a time: paste a single cell.");
 
 constexpr auto Amount = DigitsEntryKind::Amount;
 constexpr auto Digits = DigitsEntryKind::Digits;
@@ -126,6 +128,48 @@ TEST(DigitsEntry, APasteIsTakenWholeOrRefusedWhole)
         {Digits, at(""), "2000\n", "2000", {}},
         {Digits, at("7"), "1,200", "7", kTip},
         {Digits, at("7"), "$5", "7", kTip},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.entered) + " after " + c.edit.text.toStdString());
+        expect(c, DigitsEntryPasted(c.edit, QString::fromUtf8(c.entered), c.kind, 8, kTip));
+    }
+}
+
+// A spreadsheet copies a row of cells with tabs between them and a column
+// with line breaks: read as one number, two cells would be a wrong amount.
+TEST(DigitsEntry, APasteOfTwoCellsIsRefusedWholeWhileBlanksAroundOneCellAreDropped)
+{
+    const Case cases[] = {
+        {Amount, at("7"), "1200\t300", "7", kOneAmount},
+        {Amount, at("7"), "1200\n300\n", "7", kOneAmount},
+        {Amount, at("7"), "1200\r\n300", "7", kOneAmount},
+        {Amount, at("7"), "1200\r\n300\r\n", "7", kOneAmount},
+        {Amount, at("7"), "1200 \t 300", "7", kOneAmount},
+        {Amount, at("7"), "1200\r300", "7", kOneAmount},
+        {Amount, at("7"), "1200\v300", "7", kOneAmount},
+        {Amount, at("7"), "1200\f300", "7", kOneAmount},
+        {Amount, at("7"), "1200\u0085" "300", "7", kOneAmount}, // next line
+        {Amount, at("7"), "1200\u2028" "300", "7", kOneAmount}, // line separator
+        {Amount, at("7"), "1200\u2029" "300", "7", kOneAmount}, // paragraph separator
+        {Amount, at("7"), "$1,200\t$300", "7", kOneAmount},
+        {Amount, at("7"), "1200\t.50", "7", kOneAmount},
+        {Amount, at("7"), "12a\t300", "7", kOneAmount},   // the cells are told first
+        {Amount, at("7"), "123456789\t1", "7", kOneAmount},
+        {Amount, at("7", 1), "1200\t300", "7", kOneAmount}, // a selection stays
+        {Amount, at("7", 0, true), "1\t2", "7", kOneAmount, true}, // and so do the cents of typing
+        // One cell with what surrounds it.
+        {Amount, at("7"), "\t1200\t", "71200", {}},
+        {Amount, at("7"), "1200\r\n", "71200", {}},
+        {Amount, at("7"), "\r\n\r\n1200\n\n", "71200", {}},
+        {Amount, at("7"), " \t$1,200.50\t ", "71200", kCents},
+        {Amount, at("7"), "1 200", "71200", {}},          // a blank is how people write amounts
+        {Amount, at("7"), "1\u00a0" "200", "71200", {}},
+        {Digits, at(""), "2000\t3000", "", kOneNumber},
+        {Digits, at(""), "2000\n3000\n", "", kOneNumber},
+        {Digits, at(""), "2000\r\n3000", "", kOneNumber},
+        {Digits, at(""), "\t2000\t", "2000", {}},
+        {Digits, at(""), "2000\r\n", "2000", {}},
+        {Digits, at(""), "2 000", "", kTip},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.entered) + " after " + c.edit.text.toStdString());
