@@ -84,6 +84,22 @@ DigitsEntryOutcome DigitsEntryTyped(
     return outcome(edit, inserted, cents, tip);
 }
 
+DigitsEntryEdit DigitsEntryReplacing(const DigitsEntryEdit& edit, int start, int length)
+{
+    // Removing a selection leaves the cursor where it began.
+    const qsizetype cursor = edit.selectionStart;
+    const qsizetype rest = edit.text.size() - edit.selected;
+    const qsizetype from = std::clamp<qsizetype>(cursor + start, 0, rest);
+    const qsizetype count = length > 0 && from + length <= rest ? length : 0;
+    if (edit.selected == 0)
+        return { edit.text, from, count, edit.cents };
+    if (from <= cursor && cursor <= from + count)
+        return { edit.text, from, edit.selected + count, edit.cents };
+    QString text = edit.text;
+    text.remove(edit.selectionStart, edit.selected);
+    return { text, from, count, edit.cents };
+}
+
 DigitsEntryOutcome DigitsEntryPasted(const DigitsEntryEdit& edit, const QString& pasted, DigitsEntryKind kind,
     int maxDigits, const QString& notDigitsTip)
 {

@@ -49,6 +49,13 @@ struct DigitsEntryOutcome {
 DigitsEntryOutcome DigitsEntryTyped(const DigitsEntryEdit& edit, const QString& typed, DigitsEntryKind kind,
     int maxDigits, const QString& notDigitsTip);
 
+// What an input method's commit replaces, as the edit applies it: the
+// selection goes first, then `length` characters from `start` around the
+// cursor (a range that runs past the text replaces nothing). Where the two
+// meet, the edit covers both; apart, its text is the text without the
+// selection.
+DigitsEntryEdit DigitsEntryReplacing(const DigitsEntryEdit& edit, int start, int length);
+
 // A paste or a drop, judged whole: blanks and line breaks around it are
 // dropped; an amount may be written as in "$1,200.50", which gives 1200
 // with the cents tip. A tab or a line break inside it runs cells of a

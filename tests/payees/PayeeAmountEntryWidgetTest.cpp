@@ -2,8 +2,8 @@
 // is no whole number, an amount of 999999 or one outside 0..99,999,999 is
 // refused by Save at that amount's own marker on every form, whatever
 // "Ignore Warnings" says, and the stored record stays as it was. What the
-// user pastes into an amount, a postcode or a Payee ID goes in whole or
-// changes nothing.
+// user pastes or an input method commits into an amount, a postcode or a
+// Payee ID goes in whole or changes nothing.
 
 #include "payees/PayeeFeiKit.h"
 #include "payees/PayeeFrameTestKit.h"
@@ -264,6 +264,47 @@ TEST(PayeeAmountEntry, APasteOfTwoCellsIsRefusedWholeOnEveryForm)
                     EXPECT_EQ(NewPayeeForm::tip(e.edit)->text(), e.cellsTip);
                 }
             }
+        }
+    }
+}
+
+// An input method that commits "é" in place of what it would replace, the
+// last digit or the selection, leaves the field as it was, with the tip; a
+// digit it commits goes in, even in a full postcode.
+TEST(PayeeAmountEntry, ARefusedInputMethodCommitLeavesTheFieldAsItWasOnEveryForm)
+{
+    const QString digits = QStringLiteral("1234");
+    for (const PayeeForm& form : kForms) {
+        SCOPED_TRACE(form.type);
+        NewPayeeForm p(form);
+        for (const NewPayeeForm::DigitsEdit& e : p.edits) {
+            ASSERT_NE(e.edit, nullptr);
+            SCOPED_TRACE(e.edit->objectName().toStdString());
+            QLineEdit* edit = e.edit;
+            edit->setText(digits);
+            edit->setCursorPosition(4);
+            commitInput(edit, QStringLiteral("é"), -1, 1);
+            EXPECT_EQ(edit->text(), digits);
+            EXPECT_EQ(edit->cursorPosition(), 4);
+            EXPECT_TRUE(NewPayeeForm::tipShown(edit));
+            EXPECT_EQ(NewPayeeForm::tip(edit)->text(), e.characterTip);
+
+            sendKey(edit, Qt::Key_End);
+            edit->setSelection(2, 2);
+            commitInput(edit, QStringLiteral("é"));
+            EXPECT_EQ(edit->text(), digits);
+            EXPECT_EQ(edit->selectionStart(), 2);
+            EXPECT_EQ(edit->selectedText(), QStringLiteral("34"));
+            EXPECT_TRUE(NewPayeeForm::tipShown(edit));
+
+            sendKey(edit, Qt::Key_End);
+            composeInput(edit, QStringLiteral("´"));
+            commitInput(edit, QStringLiteral("é"), -1, 1);
+            EXPECT_EQ(edit->text(), digits);
+            EXPECT_EQ(edit->cursorPosition(), 4);
+
+            commitInput(edit, QStringLiteral("5"), -1, 1);
+            EXPECT_EQ(edit->text(), QStringLiteral("1235"));
         }
     }
 }

@@ -317,6 +317,120 @@ TEST_F(DigitsOnlyEdit, APasteOrDropOfTwoCellsIsRefusedWhole)
     }
 }
 
+// An input method commits a character that the edit refuses, in place of
+// what it would replace: nothing is replaced, as with a refused key.
+TEST_F(DigitsOnlyEdit, ARefusedInputMethodCommitChangesNothing)
+{
+    const struct {
+        const char* name;
+        QLineEdit* target;
+        const char* text;
+        int from; // the cursor, or where a selection starts from
+        int selected; // to the left when negative
+        const char* preedit; // a composition before the commit; empty: none
+        const char* commit;
+        int start;
+        int length;
+        QString tip;
+    } cases[] = {
+        {"é over the last digit", edit, "1234", 4, 0, "", "é", -1, 1, kWholeDollarsTip},
+        {"é over the first digit", edit, "1234", 0, 0, "", "é", 0, 1, kWholeDollarsTip},
+        {"é over a selection", edit, "1234", 2, 2, "", "é", 0, 0, kWholeDollarsTip},
+        {"é over a selection made leftwards", edit, "1234", 4, -2, "", "é", 0, 0, kWholeDollarsTip},
+        {"é over a selection and the digit before it", edit, "1234", 2, 2, "", "é", -1, 1, kWholeDollarsTip},
+        {"a composition, then é", edit, "1234", 2, 0, "e", "é", 0, 0, kWholeDollarsTip},
+        {"a composition, then é over the last digit", edit, "1234", 4, 0, "´", "é", -1, 1, kWholeDollarsTip},
+        {"a dollar sign over the last digit", edit, "1234", 4, 0, "", "$", -1, 1, {}},
+        {"a point over the last digit", edit, "1234", 4, 0, "", ".", -1, 1, kCentsLeftOutTip},
+        {"é over a stored text that is no number", edit, "-5", 2, 0, "", "é", -1, 1, kWholeDollarsTip},
+        {"é over a postcode's last digit", postcode, "123", 3, 0, "", "é", -1, 1, kDigitsOnlyTip},
+        {"é over a postcode's selection", postcode, "123", 1, 2, "", "é", 0, 0, kDigitsOnlyTip},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QLineEdit* target = c.target;
+        acknowledge(target);
+        target->setText(QString::fromUtf8(c.text));
+        if (c.selected != 0)
+            target->setSelection(c.from, c.selected);
+        else
+            target->setCursorPosition(c.from);
+        const int cursor = target->cursorPosition();
+        const int selectionStart = target->selectionStart();
+        const QString selected = target->selectedText();
+        if (*c.preedit)
+            composeInput(target, QString::fromUtf8(c.preedit));
+
+        commitInput(target, QString::fromUtf8(c.commit), c.start, c.length);
+        EXPECT_EQ(target->text(), QString::fromUtf8(c.text));
+        EXPECT_EQ(target->cursorPosition(), cursor);
+        EXPECT_EQ(target->selectionStart(), selectionStart);
+        EXPECT_EQ(target->selectedText(), selected);
+        EXPECT_EQ(tipShown(target), !c.tip.isEmpty());
+        if (!c.tip.isEmpty()) {
+            EXPECT_EQ(tipText(target), c.tip);
+        }
+        // The composition is over: the next digit goes in at the cursor.
+        acknowledge(target);
+        target->deselect();
+        target->setCursorPosition(cursor);
+        commitInput(target, QStringLiteral("9"));
+        EXPECT_EQ(target->text(), QString::fromUtf8(c.text).insert(cursor, u'9'));
+    }
+}
+
+// A commit of digits goes in as it would in an edit without the guard,
+// whatever it replaces, even in a full field.
+TEST_F(DigitsOnlyEdit, AnAcceptedInputMethodCommitGoesInAsInAPlainEdit)
+{
+    auto* plain = new QLineEdit(&dialog);
+    const struct {
+        const char* text;
+        int from;
+        int selected;
+        const char* preedit;
+        const char* commit;
+        int start;
+        int length;
+        const char* after;
+    } cases[] = {
+        {"1234", 4, 0, "", "5", -1, 1, "1235"},
+        {"1234", 2, 0, "", "5", 0, 1, "1254"},
+        {"1234", 4, 0, "", "56", -2, 1, "12564"},
+        {"1234", 2, 2, "", "5", 0, 0, "125"},
+        {"1234", 4, -2, "", "5", 0, 0, "125"},
+        {"1234", 2, 2, "", "5", -1, 1, "15"},
+        {"12345678", 8, 0, "", "5", -1, 1, "12345675"}, // the field holds 8 digits
+        {"1234", 4, 0, "5", "5", 0, 0, "12345"},
+        {"1234", 4, 0, "5", "6", -1, 1, "1236"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.commit) + " into " + c.text);
+        for (QLineEdit* target : {edit, plain}) {
+            target->setText(QString::fromLatin1(c.text));
+            if (c.selected != 0)
+                target->setSelection(c.from, c.selected);
+            else
+                target->setCursorPosition(c.from);
+            if (*c.preedit)
+                composeInput(target, QString::fromLatin1(c.preedit));
+            commitInput(target, QString::fromLatin1(c.commit), c.start, c.length);
+        }
+        EXPECT_EQ(edit->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(plain->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(edit->cursorPosition(), plain->cursorPosition());
+        EXPECT_EQ(edit->selectedText(), plain->selectedText());
+        EXPECT_FALSE(tipShown());
+    }
+
+    // What is refused of a commit is left out, and the rest goes in its place.
+    edit->setText(QStringLiteral("1234"));
+    commitInput(edit, QStringLiteral("5é"), -1, 1);
+    EXPECT_EQ(edit->text(), QStringLiteral("1235"));
+    EXPECT_EQ(edit->cursorPosition(), 4);
+    EXPECT_EQ(tipText(), kWholeDollarsTip);
+}
+
 // Whatever brings a character the guard does not take, the edit never
 // holds it: keys of any modifiers and text, an input method, the edit's own
 // insert that its paste and drop use.

@@ -177,4 +177,43 @@ TEST(DigitsEntry, APasteOfTwoCellsIsRefusedWholeWhileBlanksAroundOneCellAreDropp
     }
 }
 
+// An input method's commit replaces the selection and then a range around
+// the cursor; the edit it is judged on covers what goes.
+TEST(DigitsEntry, ACommitReplacesTheSelectionAndThenItsRange)
+{
+    const struct {
+        const char* name;
+        DigitsEntryEdit edit;
+        int start;
+        int length;
+        DigitsEntryEdit replaced;
+    } cases[] = {
+        {"no range", {"1234", 4, 0}, 0, 0, {"1234", 4, 0}},
+        {"the last character", {"1234", 4, 0}, -1, 1, {"1234", 3, 1}},
+        {"the one after the cursor", {"1234", 2, 0}, 0, 1, {"1234", 2, 1}},
+        {"an insertion away from the cursor", {"1234", 4, 0}, -2, 0, {"1234", 2, 0}},
+        {"from before the start", {"1234", 1, 0}, -3, 2, {"1234", 0, 2}},
+        {"past the end: nothing", {"1234", 4, 0}, 0, 1, {"1234", 4, 0}},
+        {"the selection alone", {"1234", 2, 2}, 0, 0, {"1234", 2, 2}},
+        {"the selection and the digit before it", {"1234", 2, 2}, -1, 1, {"1234", 1, 3}},
+        {"the selection and a range past the end", {"1234", 2, 2}, 0, 1, {"1234", 2, 2}},
+        {"a range apart from the selection", {"1234", 0, 2}, 1, 1, {"34", 1, 1}},
+        {"the cents stay", {"1234", 4, 0, true}, -1, 1, {"1234", 3, 1, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DigitsEntryEdit replaced = DigitsEntryReplacing(c.edit, c.start, c.length);
+        EXPECT_EQ(replaced.text, c.replaced.text);
+        EXPECT_EQ(replaced.selectionStart, c.replaced.selectionStart);
+        EXPECT_EQ(replaced.selected, c.replaced.selected);
+        EXPECT_EQ(replaced.cents, c.replaced.cents);
+    }
+
+    // A full field takes a digit in place of its last one, and never one more.
+    const DigitsEntryEdit full {QStringLiteral("12345678"), 8, 0};
+    const QString five = QStringLiteral("5");
+    expect({Amount, full, "5", "12345675", {}}, DigitsEntryTyped(DigitsEntryReplacing(full, -1, 1), five, Amount, 8, kTip));
+    expect({Amount, full, "5", "12345678", kFull}, DigitsEntryTyped(DigitsEntryReplacing(full, 0, 1), five, Amount, 8, kTip));
+}
+
 } // namespace
