@@ -211,10 +211,22 @@ private:
         const QString commit = event->commitString();
         if (m_forwarding || commit.isEmpty() || m_edit->isReadOnly())
             return false;
-        const DigitsEntryOutcome out = DigitsEntryTyped(state(), commit, m_kind, m_maxDigits, m_tipText);
+        const DigitsEntryEdit replaced
+            = DigitsEntryReplacing(state(), event->replacementStart(), event->replacementLength());
+        const DigitsEntryOutcome out = DigitsEntryTyped(replaced, commit, m_kind, m_maxDigits, m_tipText);
         // The composition goes on as the input method has it; only what it commits is judged.
-        QInputMethodEvent judged(event->preeditString(), event->attributes());
-        judged.setCommitString(out.inserted, event->replacementStart(), event->replacementLength());
+        QList<QInputMethodEvent::Attribute> attributes = event->attributes();
+        if (out.inserted != commit) {
+            // Where the input method puts the cursor after its commit is no place after ours.
+            attributes.removeIf(
+                [](const QInputMethodEvent::Attribute& a) { return a.type == QInputMethodEvent::Selection; });
+        }
+        QInputMethodEvent judged(event->preeditString(), attributes);
+        // A commit refused whole replaces nothing, as a refused key.
+        if (out.inserted.isEmpty())
+            judged.setCommitString({});
+        else
+            judged.setCommitString(out.inserted, event->replacementStart(), event->replacementLength());
         m_forwarding = true;
         QCoreApplication::sendEvent(m_edit, &judged);
         m_forwarding = false;

@@ -55,10 +55,12 @@ inline const QString kDigitsOnlyTip = QStringLiteral("Digits only: type digits, 
 // any modifiers, an input method, a paste, a drop. A refused character is
 // dropped with a beep and a tip just below the field (`tip`, or the limit
 // when maxDigits digits are reached; 0 sets no limit); the characters after
-// it still go in. A paste or drop that holds a refused character is refused
-// whole, with the same tip. A validator behind the guard keeps anything
-// else but digits out. Text the program sets is shown as it is, however
-// long: Save's rules judge it.
+// it still go in, and an input method's commit refused whole replaces
+// nothing. A paste or drop that holds a refused character is refused whole,
+// with the same tip, and so is one of several spreadsheet cells, with a tip
+// of its own (DigitsEntryPasted). A validator behind the guard keeps
+// anything else but digits out. Text the program sets is shown as it is,
+// however long: Save's rules judge it.
 void makeDigitsOnly(QLineEdit* edit, const QString& tip, int maxDigits = 0);
 
 // The same for an amount of whole dollars, which also takes what people

@@ -1,5 +1,7 @@
 #include "widgets/DigitsEntry.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -12,6 +14,25 @@ bool isDigit(QChar c)
 bool isAmountFiller(QChar c)
 {
     return c == u'$' || c == u',' || c.isSpace();
+}
+
+// Where a spreadsheet's copy ends one cell and starts the next: a tab in a
+// row, a line break between rows.
+bool isCellBreak(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\t':
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case u'\r':
+    case 0x0085: // next line
+    case 0x2028: // line separator
+    case 0x2029: // paragraph separator
+        return true;
+    default:
+        return false;
+    }
 }
 
 // True when `digits` more may go in place of the selection.
@@ -63,14 +84,34 @@ DigitsEntryOutcome DigitsEntryTyped(
     return outcome(edit, inserted, cents, tip);
 }
 
+DigitsEntryEdit DigitsEntryReplacing(const DigitsEntryEdit& edit, int start, int length)
+{
+    // Removing a selection leaves the cursor where it began.
+    const qsizetype cursor = edit.selectionStart;
+    const qsizetype rest = edit.text.size() - edit.selected;
+    const qsizetype from = std::clamp<qsizetype>(cursor + start, 0, rest);
+    const qsizetype count = length > 0 && from + length <= rest ? length : 0;
+    if (edit.selected == 0)
+        return { edit.text, from, count, edit.cents };
+    if (from <= cursor && cursor <= from + count)
+        return { edit.text, from, edit.selected + count, edit.cents };
+    QString text = edit.text;
+    text.remove(edit.selectionStart, edit.selected);
+    return { text, from, count, edit.cents };
+}
+
 DigitsEntryOutcome DigitsEntryPasted(const DigitsEntryEdit& edit, const QString& pasted, DigitsEntryKind kind,
     int maxDigits, const QString& notDigitsTip)
 {
     const bool amount = kind == DigitsEntryKind::Amount;
     const DigitsEntryOutcome refused = outcome(edit, {}, edit.cents, notDigitsTip);
+    const QString whole = pasted.trimmed();
+    // Two cells run together would be one wrong number.
+    if (std::any_of(whole.begin(), whole.end(), isCellBreak))
+        return outcome(edit, {}, edit.cents, amount ? kOneAmountTip : kOneNumberTip);
     QString inserted;
     bool cents = false;
-    for (const QChar c : pasted.trimmed()) {
+    for (const QChar c : whole) {
         if (isDigit(c)) {
             if (!cents)
                 inserted += c;

@@ -15,6 +15,11 @@ enum class DigitsEntryKind {
 // lodgement file and the payment summaries do not carry.
 inline const QString kCentsLeftOutTip = QStringLiteral("Whole dollars only: the cents are left out.");
 
+// The tip of a paste or a drop of several spreadsheet cells (a tab or a line
+// break inside it), in an amount and in any other digits-only edit.
+inline const QString kOneAmountTip = QStringLiteral("One amount at a time: paste a single cell.");
+inline const QString kOneNumberTip = QStringLiteral("One number at a time: paste a single cell.");
+
 // The tip of a digit that would grow the text past maxDigits.
 QString DigitsEntryLimitTip(int maxDigits);
 
@@ -44,9 +49,18 @@ struct DigitsEntryOutcome {
 DigitsEntryOutcome DigitsEntryTyped(const DigitsEntryEdit& edit, const QString& typed, DigitsEntryKind kind,
     int maxDigits, const QString& notDigitsTip);
 
+// What an input method's commit replaces, as the edit applies it: the
+// selection goes first, then `length` characters from `start` around the
+// cursor (a range that runs past the text replaces nothing). Where the two
+// meet, the edit covers both; apart, its text is the text without the
+// selection.
+DigitsEntryEdit DigitsEntryReplacing(const DigitsEntryEdit& edit, int start, int length);
+
 // A paste or a drop, judged whole: blanks and line breaks around it are
 // dropped; an amount may be written as in "$1,200.50", which gives 1200
-// with the cents tip. Anything else that is not a digit, or a text that
-// would grow past maxDigits, refuses the whole paste with its tip.
+// with the cents tip. A tab or a line break inside it runs cells of a
+// spreadsheet together and refuses it whole with kOneAmountTip or
+// kOneNumberTip. Anything else that is not a digit, or a text that would
+// grow past maxDigits, refuses the whole paste with its tip.
 DigitsEntryOutcome DigitsEntryPasted(const DigitsEntryEdit& edit, const QString& pasted, DigitsEntryKind kind,
     int maxDigits, const QString& notDigitsTip);

@@ -1,7 +1,9 @@
 // What a payee form stores for an amount is what the user wrote: a text that
 // is no whole number, an amount of 999999 or one outside 0..99,999,999 is
 // refused by Save at that amount's own marker on every form, whatever
-// "Ignore Warnings" says, and the stored record stays as it was.
+// "Ignore Warnings" says, and the stored record stays as it was. What the
+// user pastes or an input method commits into an amount, a postcode or a
+// Payee ID goes in whole or changes nothing.
 
 #include "payees/PayeeFeiKit.h"
 #include "payees/PayeeFrameTestKit.h"
@@ -13,9 +15,13 @@
 #include "payees/dialogs/CPayeeINB.h"
 #include "payees/dialogs/CPayeePEN.h"
 #include "payees/dialogs/CPayeeSLS.h"
+#include "support/TypedKeys.h"
+#include "widgets/DialogKit.h"
+#include "widgets/DigitsEntry.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +30,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -189,6 +196,115 @@ TEST(PayeeAmountEntry, AStoredPlaceholderOrAmountOutOfRangeIsRefusedWithWarnings
             p.save();
             EXPECT_EQ(p.dialog->result(), QDialog::Accepted) << p.w.ui.texts().join(u'|').toStdString();
             EXPECT_EQ(p.w.report().payees.at(kId).*form.member, 999998);
+        }
+    }
+}
+
+// A new payee's form of the type, shown, with its digits-only edits: the
+// amount, the postcode and, but on a BUS form whose Payee ID takes any
+// text, the Payee ID; each with the tips of a refused paste and character.
+struct NewPayeeForm {
+    struct DigitsEdit {
+        QLineEdit* edit;
+        QString cellsTip;
+        QString characterTip;
+    };
+    PayeeWorld w;
+    std::unique_ptr<QDialog> dialog;
+    std::vector<DigitsEdit> edits;
+
+    explicit NewPayeeForm(const PayeeForm& form)
+    {
+        w.report().payeeMode = 4;
+        dialog = form.open(w.context);
+        dialog->show();
+        QApplication::processEvents();
+        const auto edit = [this](const QString& name) { return child<QLineEdit>(*dialog, name); };
+        edits.push_back({ edit(QLatin1String(form.amount) + QLatin1String("Edit")), kOneAmountTip, kWholeDollarsTip });
+        edits.push_back({ edit(QStringLiteral("pCodeEdit")), kOneNumberTip, kDigitsOnlyTip });
+        if (QLatin1String(form.type) != QLatin1String("BUS"))
+            edits.push_back({ edit(QStringLiteral("payeeIdEdit")), kOneNumberTip, kDigitsOnlyTip });
+    }
+    static QLabel* tip(QLineEdit* edit) { return edit->findChild<QLabel*>(QStringLiteral("refusedKeyTip")); }
+    static bool tipShown(QLineEdit* edit) { return tip(edit) && tip(edit)->isVisible(); }
+};
+
+// A spreadsheet copies a row of cells as "1200\t300" and a column as
+// "1200\n300\n": pasted with Ctrl+V, neither is taken as 1200300.
+TEST(PayeeAmountEntry, APasteOfTwoCellsIsRefusedWholeOnEveryForm)
+{
+    const struct {
+        const char* clipboard;
+        const char* text; // in an edit that was empty
+        bool refused;
+    } cases[] = {
+        { "1200\t300", "", true },
+        { "1200\n300\n", "", true },
+        { "1200\r\n300\r\n", "", true },
+        { "1200 \t 300", "", true },
+        { "\t1200\t", "1200", false },
+        { "1200\n", "1200", false },
+        { "1200\r\n", "1200", false },
+    };
+    for (const PayeeForm& form : kForms) {
+        SCOPED_TRACE(form.type);
+        NewPayeeForm p(form);
+        for (const NewPayeeForm::DigitsEdit& e : p.edits) {
+            ASSERT_NE(e.edit, nullptr);
+            SCOPED_TRACE(e.edit->objectName().toStdString());
+            for (const auto& c : cases) {
+                SCOPED_TRACE(c.clipboard);
+                e.edit->clear();
+                sendKey(e.edit, Qt::Key_End); // the user moves on: the tip goes
+                QGuiApplication::clipboard()->setText(QString::fromLatin1(c.clipboard));
+                pasteKey(e.edit);
+                EXPECT_EQ(e.edit->text(), QString::fromLatin1(c.text));
+                EXPECT_EQ(NewPayeeForm::tipShown(e.edit), c.refused);
+                if (c.refused) {
+                    EXPECT_EQ(NewPayeeForm::tip(e.edit)->text(), e.cellsTip);
+                }
+            }
+        }
+    }
+}
+
+// An input method that commits "é" in place of what it would replace, the
+// last digit or the selection, leaves the field as it was, with the tip; a
+// digit it commits goes in, even in a full postcode.
+TEST(PayeeAmountEntry, ARefusedInputMethodCommitLeavesTheFieldAsItWasOnEveryForm)
+{
+    const QString digits = QStringLiteral("1234");
+    for (const PayeeForm& form : kForms) {
+        SCOPED_TRACE(form.type);
+        NewPayeeForm p(form);
+        for (const NewPayeeForm::DigitsEdit& e : p.edits) {
+            ASSERT_NE(e.edit, nullptr);
+            SCOPED_TRACE(e.edit->objectName().toStdString());
+            QLineEdit* edit = e.edit;
+            edit->setText(digits);
+            edit->setCursorPosition(4);
+            commitInput(edit, QStringLiteral("é"), -1, 1);
+            EXPECT_EQ(edit->text(), digits);
+            EXPECT_EQ(edit->cursorPosition(), 4);
+            EXPECT_TRUE(NewPayeeForm::tipShown(edit));
+            EXPECT_EQ(NewPayeeForm::tip(edit)->text(), e.characterTip);
+
+            sendKey(edit, Qt::Key_End);
+            edit->setSelection(2, 2);
+            commitInput(edit, QStringLiteral("é"));
+            EXPECT_EQ(edit->text(), digits);
+            EXPECT_EQ(edit->selectionStart(), 2);
+            EXPECT_EQ(edit->selectedText(), QStringLiteral("34"));
+            EXPECT_TRUE(NewPayeeForm::tipShown(edit));
+
+            sendKey(edit, Qt::Key_End);
+            composeInput(edit, QStringLiteral("´"));
+            commitInput(edit, QStringLiteral("é"), -1, 1);
+            EXPECT_EQ(edit->text(), digits);
+            EXPECT_EQ(edit->cursorPosition(), 4);
+
+            commitInput(edit, QStringLiteral("5"), -1, 1);
+            EXPECT_EQ(edit->text(), QStringLiteral("1235"));
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QString>
 #include <QWidget>
@@ -27,4 +28,20 @@ inline void typeKeys(QWidget* target, const QString& text)
 inline void pasteKey(QWidget* target)
 {
     sendKey(target, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+}
+
+// An input method's composition, shown at the cursor, not yet committed.
+inline void composeInput(QWidget* target, const QString& preedit)
+{
+    QInputMethodEvent event(preedit, {});
+    QCoreApplication::sendEvent(target, &event);
+}
+
+// An input method's commit, which ends any composition: `commit` in place
+// of the selection and of `length` characters from `start` around the cursor.
+inline void commitInput(QWidget* target, const QString& commit, int start = 0, int length = 0)
+{
+    QInputMethodEvent event;
+    event.setCommitString(commit, start, length);
+    QCoreApplication::sendEvent(target, &event);
 }

@@ -124,25 +124,29 @@ struct DigitsOnlyEdit : ::testing::Test {
         settle();
     }
 
-    QLabel* tip() const { return edit->findChild<QLabel*>(QStringLiteral("refusedKeyTip")); }
-    bool tipShown() const { return tip() && tip()->isVisible(); }
-    QString tipText() const { return tip() ? tip()->text() : QString(); }
+    QLabel* tip(QLineEdit* target = nullptr) const
+    {
+        return (target ? target : edit)->findChild<QLabel*>(QStringLiteral("refusedKeyTip"));
+    }
+    bool tipShown(QLineEdit* target = nullptr) const { return tip(target) && tip(target)->isVisible(); }
+    QString tipText(QLineEdit* target = nullptr) const { return tip(target) ? tip(target)->text() : QString(); }
     // Any key but a character ends a refusal; the arrow moves nothing here.
-    void acknowledge() { sendKey(edit, Qt::Key_End); }
-    void paste(const QString& text)
+    void acknowledge(QLineEdit* target = nullptr) { sendKey(target ? target : edit, Qt::Key_End); }
+    void paste(const QString& text, QLineEdit* target = nullptr)
     {
         QGuiApplication::clipboard()->setText(text);
-        pasteKey(edit);
+        pasteKey(target ? target : edit);
     }
-    void drop(const QString& text)
+    void drop(const QString& text, QLineEdit* target = nullptr)
     {
+        target = target ? target : edit;
         QMimeData data;
         data.setText(text);
         // A drop reaches the widget that took the drag in.
         QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(edit, &enter);
+        QCoreApplication::sendEvent(target, &enter);
         QDropEvent event(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(edit, &event);
+        QCoreApplication::sendEvent(target, &event);
     }
 };
 
@@ -267,6 +271,164 @@ TEST_F(DigitsOnlyEdit, APasteTakesAnAmountWholeOrNotAtAll)
     drop(QStringLiteral("$3,000.99"));
     EXPECT_EQ(edit->text(), QStringLiteral("3000"));
     EXPECT_EQ(tipText(), kCentsLeftOutTip);
+}
+
+// The cells of a spreadsheet's row or column, pasted with the paste key or
+// dropped, never run together into one number; one cell goes in without
+// the blanks and line breaks around it.
+TEST_F(DigitsOnlyEdit, APasteOrDropOfTwoCellsIsRefusedWhole)
+{
+    const struct {
+        const char* cells;
+        const char* text; // in an edit that was empty
+        bool refused;
+    } cases[] = {
+        {"1200\t300", "", true},
+        {"1200\n300\n", "", true},
+        {"1200\r\n300", "", true},
+        {"1200\r\n300\r\n", "", true},
+        {"1200 \t 300", "", true},
+        {"\t1200\t", "1200", false},
+        {"1200\n", "1200", false},
+        {"1200\r\n", "1200", false},
+    };
+    const struct {
+        QLineEdit* target;
+        QString tip;
+    } edits[] = {{edit, kOneAmountTip}, {postcode, kOneNumberTip}};
+    for (const auto& e : edits) {
+        for (const auto& c : cases) {
+            for (const bool dropped : {false, true}) {
+                SCOPED_TRACE(std::string(c.cells) + (dropped ? " dropped" : " pasted")
+                    + (e.target == edit ? " into the amount" : " into the postcode"));
+                e.target->clear();
+                acknowledge(e.target);
+                if (dropped)
+                    drop(QString::fromLatin1(c.cells), e.target);
+                else
+                    paste(QString::fromLatin1(c.cells), e.target);
+                EXPECT_EQ(e.target->text(), QString::fromLatin1(c.text));
+                EXPECT_EQ(tipShown(e.target), c.refused);
+                if (c.refused) {
+                    EXPECT_EQ(tipText(e.target), e.tip);
+                }
+            }
+        }
+    }
+}
+
+// An input method commits a character that the edit refuses, in place of
+// what it would replace: nothing is replaced, as with a refused key.
+TEST_F(DigitsOnlyEdit, ARefusedInputMethodCommitChangesNothing)
+{
+    const struct {
+        const char* name;
+        QLineEdit* target;
+        const char* text;
+        int from; // the cursor, or where a selection starts from
+        int selected; // to the left when negative
+        const char* preedit; // a composition before the commit; empty: none
+        const char* commit;
+        int start;
+        int length;
+        QString tip;
+    } cases[] = {
+        {"é over the last digit", edit, "1234", 4, 0, "", "é", -1, 1, kWholeDollarsTip},
+        {"é over the first digit", edit, "1234", 0, 0, "", "é", 0, 1, kWholeDollarsTip},
+        {"é over a selection", edit, "1234", 2, 2, "", "é", 0, 0, kWholeDollarsTip},
+        {"é over a selection made leftwards", edit, "1234", 4, -2, "", "é", 0, 0, kWholeDollarsTip},
+        {"é over a selection and the digit before it", edit, "1234", 2, 2, "", "é", -1, 1, kWholeDollarsTip},
+        {"a composition, then é", edit, "1234", 2, 0, "e", "é", 0, 0, kWholeDollarsTip},
+        {"a composition, then é over the last digit", edit, "1234", 4, 0, "´", "é", -1, 1, kWholeDollarsTip},
+        {"a dollar sign over the last digit", edit, "1234", 4, 0, "", "$", -1, 1, {}},
+        {"a point over the last digit", edit, "1234", 4, 0, "", ".", -1, 1, kCentsLeftOutTip},
+        {"é over a stored text that is no number", edit, "-5", 2, 0, "", "é", -1, 1, kWholeDollarsTip},
+        {"é over a postcode's last digit", postcode, "123", 3, 0, "", "é", -1, 1, kDigitsOnlyTip},
+        {"é over a postcode's selection", postcode, "123", 1, 2, "", "é", 0, 0, kDigitsOnlyTip},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QLineEdit* target = c.target;
+        acknowledge(target);
+        target->setText(QString::fromUtf8(c.text));
+        if (c.selected != 0)
+            target->setSelection(c.from, c.selected);
+        else
+            target->setCursorPosition(c.from);
+        const int cursor = target->cursorPosition();
+        const int selectionStart = target->selectionStart();
+        const QString selected = target->selectedText();
+        if (*c.preedit)
+            composeInput(target, QString::fromUtf8(c.preedit));
+
+        commitInput(target, QString::fromUtf8(c.commit), c.start, c.length);
+        EXPECT_EQ(target->text(), QString::fromUtf8(c.text));
+        EXPECT_EQ(target->cursorPosition(), cursor);
+        EXPECT_EQ(target->selectionStart(), selectionStart);
+        EXPECT_EQ(target->selectedText(), selected);
+        EXPECT_EQ(tipShown(target), !c.tip.isEmpty());
+        if (!c.tip.isEmpty()) {
+            EXPECT_EQ(tipText(target), c.tip);
+        }
+        // The composition is over: the next digit goes in at the cursor.
+        acknowledge(target);
+        target->deselect();
+        target->setCursorPosition(cursor);
+        commitInput(target, QStringLiteral("9"));
+        EXPECT_EQ(target->text(), QString::fromUtf8(c.text).insert(cursor, u'9'));
+    }
+}
+
+// A commit of digits goes in as it would in an edit without the guard,
+// whatever it replaces, even in a full field.
+TEST_F(DigitsOnlyEdit, AnAcceptedInputMethodCommitGoesInAsInAPlainEdit)
+{
+    auto* plain = new QLineEdit(&dialog);
+    const struct {
+        const char* text;
+        int from;
+        int selected;
+        const char* preedit;
+        const char* commit;
+        int start;
+        int length;
+        const char* after;
+    } cases[] = {
+        {"1234", 4, 0, "", "5", -1, 1, "1235"},
+        {"1234", 2, 0, "", "5", 0, 1, "1254"},
+        {"1234", 4, 0, "", "56", -2, 1, "12564"},
+        {"1234", 2, 2, "", "5", 0, 0, "125"},
+        {"1234", 4, -2, "", "5", 0, 0, "125"},
+        {"1234", 2, 2, "", "5", -1, 1, "15"},
+        {"12345678", 8, 0, "", "5", -1, 1, "12345675"}, // the field holds 8 digits
+        {"1234", 4, 0, "5", "5", 0, 0, "12345"},
+        {"1234", 4, 0, "5", "6", -1, 1, "1236"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.commit) + " into " + c.text);
+        for (QLineEdit* target : {edit, plain}) {
+            target->setText(QString::fromLatin1(c.text));
+            if (c.selected != 0)
+                target->setSelection(c.from, c.selected);
+            else
+                target->setCursorPosition(c.from);
+            if (*c.preedit)
+                composeInput(target, QString::fromLatin1(c.preedit));
+            commitInput(target, QString::fromLatin1(c.commit), c.start, c.length);
+        }
+        EXPECT_EQ(edit->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(plain->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(edit->cursorPosition(), plain->cursorPosition());
+        EXPECT_EQ(edit->selectedText(), plain->selectedText());
+        EXPECT_FALSE(tipShown());
+    }
+
+    // What is refused of a commit is left out, and the rest goes in its place.
+    edit->setText(QStringLiteral("1234"));
+    commitInput(edit, QStringLiteral("5é"), -1, 1);
+    EXPECT_EQ(edit->text(), QStringLiteral("1235"));
+    EXPECT_EQ(edit->cursorPosition(), 4);
+    EXPECT_EQ(tipText(), kWholeDollarsTip);
 }
 
 // Whatever brings a character the guard does not take, the edit never

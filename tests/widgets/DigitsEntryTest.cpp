@@ -7,6 +7,8 @@ namespace {
 const QString kTip = QStringLiteral("Digits please");
 const QString kFull = QStringLiteral("No more than 8 digits fit in this field.");
 const QString kCents = QStringLiteral("Whole dollars only: the cents are left out.");
+const QString kOneAmount = QStringLiteral("One amount at a time: paste a single cell.");
+const QString kOneNumber = QStringLiteral("One number at a time: paste a single cell.");
 
 constexpr auto Amount = DigitsEntryKind::Amount;
 constexpr auto Digits = DigitsEntryKind::Digits;
@@ -131,6 +133,87 @@ TEST(DigitsEntry, APasteIsTakenWholeOrRefusedWhole)
         SCOPED_TRACE(std::string(c.entered) + " after " + c.edit.text.toStdString());
         expect(c, DigitsEntryPasted(c.edit, QString::fromUtf8(c.entered), c.kind, 8, kTip));
     }
+}
+
+// A spreadsheet copies a row of cells with tabs between them and a column
+// with line breaks: read as one number, two cells would be a wrong amount.
+TEST(DigitsEntry, APasteOfTwoCellsIsRefusedWholeWhileBlanksAroundOneCellAreDropped)
+{
+    const Case cases[] = {
+        {Amount, at("7"), "1200\t300", "7", kOneAmount},
+        {Amount, at("7"), "1200\n300\n", "7", kOneAmount},
+        {Amount, at("7"), "1200\r\n300", "7", kOneAmount},
+        {Amount, at("7"), "1200\r\n300\r\n", "7", kOneAmount},
+        {Amount, at("7"), "1200 \t 300", "7", kOneAmount},
+        {Amount, at("7"), "1200\r300", "7", kOneAmount},
+        {Amount, at("7"), "1200\v300", "7", kOneAmount},
+        {Amount, at("7"), "1200\f300", "7", kOneAmount},
+        {Amount, at("7"), "1200\u0085" "300", "7", kOneAmount}, // next line
+        {Amount, at("7"), "1200\u2028" "300", "7", kOneAmount}, // line separator
+        {Amount, at("7"), "1200\u2029" "300", "7", kOneAmount}, // paragraph separator
+        {Amount, at("7"), "$1,200\t$300", "7", kOneAmount},
+        {Amount, at("7"), "1200\t.50", "7", kOneAmount},
+        {Amount, at("7"), "12a\t300", "7", kOneAmount},   // the cells are told first
+        {Amount, at("7"), "123456789\t1", "7", kOneAmount},
+        {Amount, at("7", 1), "1200\t300", "7", kOneAmount}, // a selection stays
+        {Amount, at("7", 0, true), "1\t2", "7", kOneAmount, true}, // and so do the cents of typing
+        // One cell with what surrounds it.
+        {Amount, at("7"), "\t1200\t", "71200", {}},
+        {Amount, at("7"), "1200\r\n", "71200", {}},
+        {Amount, at("7"), "\r\n\r\n1200\n\n", "71200", {}},
+        {Amount, at("7"), " \t$1,200.50\t ", "71200", kCents},
+        {Amount, at("7"), "1 200", "71200", {}},          // a blank is how people write amounts
+        {Amount, at("7"), "1\u00a0" "200", "71200", {}},
+        {Digits, at(""), "2000\t3000", "", kOneNumber},
+        {Digits, at(""), "2000\n3000\n", "", kOneNumber},
+        {Digits, at(""), "2000\r\n3000", "", kOneNumber},
+        {Digits, at(""), "\t2000\t", "2000", {}},
+        {Digits, at(""), "2000\r\n", "2000", {}},
+        {Digits, at(""), "2 000", "", kTip},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.entered) + " after " + c.edit.text.toStdString());
+        expect(c, DigitsEntryPasted(c.edit, QString::fromUtf8(c.entered), c.kind, 8, kTip));
+    }
+}
+
+// An input method's commit replaces the selection and then a range around
+// the cursor; the edit it is judged on covers what goes.
+TEST(DigitsEntry, ACommitReplacesTheSelectionAndThenItsRange)
+{
+    const struct {
+        const char* name;
+        DigitsEntryEdit edit;
+        int start;
+        int length;
+        DigitsEntryEdit replaced;
+    } cases[] = {
+        {"no range", {"1234", 4, 0}, 0, 0, {"1234", 4, 0}},
+        {"the last character", {"1234", 4, 0}, -1, 1, {"1234", 3, 1}},
+        {"the one after the cursor", {"1234", 2, 0}, 0, 1, {"1234", 2, 1}},
+        {"an insertion away from the cursor", {"1234", 4, 0}, -2, 0, {"1234", 2, 0}},
+        {"from before the start", {"1234", 1, 0}, -3, 2, {"1234", 0, 2}},
+        {"past the end: nothing", {"1234", 4, 0}, 0, 1, {"1234", 4, 0}},
+        {"the selection alone", {"1234", 2, 2}, 0, 0, {"1234", 2, 2}},
+        {"the selection and the digit before it", {"1234", 2, 2}, -1, 1, {"1234", 1, 3}},
+        {"the selection and a range past the end", {"1234", 2, 2}, 0, 1, {"1234", 2, 2}},
+        {"a range apart from the selection", {"1234", 0, 2}, 1, 1, {"34", 1, 1}},
+        {"the cents stay", {"1234", 4, 0, true}, -1, 1, {"1234", 3, 1, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DigitsEntryEdit replaced = DigitsEntryReplacing(c.edit, c.start, c.length);
+        EXPECT_EQ(replaced.text, c.replaced.text);
+        EXPECT_EQ(replaced.selectionStart, c.replaced.selectionStart);
+        EXPECT_EQ(replaced.selected, c.replaced.selected);
+        EXPECT_EQ(replaced.cents, c.replaced.cents);
+    }
+
+    // A full field takes a digit in place of its last one, and never one more.
+    const DigitsEntryEdit full {QStringLiteral("12345678"), 8, 0};
+    const QString five = QStringLiteral("5");
+    expect({Amount, full, "5", "12345675", {}}, DigitsEntryTyped(DigitsEntryReplacing(full, -1, 1), five, Amount, 8, kTip));
+    expect({Amount, full, "5", "12345678", kFull}, DigitsEntryTyped(DigitsEntryReplacing(full, 0, 1), five, Amount, 8, kTip));
 }
 
 } // namespace
