@@ -22,6 +22,7 @@
 #include "shell/dialogs/ShellDialogs.h"
 #include "transfer/TabDelimitedImport.h"
 #include "transfer/dialogs/TransferDialogs.h"
+#include "widgets/ControlGestures.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -60,6 +61,7 @@ void registerDialogs(QtUserInterface& ui, AppContext& context)
 int runApplication(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    installControlGestures(app);
     QApplication::setOrganizationName(QString::fromLatin1(kProfileOrganisation));
     QApplication::setApplicationName(QStringLiteral("Quillastrand"));
     QApplication::setApplicationVersion(AppContext::builtVersion());

@@ -1,0 +1,125 @@
+#include "widgets/ControlGestures.h"
+
+#include "widgets/NumberListTypeAhead.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QStringList>
+
+namespace
+{
+
+// A control whose value the wheel steps: a drop-down list, or a spin box
+// (date edits are spin boxes too).
+bool stepsOnWheel(const QObject* object)
+{
+    return qobject_cast<const QComboBox*>(object) || qobject_cast<const QAbstractSpinBox*>(object);
+}
+
+// The toolkit gives such a control the focus on a wheel turn over it, before
+// any filter sees the turn: it takes the focus from a click or Tab alone.
+void takeNoFocusFromWheel(QObject* object)
+{
+    if (!stepsOnWheel(object))
+        return;
+    auto* control = static_cast<QWidget*>(object);
+    if (control->focusPolicy() == Qt::WheelFocus)
+        control->setFocusPolicy(Qt::StrongFocus);
+}
+
+// The drop-down list whose open popup this view is, if any.
+QComboBox* listOfPopup(QObject* view)
+{
+    for (QObject* up = view->parent(); up; up = up->parent())
+        if (auto* list = qobject_cast<QComboBox*>(up))
+            return list->view() == view ? list : nullptr;
+    return nullptr;
+}
+
+class ControlGestures : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Polish:
+            takeNoFocusFromWheel(watched);
+            break;
+        case QEvent::Wheel:
+            // Ignored, the turn goes on to the control's parents: the form scrolls.
+            if (stepsOnWheel(watched) && !static_cast<QWidget*>(watched)->hasFocus()) {
+                event->ignore();
+                return true;
+            }
+            break;
+        case QEvent::KeyPress:
+            if (auto* list = qobject_cast<QComboBox*>(watched))
+                return typedIntoNumberList(*list, nullptr, *static_cast<QKeyEvent*>(event));
+            if (auto* view = qobject_cast<QAbstractItemView*>(watched))
+                if (QComboBox* list = listOfPopup(view))
+                    return typedIntoNumberList(*list, view, *static_cast<QKeyEvent*>(event));
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    // True when the key was a digit for a list of numbers, now handled.
+    bool typedIntoNumberList(QComboBox& list, QAbstractItemView* popup, const QKeyEvent& key)
+    {
+        const QString text = key.text();
+        if (list.isEditable() || text.size() != 1 || text.front() < u'0' || text.front() > u'9'
+            || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        QStringList items;
+        for (int i = 0; i < list.count(); ++i)
+            items << list.itemText(i);
+        if (!IsNumberList(items))
+            return false;
+
+        const bool inTime = m_typedInto == &list && m_sinceKey.isValid()
+            && m_sinceKey.elapsed() <= QApplication::keyboardInputInterval();
+        const NumberListTypeAhead chosen = NumberListTyped(items, inTime ? m_typed : QString(), text.front());
+        m_typedInto = &list;
+        m_typed = chosen.typed;
+        m_sinceKey.start();
+        if (chosen.index < 0)
+            return true;
+        if (popup) {
+            // The popup's Enter or click chooses, as with any other key.
+            popup->setCurrentIndex(list.model()->index(chosen.index, list.modelColumn(), list.rootModelIndex()));
+        } else if (chosen.index != list.currentIndex()) {
+            list.setCurrentIndex(chosen.index);
+            emit list.activated(chosen.index);
+            emit list.textActivated(list.itemText(chosen.index));
+        }
+        return true;
+    }
+
+    QPointer<QComboBox> m_typedInto;
+    QString m_typed;
+    QElapsedTimer m_sinceKey;
+};
+
+} // namespace
+
+void installControlGestures(QApplication& app)
+{
+    const QString name = QStringLiteral("controlGestures");
+    if (app.findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto* gestures = new ControlGestures(&app);
+    gestures->setObjectName(name);
+    app.installEventFilter(gestures);
+    for (QWidget* widget : QApplication::allWidgets())
+        takeNoFocusFromWheel(widget);
+}

@@ -1,0 +1,234 @@
+// On every payee form the mouse wheel changes only the list the user
+// focused, and scrolls the form otherwise; the digits typed into a day or
+// month list select the number typed, and Save stores the date typed.
+
+#include "payees/PayeeFeiKit.h"
+#include "payees/PayeeFrameTestKit.h"
+#include "payees/PayeePEN.h"
+#include "payees/dialogs/CPayeeBus1.h"
+#include "payees/dialogs/CPayeeDAS.h"
+#include "payees/dialogs/CPayeeETP.h"
+#include "payees/dialogs/CPayeeFEI.h"
+#include "payees/dialogs/CPayeeINB.h"
+#include "payees/dialogs/CPayeePEN.h"
+#include "payees/dialogs/CPayeeSLS.h"
+#include "support/ControlWheel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace
+{
+
+constexpr qint32 kId = 8;
+
+// A payee of each type that its form saves as it stands, in report year
+// 2019: born 15/06/1950, paid from 01/07/2018 to 30/06/2019 or on
+// 30/06/2019.
+CCards storedPayee(const char* type)
+{
+    CCards c = validFeiPayee(kId);
+    c.payeeType = QString::fromLatin1(type);
+    c.dobDay = QStringLiteral("15");
+    c.dobMonth = QStringLiteral("06");
+    c.dobYear = QStringLiteral("1950");
+    c.checked = QStringLiteral("Yes");
+    const QString t = c.payeeType;
+    if (t == QLatin1String("INB")) {
+        c.incomeType = QStringLiteral("Salary or Wages");
+    } else if (t == QLatin1String("PEN")) {
+        c.incomeType = kPenIncomeType;
+        c.reversionaryIndicator() = QStringLiteral("N");
+    } else if (t == QLatin1String("BUS")) {
+        c.busPaymentType = QStringLiteral("Labour Hire");
+        c.abn = QStringLiteral("00000000000");
+        c.taxWithheld = 10000;
+    } else if (t == QLatin1String("ETP") || t == QLatin1String("SLS") || t == QLatin1String("DAS")) {
+        for (QString CCards::*m : { &CCards::startDay, &CCards::startMonth, &CCards::startYear, &CCards::endDay,
+                 &CCards::endMonth, &CCards::endYear })
+            (c.*m).clear();
+        c.paymentDay = QStringLiteral("30");
+        c.paymentMonth = QStringLiteral("06");
+        c.paymentYear = QStringLiteral("2019");
+        c.taxable = 10000;
+        c.taxFree = 500;
+        c.taxWithheld = 3000;
+        c.gross = 0;
+        if (t == QLatin1String("ETP"))
+            c.etpPaymentType = QStringLiteral("R");
+        if (t == QLatin1String("SLS")) {
+            c.deathBenefit() = QStringLiteral("N");
+            c.deathBenefitRecipient() = QStringLiteral("N/A");
+        }
+    }
+    return c;
+}
+
+struct PayeeForm {
+    const char* type;
+    std::function<std::unique_ptr<QDialog>(AppContext&)> open;
+    bool tall;
+};
+
+const PayeeForm kForms[] = {
+    { "INB", [](AppContext& c) { return std::make_unique<CPayeeINB>(c); }, true },
+    { "FEI", [](AppContext& c) { return std::make_unique<CPayeeFEI>(c); }, true },
+    { "PEN", [](AppContext& c) { return std::make_unique<CPayeePEN>(c); }, true },
+    { "BUS", [](AppContext& c) { return std::make_unique<CPayeeBus1>(c); }, false },
+    { "ETP", [](AppContext& c) { return std::make_unique<CPayeeETP>(c); }, false },
+    { "SLS", [](AppContext& c) { return std::make_unique<CPayeeSLS>(c, nullptr); }, false },
+    { "DAS", [](AppContext& c) { return std::make_unique<CPayeeDAS>(c, nullptr); }, false },
+};
+
+void PrintTo(const PayeeForm& form, std::ostream* out)
+{
+    *out << form.type;
+}
+
+template <class T> T* child(QWidget& parent, const QString& name)
+{
+    T* widget = parent.findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
+
+// The form's stored payee, opened for editing as the edit dispatcher opens it.
+struct EditedPayee {
+    PayeeWorld w;
+    std::unique_ptr<QDialog> dialog;
+
+    explicit EditedPayee(const PayeeForm& form)
+    {
+        w.report().payees[kId] = storedPayee(form.type);
+        w.report().payeeMode = 0;
+        w.context.currentPayee = w.report().payees.at(kId);
+        w.context.currentPayeeKey = kId;
+        dialog = form.open(w.context);
+    }
+    QComboBox* list(const QString& name) { return child<QComboBox>(*dialog, name + QStringLiteral("List")); }
+    void save()
+    {
+        child<QPushButton>(*dialog, QStringLiteral("saveButton"))->click();
+        auto* ignore = child<QCheckBox>(*dialog, QStringLiteral("ignoreWarningsBox"));
+        if (dialog->isVisible() && ignore->isVisible() && !ignore->isChecked()) {
+            ignore->click();
+            child<QPushButton>(*dialog, QStringLiteral("saveButton"))->click();
+        }
+    }
+    const CCards& stored() { return w.report().payees.at(kId); }
+};
+
+class PayeeGestures : public ::testing::TestWithParam<PayeeForm>
+{
+protected:
+    void SetUp() override { QApplication::setKeyboardInputInterval(1000); }
+    void TearDown() override { QApplication::setKeyboardInputInterval(m_interval); }
+
+private:
+    int m_interval = QApplication::keyboardInputInterval();
+};
+
+// Every list of the form: the parts of each date, the State, the income and
+// payment types, Original/Amended, the TFN and the rest.
+TEST_P(PayeeGestures, TheWheelChangesOnlyTheFocusedListAndElseScrollsTheForm)
+{
+    const PayeeForm& form = GetParam();
+    EditedPayee p(form);
+    if (!showActive(*p.dialog))
+        GTEST_SKIP() << "the platform makes no window active";
+    auto* area = p.dialog->findChild<QScrollArea*>(QStringLiteral("formScrollArea"));
+    EXPECT_EQ(area != nullptr, form.tall);
+    if (area) {
+        // Smaller than the form, as on a small screen: the form scrolls.
+        p.dialog->resize(p.dialog->width(), 420);
+        QApplication::processEvents();
+        ASSERT_GT(area->verticalScrollBar()->maximum(), 0);
+    }
+    const int turned
+        = expectWheelStepsFocusedControlsOnly(*p.dialog, child<QPushButton>(*p.dialog, QStringLiteral("closeButton")));
+    EXPECT_GE(turned, 5); // at least a date's three parts, Original/Amended and one more
+    for (const char* name : { "origAmendedList", "stateList" }) {
+        auto* list = p.dialog->findChild<QComboBox*>(QLatin1String(name));
+        EXPECT_TRUE(list && wheelControls(*p.dialog).contains(list)) << name;
+    }
+}
+
+// The parts of a date as the user types them into the lists, with a blank
+// where the keyboard's type-ahead time passes.
+struct TypedDate {
+    const char* prefix; // "dob": the lists dobDayList, dobMonthList, dobYearList
+    const char* dayKeys;
+    const char* monthKeys;
+    const char* yearKeys; // nullptr: the year is left as stored
+    QString CCards::*day;
+    QString CCards::*month;
+    QString CCards::*year;
+    const char* stored; // DD/MM/YYYY after Save
+};
+
+const TypedDate kDates[] = {
+    { "dob", "3", "12", "1985", &CCards::dobDay, &CCards::dobMonth, &CCards::dobYear, "03/12/1985" },
+    { "start", "07", "8", nullptr, &CCards::startDay, &CCards::startMonth, &CCards::startYear, "07/08/2018" },
+    { "end", "1 5", "5", nullptr, &CCards::endDay, &CCards::endMonth, &CCards::endYear, "05/05/2019" },
+    { "payment", "9", "3", nullptr, &CCards::paymentDay, &CCards::paymentMonth, &CCards::paymentYear, "09/03/2019" },
+};
+
+void typeInto(QComboBox* list, const char* keys)
+{
+    list->setFocus(Qt::TabFocusReason);
+    for (const char key : std::string(keys)) {
+        if (key == ' ')
+            QTest::qWait(1500); // longer than the type-ahead time
+        else
+            QTest::keyClick(list, key);
+    }
+}
+
+TEST_P(PayeeGestures, TheDateTypedIntoTheListsIsTheDateSaved)
+{
+    const PayeeForm& form = GetParam();
+    EditedPayee p(form);
+    if (!showActive(*p.dialog))
+        GTEST_SKIP() << "the platform makes no window active";
+    int dates = 0;
+    for (const TypedDate& date : kDates) {
+        const QString prefix = QString::fromLatin1(date.prefix);
+        if (!p.dialog->findChild<QComboBox*>(prefix + QStringLiteral("DayList")))
+            continue;
+        SCOPED_TRACE(date.prefix);
+        ++dates;
+        typeInto(p.list(prefix + QStringLiteral("Day")), date.dayKeys);
+        typeInto(p.list(prefix + QStringLiteral("Month")), date.monthKeys);
+        if (date.yearKeys)
+            typeInto(p.list(prefix + QStringLiteral("Year")), date.yearKeys);
+        const QString shown = p.list(prefix + QStringLiteral("Day"))->currentText() + u'/'
+            + p.list(prefix + QStringLiteral("Month"))->currentText() + u'/'
+            + p.list(prefix + QStringLiteral("Year"))->currentText();
+        EXPECT_EQ(shown, QString::fromLatin1(date.stored));
+    }
+    EXPECT_GE(dates, 1);
+    p.save();
+    ASSERT_EQ(p.dialog->result(), QDialog::Accepted) << p.w.ui.texts().join(u'|').toStdString();
+    for (const TypedDate& date : kDates) {
+        if (!p.dialog->findChild<QComboBox*>(QString::fromLatin1(date.prefix) + QStringLiteral("DayList")))
+            continue;
+        SCOPED_TRACE(date.prefix);
+        const CCards& c = p.stored();
+        EXPECT_EQ(c.*date.day + u'/' + c.*date.month + u'/' + c.*date.year, QString::fromLatin1(date.stored));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, PayeeGestures, ::testing::ValuesIn(kForms),
+    [](const ::testing::TestParamInfo<PayeeForm>& info) { return std::string(info.param.type); });
+
+} // namespace

@@ -1,0 +1,53 @@
+// In the payment summary dialogs the mouse wheel changes only the control
+// the user focused: the date printed on the summaries and the parts of the
+// file names stay as they were under a wheel turned past them.
+
+#include "pdf/PdfNamePattern.h"
+#include "pdf/dialogs/AdviceName.h"
+#include "pdf/dialogs/CGenSinglePay.h"
+#include "report/AppContext.h"
+#include "support/ControlWheel.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedUi.h"
+
+#include <QDateEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct PdfGestures : ::testing::Test {
+    ScriptedUi ui;
+    FaultyFileSystem files;
+    AppContext context { ui, files };
+};
+
+TEST_F(PdfGestures, TheSinglePaymentSummaryDateStepsOnlyWhenFocused)
+{
+    CGenSinglePay dialog(context);
+    if (!showActive(dialog))
+        GTEST_SKIP() << "the platform makes no window active";
+    auto* date = dialog.findChild<QDateEdit*>(QStringLiteral("date"));
+    ASSERT_NE(date, nullptr);
+    ASSERT_TRUE(wheelControls(dialog).contains(date));
+    EXPECT_EQ(expectWheelStepsFocusedControlsOnly(dialog, dialog.findChild<QPushButton*>(QStringLiteral("okButton"))),
+        wheelControls(dialog).size());
+}
+
+TEST_F(PdfGestures, TheSummariesDateAndNamePartsStepOnlyWhenFocused)
+{
+    PdfNamePattern pattern;
+    AdviceName dialog(context, pattern);
+    if (!showActive(dialog))
+        GTEST_SKIP() << "the platform makes no window active";
+    const QList<QWidget*> controls = wheelControls(dialog);
+    EXPECT_TRUE(controls.contains(dialog.findChild<QDateEdit*>(QStringLiteral("date"))));
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_TRUE(controls.contains(dialog.findChild<QComboBox*>(QStringLiteral("field%1").arg(n)))) << n;
+    EXPECT_EQ(expectWheelStepsFocusedControlsOnly(dialog, dialog.findChild<QWidget*>(QStringLiteral("text1"))),
+        controls.size());
+}
+
+} // namespace
