@@ -121,7 +121,7 @@ void GenerateFiles::buildAndSave()
         return;
     }
     report.fileGenerated = 1;
-    ui.message(QStringLiteral("VESK.A01 file saved."));
+    TellSaved(ui, *path, written, QStringLiteral("VESK.A01 file saved."));
 }
 
 void GenerateFiles::OnBnClickedSummary()
@@ -167,5 +167,5 @@ void GenerateFiles::saveSummary()
                     written));
         return;
     }
-    ui.message(QStringLiteral("Summary file saved."));
+    TellSaved(ui, *path, written, QStringLiteral("Summary file saved."));
 }

@@ -53,10 +53,10 @@ void OnFixA01LineBreaks(AppContext& context)
         ui.message(WithReason(kCannotOpenFile, read));
         return;
     }
-    if (const FileResult written = context.files.writeWhole(*output, WithoutLineBreaks(std::move(bytes)));
-        !written.ok()) {
+    const FileResult written = context.files.writeWhole(*output, WithoutLineBreaks(std::move(bytes)));
+    if (!written.ok()) {
         ui.message(WithReason(kCrLfSaveFailed, written));
         return;
     }
-    ui.message(kFileSaved);
+    TellSaved(ui, *output, written, kFileSaved);
 }

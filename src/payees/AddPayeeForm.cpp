@@ -50,7 +50,7 @@ std::optional<PayeeType> AddPayeeForm::chosen() const
     return typeOfNumber(m_context.addPayeeType);
 }
 
-AddPayeeOutcome AddPayeeForm::OnBnClickedOk()
+AddPayeeOutcome AddPayeeForm::OnBnClickedOk(qint64 payeeLimit)
 {
     if (m_context.addPayeeType == 0) {
         m_context.ui.message(kChooseType);
@@ -58,6 +58,12 @@ AddPayeeOutcome AddPayeeForm::OnBnClickedOk()
     }
     const std::optional<PayeeType> type = chosen();
     m_context.addPayeeType = 0;
+    // Before the user types a payee the report could not take.
+    const Report& report = m_context.report();
+    if (PayeeRoomLeft(report, payeeLimit) < 1) {
+        m_context.ui.message(TooManyPayeesMessage(qint64(report.payees.size()), 1, payeeLimit));
+        return AddPayeeOutcome::Close;
+    }
     m_context.report().newPayeeDataSource = QStringLiteral("Manually Added");
     if (type)
         m_context.ui.runDialog(PayeeFormClassOf(*type));

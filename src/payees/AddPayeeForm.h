@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lodgement/LodgementLayouts.h"
+#include "report/PayeeIds.h"
 
 #include <optional>
 
@@ -25,8 +26,9 @@ public:
     // The type chosen, if any.
     std::optional<PayeeType> chosen() const;
 
-    // "Manually Add One": the type's form, which adds.
-    AddPayeeOutcome OnBnClickedOk();
+    // "Manually Add One": the type's form, which adds. A report that holds
+    // payeeLimit payees already is told so at once, and no form opens.
+    AddPayeeOutcome OnBnClickedOk(qint64 payeeLimit = kMaxPayeesInAReport);
     // "Tab Delimited Import": the type's importer.
     AddPayeeOutcome OnBnClickedTabDelimitedImport();
 

@@ -112,6 +112,7 @@ bool SaveLivePayerList(AppContext& context)
                                "Preferences.")));
             return false;
         }
+        TellSaved(context.ui, path, written);
         const auto profile = openProfile();
         WritePreference(*profile, kPrefSet1, QStringLiteral("1"));
         context.prefs.prefsSet1 = QStringLiteral("1");
@@ -163,7 +164,7 @@ void ExportPayerList(AppContext& context)
                 QStringLiteral("the export file could not be written, please try a different location.")));
             return;
         }
-        context.ui.message(QStringLiteral("Export complete."));
+        TellSaved(context.ui, *chosen, written, QStringLiteral("Export complete."));
     } catch (...) {
         context.ui.message(QStringLiteral("An unknown error has occurred \nduring the export process - Ref #1017."));
     }

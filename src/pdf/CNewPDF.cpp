@@ -44,11 +44,18 @@ FileResult writeSummary(AppContext& context, const PdfValues& values, const QByt
 }
 
 // A failure of this payee alone is reported with its reason; one that ends
-// the run is left to the run, which reports it once.
+// the run is left to the run, which reports it once, as it does what went
+// wrong after its summaries took their names.
 void reportFailure(AppContext& context, const FileResult& result, const QString& failure, PaymentSummaryBatch* batch)
 {
-    if (result.ok())
+    if (result.ok()) {
+        const Report& report = context.report();
+        if (!batch) {
+            const bool batchMode = report.pdfFilePerPayee == QLatin1String("Yes");
+            TellSaved(context.ui, batchMode ? report.pdfLastOutputFile : report.pdfOutputPath, result);
+        }
         return;
+    }
     if (!batch || !EndsTheRun(result))
         context.ui.message(WithReason(failure, result));
     context.report().pdfTemplateFailed = 1;

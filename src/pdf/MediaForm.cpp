@@ -65,19 +65,22 @@ FieldPlan MediaFormPlan(const Report& report)
 void CNewPDF::FillDataSheetMedia(AppContext& context, const QString& templatePath)
 {
     const Report& report = context.report();
-    bool written = false;
+    FileResult written { FileError::Other, QString() };
     try {
         QByteArray blank;
         if (!templatePath.isEmpty() && context.files.readAll(templatePath, blank).ok() && !blank.isEmpty()) {
             const QByteArray filled = AppendFormUpdate(blank, MediaFormPlan(report));
-            written = context.files.writeWhole(report.pdfOutputPath, filled).ok();
+            written = context.files.writeWhole(report.pdfOutputPath, filled);
         }
     } catch (const std::exception&) {
-        written = false;
+        written = { FileError::Other, QString() };
     }
     if (!templatePath.isEmpty())
         context.files.remove(templatePath);
-    context.ui.message(written ? kMediaFormSaved : kMediaFormFailed);
+    if (written.ok())
+        TellSaved(context.ui, report.pdfOutputPath, written, kMediaFormSaved);
+    else
+        context.ui.message(kMediaFormFailed);
 }
 
 void AtoMediaForm(AppContext& context)

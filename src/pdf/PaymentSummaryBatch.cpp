@@ -54,6 +54,15 @@ FileResult PaymentSummaryBatch::failed(const FileResult& failure)
     return failure;
 }
 
+void PaymentSummaryBatch::noteWarning(const FileResult& saved)
+{
+    if (m_warned.notLasting.isEmpty())
+        m_warned.notLasting = saved.notLasting;
+    if (!saved.temporariesLeft.isEmpty() && m_warned.temporariesLeft.isEmpty())
+        m_warned.temporaryReason = saved.temporaryReason;
+    m_warned.temporariesLeft += saved.temporariesLeft;
+}
+
 QString PaymentSummaryBatch::freeName(const QString& stem, const QString& after) const
 {
     bool past = after.isEmpty();
@@ -109,10 +118,12 @@ FileResult PaymentSummaryBatch::add(const QString& stem, const QByteArray& docum
         pending.writer->cancel();
         return failed(written);
     }
-    if (flush == Flush::Now)
+    if (flush == Flush::Now) {
         ++m_committed;
-    else
-        m_pending.push_back(std::move(pending));
+        noteWarning(written);
+        return written;
+    }
+    m_pending.push_back(std::move(pending));
     return {};
 }
 
@@ -132,6 +143,7 @@ FileResult PaymentSummaryBatch::commit()
         const FileResult renamed = name(pending);
         if (renamed.ok()) {
             ++m_committed;
+            noteWarning(renamed);
             continue;
         }
         pending.writer->cancel();
@@ -139,13 +151,14 @@ FileResult PaymentSummaryBatch::commit()
             first = renamed;
     }
     m_pending.clear();
-    // The renames survive a power cut only once the folder is flushed.
+    // The renames survive a power cut only once the folder is flushed. The
+    // summaries have their names by now: a failure here leaves them saved.
     if (m_committed > before) {
         const FileResult named = m_files.flushNames(m_folder);
-        if (first.ok())
-            first = named;
+        if (!named.ok() && m_warned.notLasting.isEmpty())
+            m_warned.notLasting = named.detail.isEmpty() ? QStringLiteral("no reason was given") : named.detail;
     }
     if (!first.ok() && m_stopped.ok())
         m_stopped = first;
-    return first;
+    return first.ok() ? m_warned : first;
 }

@@ -31,17 +31,23 @@ public:
 
     // Takes a name for stem in the folder and writes document for it; the
     // path is given in `path` (the last name tried on failure).
-    // Flush::Now flushes and renames this file at once. A failure that ends
-    // the run for every payee (see EndsTheRun) is kept as stopped().
+    // Flush::Now flushes and renames this file at once, and gives what went
+    // wrong after it took its name, if anything. A failure that ends the run
+    // for every payee (see EndsTheRun) is kept as stopped().
     FileResult add(const QString& stem, const QByteArray& document, QString& path, Flush flush = Flush::WithBatch);
     // Flushes every pending summary to disk and renames each into place.
-    // When the flush fails none of them is renamed. The first failure.
+    // When the flush fails none of them is renamed. The first failure, or
+    // else warned().
     FileResult commit();
 
-    // Summaries renamed into place, whole.
+    // Summaries renamed into place, whole, counted whatever went wrong after.
     int committed() const { return m_committed; }
     // The failure that ended the run, if any.
     const FileResult& stopped() const { return m_stopped; }
+    // What went wrong after summaries took their names (a success that
+    // carries it): the folder's flush of the names failed, temporary files
+    // stayed.
+    const FileResult& warned() const { return m_warned; }
 
 private:
     struct Pending {
@@ -54,6 +60,7 @@ private:
     QString freeName(const QString& stem, const QString& after) const;
     FileResult name(Pending& pending);
     FileResult failed(const FileResult& failure);
+    void noteWarning(const FileResult& saved);
 
     FileSystem& m_files;
     QString m_folder;
@@ -61,6 +68,7 @@ private:
     std::set<QString> m_held; // the names the run's summaries hold
     int m_committed = 0;
     FileResult m_stopped;
+    FileResult m_warned;
 };
 
 // A failure no payee's file escapes: a full disk or quota, a folder that is

@@ -87,10 +87,11 @@ void PdfOutputs::paymentSummaries(AppContext& context)
     batch.commit();
     report.pdfCount = batch.committed();
     const QString generated = IntToString(report.pdfCount) + QStringLiteral(" Payment Summaries Generated");
-    if (batch.stopped().ok())
-        ui.message(generated, MessageButtons::Ok);
-    else
-        ui.message(WithReason(generated + kRestNotSaved, batch.stopped()), MessageButtons::Ok);
+    QString told = batch.stopped().ok() ? generated : WithReason(generated + kRestNotSaved, batch.stopped());
+    // The summaries saved are saved, and counted, whatever went wrong after.
+    if (batch.warned().hasWarning())
+        told += QStringLiteral("\n\n") + SavedWarningText(batch.warned(), true);
+    ui.message(told, MessageButtons::Ok, batch.warned().hasWarning() ? MessageIcon::Warning : MessageIcon::Default);
     report.pdfFilePerPayee = kNo;
 }
 

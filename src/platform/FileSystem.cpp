@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include "platform/UserInterface.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
@@ -95,7 +97,19 @@ NamingCalls systemNamingCalls()
         [](const char* from, const char* to) { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); },
         [](const char* from, const char* to) { return ::link(from, to); },
         [](const char* from, const char* to) { return ::rename(from, to); },
+        [](const char* path) { return ::unlink(path); },
+        [](int fd) { return ::fsync(fd); },
     };
+}
+
+LocalFileSystem::LocalFileSystem(const NamingCalls& naming)
+    : m_naming(naming)
+{
+    const NamingCalls system = systemNamingCalls();
+    if (!m_naming.unlink)
+        m_naming.unlink = system.unlink;
+    if (!m_naming.fsync)
+        m_naming.fsync = system.fsync;
 }
 
 FileResult fileFailure(int err)
@@ -151,13 +165,13 @@ bool lacksHardLinks(int err)
 // Flushes a folder's entries. A folder this user may write but not read
 // cannot be opened to be flushed, and a file system that cannot flush a
 // folder says EINVAL: the file is saved all the same.
-FileResult flushFolderEntries(const QByteArray& folder)
+FileResult flushFolderEntries(const QByteArray& folder, int (*sync)(int))
 {
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return errno == EACCES ? FileResult{} : fromErrno(errno);
     FdCloser closer{fd};
-    if (::fsync(fd) != 0 && errno != EINVAL)
+    if (sync(fd) != 0 && errno != EINVAL)
         return fromErrno(errno);
     return {};
 }
@@ -294,7 +308,12 @@ private:
             return err;
         // A hard link refuses an existing name just the same.
         if (m_naming.link(temporary, name.constData()) == 0) {
-            ::unlink(temporary);
+            // The file has its name either way; a temporary name that stays
+            // beside it is told, not left unsaid.
+            if (m_naming.unlink(temporary) != 0) {
+                m_failure.temporariesLeft = QStringList { QFile::decodeName(m_temporary) };
+                m_failure.temporaryReason = fromErrno(errno).detail;
+            }
             return 0;
         }
         err = errno;
@@ -315,12 +334,17 @@ private:
 
     // A durable file's new name is flushed with its folder; a batch's
     // files (finished without flushing) wait for the batch to do it once.
+    // The file has its name by now: a flush that fails leaves it saved, with
+    // the disk's reason why its name may not last.
     FileResult flushNameIn(const QByteArray& path)
     {
         if (!m_durable)
             return m_failure;
         const qsizetype slash = path.lastIndexOf('/');
-        m_failure = flushFolderEntries(slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1)));
+        const FileResult flushed = flushFolderEntries(
+            slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1)), m_naming.fsync);
+        if (!flushed.ok())
+            m_failure.notLasting = flushed.detail;
         return m_failure;
     }
 
@@ -384,7 +408,7 @@ FileResult LocalFileSystem::flushFolder(const QString& folder)
 
 FileResult LocalFileSystem::flushNames(const QString& folder)
 {
-    return flushFolderEntries(encoded(folder));
+    return flushFolderEntries(encoded(folder), m_naming.fsync);
 }
 
 FileResult LocalFileSystem::createExclusive(const QString& path, const QByteArray& contents)
@@ -465,6 +489,40 @@ QString WithReason(const QString& message, const FileResult& failure)
         return message;
     const bool stop = failure.detail.endsWith(QLatin1Char('.'));
     return message + QStringLiteral("\n\n") + failure.detail + (stop ? QString() : QStringLiteral("."));
+}
+
+QString SavedWarningText(const FileResult& saved, bool run)
+{
+    const auto sentence
+        = [](const QString& text) { return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.'); };
+    QStringList paragraphs;
+    if (!saved.notLasting.isEmpty()) {
+        paragraphs << sentence((run ? QStringLiteral("The disk reported an error while making them last: %1")
+                                    : QStringLiteral("The disk reported an error while making it last: %1"))
+                                   .arg(saved.notLasting));
+    }
+    const QStringList& left = saved.temporariesLeft;
+    if (left.size() == 1) {
+        paragraphs << sentence((run ? QStringLiteral("The temporary file %1 could not be removed: %2")
+                                    : QStringLiteral("Its temporary file %1 could not be removed: %2"))
+                                   .arg(left.front(), saved.temporaryReason));
+    } else if (left.size() > 1) {
+        paragraphs << sentence(QStringLiteral("%1 temporary files could not be removed, among them %2: %3")
+                                   .arg(left.size())
+                                   .arg(left.front(), saved.temporaryReason));
+    }
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
+
+void TellSaved(UserInterface& ui, const QString& path, const FileResult& saved, const QString& usual)
+{
+    if (!saved.hasWarning()) {
+        if (!usual.isEmpty())
+            ui.message(usual);
+        return;
+    }
+    ui.message(QStringLiteral("The file is saved as %1.\n\n").arg(path) + SavedWarningText(saved), MessageButtons::Ok,
+        MessageIcon::Warning);
 }
 
 QString folderOf(const QString& path)

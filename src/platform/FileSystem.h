@@ -2,8 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+
+class UserInterface;
 
 // Why a file operation failed. The program's messages depend on the kind:
 // access denied gets one text, every other failure another.
@@ -14,8 +17,16 @@ struct FileResult {
     FileError error = FileError::None;
     QString detail; // the system's reason, in words a user can act on
     int code = 0;   // the system's error number, when the system gave the failure
+    // A file saved whole under its name may still carry what went wrong
+    // after it took the name: the disk's error while flushing the folder, so
+    // the name may not survive a power cut (the system's reason), and
+    // temporary files that could not be removed (with the first one's reason).
+    QString notLasting {};
+    QStringList temporariesLeft {};
+    QString temporaryReason {};
 
     bool ok() const { return error == FileError::None; }
+    bool hasWarning() const { return !notLasting.isEmpty() || !temporariesLeft.isEmpty(); }
     static FileResult success() { return {}; }
 };
 
@@ -48,12 +59,14 @@ public:
     // finish() if not done yet, then the rename over the target. A durable
     // file's folder is flushed too, so that the new name survives a power
     // cut; a batch flushes its folder once with FileSystem::flushNames. On
-    // failure the temporary file is removed.
+    // failure the temporary file is removed. Once the file has its name, the
+    // result is success: a flush that fails then is its notLasting.
     virtual FileResult commit() = 0;
     // As commit(), but gives the file the name target only while no file
     // has it: AlreadyExists otherwise, and the writer stays ready to be
     // given another name. A new file never replaces one it did not see, on
     // any file system (one without a no-replace rename or hard links too).
+    // A temporary file that stays beside the named one is in temporariesLeft.
     virtual FileResult commitNew(const QString& target) = 0;
     // Drops the temporary file; the target stays as it was.
     virtual void cancel() = 0;
@@ -90,15 +103,19 @@ public:
     virtual bool isFolder(const QString& path) = 0;
 };
 
-// The calls by which a new file takes its name without replacing another.
-// Some file systems lack the first two (FUSE mounts of USB sticks, shared
-// folders of virtual machines, older network mounts); tests replace them to
-// play such a file system. Each answers as the system call does: 0, or -1
-// with errno set.
+// The calls by which a new file takes its name without replacing another,
+// and by which its name is made to last. Some file systems lack the first
+// two (FUSE mounts of USB sticks, shared folders of virtual machines, older
+// network mounts); tests replace them to play such a file system, or a disk
+// that fails. Each answers as the system call does: 0, or -1 with errno set.
 struct NamingCalls {
     int (*renameNoReplace)(const char* from, const char* to);
     int (*link)(const char* from, const char* to);
     int (*rename)(const char* from, const char* to);
+    // Removes the temporary file a hard link has named; the system's when null.
+    int (*unlink)(const char* path) = nullptr;
+    // Flushes an open folder's entries; the system's when null.
+    int (*fsync)(int fd) = nullptr;
 };
 NamingCalls systemNamingCalls();
 
@@ -106,7 +123,7 @@ NamingCalls systemNamingCalls();
 class LocalFileSystem : public FileSystem {
 public:
     LocalFileSystem() = default;
-    explicit LocalFileSystem(const NamingCalls& naming) : m_naming(naming) {}
+    explicit LocalFileSystem(const NamingCalls& naming);
 
     FileResult readAll(const QString& path, QByteArray& contents) override;
     std::unique_ptr<FileWriter> startWrite(const QString& path) override;
@@ -136,6 +153,15 @@ QString SorryText(FileError error, const QString& rest);
 
 // message, a blank line and the system's reason for failure, when it gave one.
 QString WithReason(const QString& message, const FileResult& failure);
+
+// What went wrong after a file, or a run of files, took its name, one
+// sentence a paragraph: nothing when nothing did.
+QString SavedWarningText(const FileResult& saved, bool run = false);
+
+// Tells the user a file was saved as path: `usual` (nothing when empty)
+// when all went well, otherwise that it is saved under that name and what
+// went wrong after, with a warning icon.
+void TellSaved(UserInterface& ui, const QString& path, const FileResult& saved, const QString& usual = QString());
 
 // "a/b/c.txt" -> "a/b": the path up to its last separator.
 QString folderOf(const QString& path);

@@ -201,8 +201,10 @@ bool WriteReportFile(AppContext& context, const QString& path)
 {
     const QByteArray bytes = StoreReport(context.report());
     const FileResult written = context.files.writeWhole(path, bytes);
-    if (written.ok())
+    if (written.ok()) {
+        TellSaved(context.ui, path, written);
         return true;
+    }
     if (written.error == FileError::AccessDenied)
         context.ui.message(QStringLiteral("Access to %1 was denied.").arg(path));
     else

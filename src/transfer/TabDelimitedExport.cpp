@@ -152,7 +152,7 @@ void ExportTabDelimited(AppContext& context, PayeeType type)
         ui.message(WithReason(fromAscii(layout.writeError), written));
         return;
     }
-    ui.message(QStringLiteral("Saved."));
+    TellSaved(ui, *path, written, QStringLiteral("Saved."));
 }
 
 void ExportTabDelimitedINB(AppContext& context)

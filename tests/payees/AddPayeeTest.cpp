@@ -1,6 +1,7 @@
 #include "payees/AddPayeeForm.h"
 #include "payees/PayeeFrameTestKit.h"
 #include "payees/PayeeServices.h"
+#include "report/PayeeIds.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,39 @@ TEST_F(AddPayeeFixture, ManuallyAddOneAtOnceOpensTheInbFormAsManuallyAdded)
     EXPECT_EQ(w.ui.dialogsRun, QStringList { QStringLiteral("CPayeeINB") });
     EXPECT_EQ(sourceSeen, QStringLiteral("Manually Added"));
     EXPECT_TRUE(w.ui.messages.empty());
+}
+
+// A report that holds the most payees it can says so at "Manually Add One",
+// before the user types a payee, and opens no form; with room left the
+// form opens as ever.
+TEST_F(AddPayeeFixture, ManuallyAddOneOnAFullReportRefusesBeforeAnyFormOpens)
+{
+    for (const qint32 id : { 1, 2 })
+        w.report().payees[id].payeeId = id;
+    w.report().highestPayeeId = 2;
+    const struct {
+        qint64 limit;
+        QStringList messages;
+        QStringList forms;
+    } cases[] = {
+        { 2, { TooManyPayeesMessage(2, 1, 2) }, {} },
+        { 1, { TooManyPayeesMessage(2, 1, 1) }, {} },
+        { 3, {}, { QStringLiteral("CPayeeDAS") } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.limit);
+        w.ui.messages.clear();
+        w.ui.dialogsRun.clear();
+        w.report().newPayeeDataSource.clear();
+        form.OnInitDialog();
+        form.choose(PayeeType::DAS);
+        EXPECT_EQ(form.OnBnClickedOk(c.limit), AddPayeeOutcome::Close);
+        EXPECT_EQ(w.ui.texts(), c.messages);
+        EXPECT_EQ(w.ui.dialogsRun, c.forms);
+        EXPECT_EQ(w.context.addPayeeType, 0);
+        EXPECT_EQ(w.report().payees.size(), 2u);
+        EXPECT_FALSE(w.context.document.IsModified());
+    }
 }
 
 TEST_F(AddPayeeFixture, TheLastChoiceCountsAndOpensItsForm)

@@ -12,6 +12,7 @@
 #include "report/AppContext.h"
 #include "support/ExfatDisk.h"
 #include "support/FaultyFileSystem.h"
+#include "support/PlayedCalls.h"
 #include "support/ScriptedUi.h"
 #include "support/SmallDisk.h"
 #include "widgets/SortListModel.h"
@@ -119,7 +120,7 @@ protected:
     QTemporaryDir dir;
     QString folder;
     ScriptedUi ui;
-    FaultyFileSystem files;
+    FaultyFileSystem files { playedNaming() };
     AppContext context;
     PdfOutputs outputs;
     // What the two dialogs do when the run opens them.
@@ -229,6 +230,26 @@ TEST_F(PaymentSummaryRun, UnwritableFileGivesTheFillersMessageOnly)
     outputs.paymentSummary(context, 5);
     EXPECT_EQ(ui.texts(), QStringList { WithReason(kFillFailedOther, { FileError::AccessDenied, "injected" }) });
     EXPECT_TRUE(files_in(folder).isEmpty());
+}
+
+// A summary that has its name is saved, however the folder's flush then
+// fails: the user is told so, and then that it is saved.
+TEST_F(PaymentSummaryRun, ASummarySavedWhoseFolderFlushFailsIsToldAsSaved)
+{
+    add(fullPayee(QStringLiteral("INB"), 5, QStringLiteral("Lee")));
+    const QString output = joinPath(folder, QStringLiteral("Lee.pdf"));
+    answerSingle(QDate(2018, 7, 5), output);
+    played.fsync = EIO;
+    outputs.paymentSummary(context, 5);
+    played = {};
+    EXPECT_EQ(ui.texts(),
+        (QStringList { QStringLiteral("The file is saved as %1.\n\nThe disk reported an error while making it last: "
+                                      "Input/output error.")
+                           .arg(output),
+            kPaymentSummarySaved }));
+    EXPECT_EQ(ui.messages.front().icon, MessageIcon::Warning);
+    EXPECT_TRUE(pdfText(readFile(output)).contains(QStringLiteral("Ann Lee")));
+    EXPECT_EQ(context.report().pdfTemplateFailed, 0);
 }
 
 class NoPayeeServices : public PayeeServices
@@ -513,6 +534,28 @@ TEST_F(PaymentSummaryRun, AFaultForEveryoneStopsTheRunWithOneMessageAndTheWholeF
     }
 }
 
+// The summaries have their names when the folder's flush of them fails:
+// they are saved and counted, and the run says what the disk said.
+TEST_F(PaymentSummaryRun, AFailedFlushOfTheNamesLeavesTheSummariesSavedAndCounted)
+{
+    for (int id = 1; id <= 3; ++id)
+        add(fullPayee(kTypes[id], id, QStringLiteral("P%1").arg(id)));
+    files.fail(FaultyFileSystem::Op::FlushNames, folder, fileFailure(EIO));
+    answerPattern(PdfNamePattern::defaults());
+    ui.answerFolder(folder);
+    outputs.paymentSummaries(context);
+
+    EXPECT_EQ(ui.texts(),
+        QStringList { "3 Payment Summaries Generated\n\nThe disk reported an error while making them last: "
+                      "Input/output error." });
+    EXPECT_EQ(ui.messages.front().icon, MessageIcon::Warning);
+    EXPECT_EQ(context.report().pdfCount, 3);
+    const auto written = contentsOf(folder);
+    ASSERT_EQ(written.size(), 3u);
+    for (const auto& [name, bytes] : written)
+        EXPECT_TRUE(wholePdf(bytes)) << name.toStdString();
+}
+
 TEST_F(PaymentSummaryRun, ALongNameIsShortenedToFitAndStillNumbered)
 {
     // 240 bytes of surname in two-byte characters: with the rest of the
@@ -676,6 +719,51 @@ TEST(PaymentSummaryBatchNames, NoNameHoldsAnEmptyFileAndNoFileIsReplaced)
         ASSERT_TRUE(batch.add(QStringLiteral("Bob"), "%PDF", path).ok());
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+// A summary that has its name is saved and counted whatever went wrong after
+// (the folder's flush of the names, temporary names that stay): the run is
+// not stopped, and what went wrong is kept for the run to tell.
+TEST(PaymentSummaryBatchWarnings, SummariesWithTheirNamesAreCountedAndWhatWentWrongIsKept)
+{
+    const struct {
+        const char* what;
+        PlayedCalls answers;
+    } cases[] = {
+        { "the folder's flush fails", { 0, 0, 0, 0, EIO } },
+        { "by hard link, the temporary names stay", { EINVAL, 0, 0, EIO, 0 } },
+        { "both", { EINVAL, 0, 0, EBUSY, EIO } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        played = c.answers;
+        LocalFileSystem files(playedNaming());
+        PaymentSummaryBatch batch(files, dir.path());
+        QString path;
+        for (const char* stem : { "Ann", "Bob", "Ann" })
+            ASSERT_TRUE(batch.add(QString::fromLatin1(stem), "%PDF", path).ok());
+        const FileResult committed = batch.commit();
+        EXPECT_TRUE(committed.ok());
+        EXPECT_EQ(batch.committed(), 3);
+        EXPECT_TRUE(batch.stopped().ok());
+        const QString notLasting = c.answers.fsync ? fileFailure(c.answers.fsync).detail : QString();
+        EXPECT_EQ(batch.warned().notLasting, notLasting);
+        EXPECT_EQ(batch.warned().temporariesLeft.size(), c.answers.unlink ? 3 : 0);
+        EXPECT_EQ(committed.temporariesLeft, batch.warned().temporariesLeft);
+
+        // One summary flushed at once says what went wrong with it.
+        const FileResult now = batch.add(QStringLiteral("Cy"), "%PDF", path, PaymentSummaryBatch::Flush::Now);
+        EXPECT_TRUE(now.ok());
+        EXPECT_EQ(now.notLasting, notLasting);
+        EXPECT_EQ(now.temporariesLeft.size(), c.answers.unlink ? 1 : 0);
+        EXPECT_EQ(batch.committed(), 4);
+        played = {};
+
+        for (const char* name : { "Ann.pdf", "Ann00.pdf", "Bob.pdf", "Cy.pdf" })
+            EXPECT_EQ(readFile(dir.filePath(QString::fromLatin1(name))), QByteArray("%PDF")) << name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), c.answers.unlink ? 8 : 4);
+    }
 }
 
 TEST(PaymentSummaryFileName, TheWholeNameFitsIn255BytesCutAtACharacterBoundary)

@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 #include "support/ExfatDisk.h"
+#include "support/PlayedCalls.h"
+#include "support/ScriptedUi.h"
 #include "support/SmallDisk.h"
 
 #include <QDir>
@@ -245,34 +247,6 @@ TEST_F(LocalFiles, ProbeOfAMissingFolderFails)
 // ---- A new file's name, on file systems that lack a no-replace rename or
 // hard links ----
 
-// What the naming calls answer on the file system a test plays: an errno,
-// or 0 for the real call.
-struct Played {
-    int renameNoReplace = 0;
-    int link = 0;
-    int rename = 0;
-};
-Played played;
-
-int answer(int err, int (*real)(const char*, const char*), const char* from, const char* to)
-{
-    if (err == 0)
-        return real(from, to);
-    errno = err;
-    return -1;
-}
-
-NamingCalls playedNaming()
-{
-    return {
-        [](const char* from, const char* to) {
-            return answer(played.renameNoReplace, systemNamingCalls().renameNoReplace, from, to);
-        },
-        [](const char* from, const char* to) { return answer(played.link, systemNamingCalls().link, from, to); },
-        [](const char* from, const char* to) { return answer(played.rename, systemNamingCalls().rename, from, to); },
-    };
-}
-
 QByteArray contentsOf(const QString& path)
 {
     QFile file(path);
@@ -283,7 +257,7 @@ TEST(NewFileNames, EveryFileSystemGivesAFreeNameAndNeverReplacesAFile)
 {
     const struct {
         const char* fileSystem;
-        Played answers;
+        PlayedCalls answers;
     } cases[] = {
         {"with both", {}},
         {"exFAT through FUSE", {EINVAL, EPERM, 0}},
@@ -325,7 +299,7 @@ TEST(NewFileNames, AFailedNamingLeavesNothingAndGivesTheReason)
 {
     const struct {
         const char* failing;
-        Played answers;
+        PlayedCalls answers;
     } cases[] = {
         {"the no-replace rename", {EIO, 0, 0}},
         {"the hard link", {EINVAL, EIO, 0}},
@@ -349,6 +323,130 @@ TEST(NewFileNames, AFailedNamingLeavesNothingAndGivesTheReason)
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << c.failing;
     }
     played = {};
+}
+
+// ---- What went wrong after a file took its name ----
+
+// The temporary files left in a folder, by path.
+QStringList temporariesIn(const QTemporaryDir& dir)
+{
+    QStringList left;
+    for (const QString& name : QDir(dir.path()).entryList({ QStringLiteral(".qls-*") }, QDir::Files | QDir::Hidden))
+        left << dir.filePath(name);
+    return left;
+}
+
+// A file that has its name is saved whatever the disk says after: a flush
+// of its folder that fails, or a temporary name that cannot be removed, is
+// told beside the success, never as a failure, and never left unsaid.
+TEST(SavedWithWarning, AFailureAfterTheNamingLeavesTheFileSavedAndSaysWhatHappened)
+{
+    const struct {
+        const char* what;
+        bool replacing; // commit() over a file, else commitNew()
+        PlayedCalls answers;
+    } cases[] = {
+        { "saved over a file, the folder's flush fails", true, { 0, 0, 0, 0, EIO } },
+        { "a new file, the folder's flush fails", false, { 0, 0, 0, 0, EIO } },
+        { "a new file by hard link, its temporary name stays", false, { EINVAL, 0, 0, EIO, 0 } },
+        { "a new file by hard link, both", false, { EINVAL, 0, 0, EBUSY, EIO } },
+        { "a new file over a claim, the folder's flush fails", false, { EINVAL, EPERM, 0, 0, EIO } },
+        { "a new file by hard link, all well", false, { EINVAL, 0, 0, 0, 0 } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("Payroll.vkrd"));
+        if (c.replacing) {
+            ASSERT_TRUE(LocalFileSystem().writeWhole(target, "old").ok());
+        }
+        played = c.answers;
+        LocalFileSystem files(playedNaming());
+        const auto writer = files.startWrite(target);
+        writer->append("whole");
+        const FileResult saved = c.replacing ? writer->commit() : writer->commitNew(target);
+
+        ASSERT_TRUE(saved.ok()) << saved.detail.toStdString();
+        EXPECT_EQ(contentsOf(target), QByteArray("whole"));
+        EXPECT_EQ(saved.notLasting, c.answers.fsync ? fileFailure(c.answers.fsync).detail : QString());
+        const QStringList left = temporariesIn(dir);
+        EXPECT_EQ(saved.temporariesLeft, left);
+        if (c.answers.unlink) {
+            ASSERT_EQ(left.size(), 1);
+            EXPECT_EQ(contentsOf(left.front()), QByteArray("whole"));
+            EXPECT_EQ(saved.temporaryReason, fileFailure(c.answers.unlink).detail);
+        } else {
+            EXPECT_TRUE(left.isEmpty());
+        }
+        EXPECT_EQ(saved.hasWarning(), c.answers.fsync != 0 || c.answers.unlink != 0);
+        // Asked again, the writer says the same.
+        const FileResult again = c.replacing ? writer->commit() : writer->commitNew(target);
+        EXPECT_TRUE(again.ok());
+        EXPECT_EQ(again.notLasting, saved.notLasting);
+        EXPECT_EQ(again.temporariesLeft, saved.temporariesLeft);
+        played = {};
+    }
+
+    // The folder's flush of a batch's names is a failure of its own; the
+    // batch decides what it means.
+    QTemporaryDir dir;
+    played.fsync = EIO;
+    EXPECT_EQ(LocalFileSystem(playedNaming()).flushNames(dir.path()).code, EIO);
+    played = {};
+}
+
+TEST(SavedWithWarning, TheUserIsToldTheFileIsSavedAndWhatWentWrong)
+{
+    FileResult notLasting;
+    notLasting.notLasting = QStringLiteral("Input/output error");
+    FileResult left;
+    left.temporariesLeft = QStringList { QStringLiteral("/r/.qls-1.tmp") };
+    left.temporaryReason = QStringLiteral("Device or resource busy");
+    FileResult both = notLasting;
+    both.temporariesLeft = left.temporariesLeft;
+    both.temporaryReason = left.temporaryReason;
+    FileResult many = left;
+    many.temporariesLeft << QStringLiteral("/r/.qls-2.tmp") << QStringLiteral("/r/.qls-3.tmp");
+
+    const struct {
+        FileResult saved;
+        QString text;
+        QString run;
+    } cases[] = {
+        { notLasting,
+            "The file is saved as /r/a.vkrd.\n\nThe disk reported an error while making it last: "
+            "Input/output error.",
+            "The disk reported an error while making them last: Input/output error." },
+        { left,
+            "The file is saved as /r/a.vkrd.\n\nIts temporary file /r/.qls-1.tmp could not be removed: "
+            "Device or resource busy.",
+            "The temporary file /r/.qls-1.tmp could not be removed: Device or resource busy." },
+        { both,
+            "The file is saved as /r/a.vkrd.\n\nThe disk reported an error while making it last: "
+            "Input/output error.\n\nIts temporary file /r/.qls-1.tmp could not be removed: Device or resource "
+            "busy.",
+            "The disk reported an error while making them last: Input/output error.\n\nThe temporary file "
+            "/r/.qls-1.tmp could not be removed: Device or resource busy." },
+        { many,
+            "The file is saved as /r/a.vkrd.\n\n3 temporary files could not be removed, among them /r/.qls-1.tmp: "
+            "Device or resource busy.",
+            "3 temporary files could not be removed, among them /r/.qls-1.tmp: Device or resource busy." },
+    };
+    for (const auto& c : cases) {
+        ScriptedUi ui;
+        TellSaved(ui, QStringLiteral("/r/a.vkrd"), c.saved, QStringLiteral("Saved."));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, c.text);
+        EXPECT_EQ(ui.messages[0].icon, MessageIcon::Warning);
+        EXPECT_EQ(SavedWarningText(c.saved, true), c.run);
+    }
+
+    // All well: the usual message, or none.
+    ScriptedUi ui;
+    TellSaved(ui, QStringLiteral("/r/a.vkrd"), FileResult::success(), QStringLiteral("Saved."));
+    TellSaved(ui, QStringLiteral("/r/a.vkrd"), FileResult::success());
+    EXPECT_EQ(ui.texts(), QStringList { QStringLiteral("Saved.") });
+    EXPECT_TRUE(SavedWarningText(FileResult::success()).isEmpty());
 }
 
 // An exFAT stick as a desktop mounts it: no no-replace rename, no hard links.

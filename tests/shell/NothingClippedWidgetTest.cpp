@@ -5,6 +5,7 @@
 
 #include "platform/FileSystem.h"
 #include "report/AppContext.h"
+#include "report/PayeeIds.h"
 #include "shell/ReportCommands.h"
 #include "support/ScriptedUi.h"
 #include "support/TestProfile.h"
@@ -12,6 +13,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +57,58 @@ TEST_F(NothingClipped, MainWindowWithLongNamesAndEveryButton)
     r.fromLodgementFile = QStringLiteral("Yes");
     frame.RefreshView();
     EXPECT_EQ(clippedTexts(&frame), QStringList());
+}
+
+// A report of the most payees a report holds shows both counts whole, in the
+// form's own font and in larger ones given to the boxes.
+TEST_F(NothingClipped, MainWindowShowsAFullReportsCountsWhole)
+{
+    Report& r = context.report();
+    r.payeeCount = qint32(kMaxPayeesInAReport);
+    r.payeeCountText = QString::number(kMaxPayeesInAReport);
+    r.payeesChecked = 0;
+    CSumbridge1App commands(context, {});
+    CMainFrame frame(context, commands);
+    frame.show();
+    frame.RefreshView();
+    QList<QLineEdit*> boxes;
+    for (const char* name : { "payeesIncludedEdit", "toBeCheckedEdit" }) {
+        boxes << frame.findChild<QLineEdit*>(QString::fromLatin1(name));
+        ASSERT_NE(boxes.back(), nullptr) << name;
+    }
+
+    const struct {
+        const char* what;
+        int pixels;
+        bool bold;
+    } fonts[] = {
+        { "the form's own font", 0, false },
+        { "a larger font", 20, false },
+        { "a larger bold font", 28, true },
+    };
+    for (const auto& f : fonts) {
+        SCOPED_TRACE(f.what);
+        for (QLineEdit* box : boxes) {
+            if (f.pixels != 0) {
+                QFont larger = box->font();
+                larger.setPixelSize(f.pixels);
+                larger.setBold(f.bold);
+                box->setFont(larger);
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QApplication::processEvents();
+        for (QLineEdit* box : boxes) {
+            EXPECT_EQ(box->text(), QStringLiteral("1000000")) << box->objectName().toStdString();
+            EXPECT_TRUE(showsWholeText(box))
+                << box->objectName().toStdString() << " is " << box->width() << " pixels wide";
+        }
+    }
+
+    // The check sees a count cut short: a box no wider than its digits.
+    QLineEdit* included = boxes.front();
+    included->setFixedWidth(included->fontMetrics().horizontalAdvance(included->text()));
+    EXPECT_FALSE(showsWholeText(included));
 }
 
 TEST_F(NothingClipped, AboutBoxAndYearDialogs)

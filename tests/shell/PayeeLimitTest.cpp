@@ -1,10 +1,12 @@
 // A report holding the most payees a report holds, 1,000,000: a
-// tab-delimited import, a lodgement file and a payee typed into a form each
-// refuse one more and leave the report as it was, and the report saves and
-// opens whole. The smaller limits of each importer's own tests stand in for
-// this one everywhere else; this test holds the real one.
+// tab-delimited import, a lodgement file, "Manually Add One" and a payee
+// typed into a form each refuse one more and leave the report as it was, and
+// the report saves and opens whole. The smaller limits of each importer's own
+// tests stand in for this one everywhere else; this test holds the real one.
 #include "lodgement_import/LodgementFixtures.h"
 #include "lodgement_import/LodgementReader.h"
+#include "payees/AddPayeeForm.h"
+#include "payees/PayeeServices.h"
 #include "payees/PayeeTypeDas.h"
 #include "report/AppContext.h"
 #include "report/CSumbridge1Doc.h"
@@ -89,6 +91,14 @@ TEST_F(ReportAtThePayeeLimit, RefusesOneMorePayeeFromEveryWayIn)
         ui.answerFile(writeFile(QStringLiteral("one.A01"),
             fixture::file({ fixture::payeeRecord("DINB", { { 7, "S" }, { 8, "123456782" }, { 25, "One" } }) })));
         OnBnClickedLoadA01(context);
+        expectRefusedAndUnchanged();
+    }
+    {
+        SCOPED_TRACE("Manually Add One, before any form opens");
+        AddPayeeForm chooser(context, noPayeeServices());
+        chooser.OnInitDialog();
+        EXPECT_EQ(chooser.OnBnClickedOk(), AddPayeeOutcome::Close);
+        EXPECT_TRUE(ui.dialogsRun.isEmpty());
         expectRefusedAndUnchanged();
     }
     {

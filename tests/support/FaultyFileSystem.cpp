@@ -49,3 +49,9 @@ FileResult FaultyFileSystem::rename(const QString& from, const QString& to)
     QLS_INJECT(Op::Rename, from)
     return LocalFileSystem::rename(from, to);
 }
+
+FileResult FaultyFileSystem::flushNames(const QString& folder)
+{
+    QLS_INJECT(Op::FlushNames, folder)
+    return LocalFileSystem::flushNames(folder);
+}

@@ -10,7 +10,14 @@
 // with a chosen kind. Tests run as root, where permissions deny nothing.
 class FaultyFileSystem : public LocalFileSystem {
 public:
-    enum class Op { Read, Write, Create, Remove, MakeFolder, Rename };
+    enum class Op { Read, Write, Create, Remove, MakeFolder, Rename, FlushNames };
+
+    FaultyFileSystem() = default;
+    // The system calls of naming a file and flushing its folder as played.
+    explicit FaultyFileSystem(const NamingCalls& naming)
+        : LocalFileSystem(naming)
+    {
+    }
 
     // Every op on a path that starts with prefix fails with error.
     void fail(Op op, const QString& prefix, FileError error)
@@ -27,6 +34,7 @@ public:
     FileResult remove(const QString& path) override;
     FileResult makeFolder(const QString& path) override;
     FileResult rename(const QString& from, const QString& to) override;
+    FileResult flushNames(const QString& folder) override;
 
 private:
     FileResult faultFor(Op op, const QString& path) const;

@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -41,4 +43,44 @@ inline QStringList clippedTexts(QWidget* top)
         }
     }
     return clipped;
+}
+
+// How much a line edit draws of its text: the difference, pixel by pixel,
+// between the edit drawn with its text and drawn empty (so its frame and
+// background count for nothing).
+inline qint64 drawnTextInk(QLineEdit* edit)
+{
+    const QString text = edit->text();
+    const QImage shown = edit->grab().toImage();
+    edit->setText(QString());
+    const QImage empty = edit->grab().toImage();
+    edit->setText(text);
+    qint64 ink = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor a = shown.pixelColor(x, y);
+            const QColor b = empty.pixelColor(x, y);
+            ink += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+        }
+    }
+    return ink;
+}
+
+// Whether a line edit shows its whole text: it draws as much of it as a copy
+// of it (font, style, palette, margins, alignment) with room to spare does.
+inline bool showsWholeText(QLineEdit* edit)
+{
+    QLineEdit roomy;
+    roomy.setStyle(edit->style());
+    roomy.setFont(edit->font());
+    roomy.setPalette(edit->palette());
+    roomy.setFrame(edit->hasFrame());
+    roomy.setTextMargins(edit->textMargins());
+    roomy.setContentsMargins(edit->contentsMargins());
+    roomy.setAlignment(edit->alignment());
+    roomy.setReadOnly(edit->isReadOnly());
+    roomy.setEnabled(edit->isEnabled());
+    roomy.setText(edit->text());
+    roomy.resize(edit->width() + 2 * edit->fontMetrics().horizontalAdvance(edit->text()) + 20, edit->height());
+    return drawnTextInk(edit) >= drawnTextInk(&roomy);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
+#include "report/PayeeIds.h"
 #include "widgets/DialogKit.h"
 
 #include <QGridLayout>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -22,6 +25,56 @@ namespace {
 constexpr int kStepHeight = 47;
 constexpr int kNumberEditWidth = 39;
 constexpr int kReferenceEditWidth = 134;
+
+// The widest text each read-only value shows: a four-digit year (with a
+// digit to spare), the most payees a report holds, a file reference of
+// sixteen characters (with two to spare).
+const QString kYearSample(5, QLatin1Char('0'));
+const QString kCountSample(QString::number(kMaxPayeesInAReport).size(), QLatin1Char('0'));
+const QString kReferenceSample(18, QLatin1Char('0'));
+
+// A read-only value as wide as its widest text needs in its own font and
+// style, never narrower than its width at 96 dots per inch. It follows a
+// change of font or style, since the layout asks it again then.
+class ValueBox : public QLineEdit
+{
+public:
+    ValueBox(QString widest, int least, QWidget* parent)
+        : QLineEdit(parent)
+        , m_widest(std::move(widest))
+        , m_least(least)
+    {
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
+
+    QSize sizeHint() const override { return { neededWidth(), QLineEdit::sizeHint().height() }; }
+    QSize minimumSizeHint() const override { return { neededWidth(), QLineEdit::minimumSizeHint().height() }; }
+
+private:
+    int neededWidth() const
+    {
+        ensurePolished();
+        const QFontMetrics metrics(font());
+        // As the line edit lays out its text: two pixels each side inside the
+        // frame, one for the cursor, and whatever a glyph draws beyond its
+        // advance.
+        constexpr int kInnerMargin = 2;
+        constexpr int kCursor = 1;
+        const QMargins text = textMargins();
+        const QMargins contents = contentsMargins();
+        const int width = metrics.horizontalAdvance(m_widest) + 2 * kInnerMargin + kCursor
+            + qMax(0, -metrics.minLeftBearing()) + qMax(0, -metrics.minRightBearing()) + text.left() + text.right()
+            + contents.left() + contents.right();
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QSize framed = style()->sizeFromContents(
+            QStyle::CT_LineEdit, &option, QSize(width, QLineEdit::sizeHint().height()), this);
+        return qMax(m_least, framed.width());
+    }
+
+    QString m_widest;
+    int m_least;
+};
 
 QString shownText(const QString& text)
 {
@@ -107,17 +160,17 @@ CSumbridge1View::CSumbridge1View(AppContext& context, QWidget* parent)
     m_payerLong = label("payerLong", QString());
     auto* yearCaption = label("yearCaption", QStringLiteral("Year ended 30 June:"));
     yearCaption->setEnabled(false);
-    m_yearEdit = edit("yearEdit", kNumberEditWidth, true);
+    m_yearEdit = edit("yearEdit", kYearSample, kNumberEditWidth, true);
     m_changeYear = button("changeYearButton", QStringLiteral("Change Year"), &M::OnBnClickedChangeYear);
     auto* includedCaption = label("payeesIncludedCaption", QStringLiteral("Payees included:"));
     includedCaption->setEnabled(false);
-    m_payeesIncluded = edit("payeesIncludedEdit", kNumberEditWidth, true);
+    m_payeesIncluded = edit("payeesIncludedEdit", kCountSample, kNumberEditWidth, true);
     m_supplierShort = label("supplierShort", QString());
     m_supplierLong = label("supplierLong", QString());
-    m_fileReference = edit("fileReferenceEdit", kReferenceEditWidth, false);
+    m_fileReference = edit("fileReferenceEdit", kReferenceSample, kReferenceEditWidth, false);
     auto* checkedCaption = label("toBeCheckedCaption", QStringLiteral("Payees to be Checked:"));
     checkedCaption->setEnabled(false);
-    m_toBeChecked = edit("toBeCheckedEdit", kNumberEditWidth, true);
+    m_toBeChecked = edit("toBeCheckedEdit", kCountSample, kNumberEditWidth, true);
     m_disabledNote = label("disabledNote", QStringLiteral("Button is disabled until above steps are completed."));
     m_disabledNote->setEnabled(false);
     m_disabledNote->hide();
@@ -243,16 +296,11 @@ QLabel* CSumbridge1View::label(const char* objectName, const QString& text)
     return l;
 }
 
-QLineEdit* CSumbridge1View::edit(const char* objectName, int width, bool rightAligned)
+QLineEdit* CSumbridge1View::edit(const char* objectName, const QString& widest, int width, bool rightAligned)
 {
-    auto* e = new QLineEdit(this);
+    auto* e = new ValueBox(widest, width, this);
     e->setObjectName(QString::fromLatin1(objectName));
     e->setReadOnly(true);
-    // Wide enough for what it shows in any font: a four-digit year or count,
-    // a file reference of sixteen characters.
-    const QFontMetrics metrics(font());
-    const int text = metrics.horizontalAdvance(QString(width == kNumberEditWidth ? 5 : 18, QLatin1Char('0')));
-    e->setFixedWidth(qMax(width, text + 10));
     if (rightAligned)
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     paintBlue(e);

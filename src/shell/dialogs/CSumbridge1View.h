@@ -29,8 +29,9 @@ public:
 private:
     QPushButton* button(const char* objectName, const QString& text, void (MainCommands::*handler)());
     QLabel* label(const char* objectName, const QString& text);
-    // A read-only value at least `width` pixels wide.
-    QLineEdit* edit(const char* objectName, int width, bool rightAligned);
+    // A read-only value wide enough for `widest` in any font, and at least
+    // `width` pixels wide.
+    QLineEdit* edit(const char* objectName, const QString& widest, int width, bool rightAligned);
     void addTooltips();
 
     AppContext& m_context;
