@@ -1,10 +1,11 @@
-// A Payer List export from anywhere imported into a Payer List of three
-// entries, with the live file whole or cut short (first byte) and the
-// questions answered Yes, No or Cancel (second byte, two bits a question).
-// A damaged file or a Cancel leaves the Payer List and the live file as they
-// were; otherwise the Payer List is the merge the answers asked for, the
-// live file reads back whole as it, and a live file that was cut short is
-// kept under a new name first.
+// A Payer List export from anywhere imported into a Payer List file of three
+// entries, whole or cut short (first byte), with the questions answered Yes,
+// No or Cancel (second byte, two bits a question). The entries go into the
+// list as its file holds it (a file cut short: the entries before the cut).
+// A damaged file or a Cancel leaves the live file as it was; otherwise the
+// Payer List is the merge the answers asked for, the live file reads back
+// whole as it, and a live file that was cut short is kept under a new name
+// first. No lock file stays behind.
 #include "FuzzSupport.h"
 
 #include "payers/PayerListFile.h"
@@ -71,6 +72,17 @@ bool readWhole(const QByteArray& bytes, std::vector<std::pair<QString, CPayers>>
     }
 }
 
+// The entries a Payer List file holds, those before any damage.
+PayerMap readable(const QByteArray& bytes)
+{
+    std::vector<std::pair<QString, CPayers>> entries;
+    readWhole(bytes, entries);
+    PayerMap map;
+    for (auto& [key, entry] : entries)
+        map.insert_or_assign(key, std::move(entry));
+    return map;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -107,10 +119,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     ImportPayerList(context);
 
-    // What the import should come to, from the file read on its own.
+    // What the import should come to, from the files read on their own.
     std::vector<std::pair<QString, CPayers>> entries;
     const bool whole = readWhole(bytes, entries);
-    PayerMap expected = held;
+    const PayerMap base = readable(liveBytes);
+    PayerMap expected = base;
     bool cancelled = false;
     int questions = 0;
     for (auto& [key, entry] : entries) {
@@ -133,7 +146,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ui.asked == (whole ? questions : 0), QStringLiteral("%1 questions, %2 expected").arg(ui.asked).arg(questions));
 
     if (!whole || cancelled) {
-        FUZZ_CHECK(context.payers == held, QStringLiteral("a damaged file or a Cancel changed the Payer List"));
+        // A damaged file is refused before the live file is read; a Cancel
+        // comes after, and the Payer List shows what the file holds.
+        FUZZ_CHECK(context.payers == (whole ? base : held),
+            QStringLiteral("a damaged file or a Cancel changed the Payer List"));
         FUZZ_CHECK(
             files.files.at(live) == liveBytes, QStringLiteral("a damaged file or a Cancel rewrote the live file"));
         FUZZ_CHECK(files.files.size() == 2, QString::number(files.files.size()));

@@ -49,11 +49,13 @@ bool AddPayerForm::save()
 {
     UserInterface& ui = m_context.ui;
     const PayerFields typed = fields;
+    QString key;
+    CPayers entry;
     try {
         markers.clear();
         ValidatePayerFields check(fields);
         check.stage1(ui);
-        const QString key = check.key();
+        key = check.key();
         if (m_context.payers.contains(key)) {
             fields = check.shown();
             markers = check.markers();
@@ -67,8 +69,7 @@ bool AddPayerForm::save()
             ui.message(kCorrectMarkedFields, MessageButtons::Ok, MessageIcon::Warning);
             return false;
         }
-        m_context.payers.emplace(key, PayerEntryFrom(check.cleaned(), m_date));
-        m_context.report().payerJustAddedKey = key;
+        entry = PayerEntryFrom(check.cleaned(), m_date);
     } catch (const std::exception&) {
         // Nothing half-done reaches the Payer List or its file; the user's
         // entries stay to be saved again.
@@ -80,6 +81,21 @@ bool AddPayerForm::save()
         ui.message(QStringLiteral("An unknown error has occurred - Ref #1008."));
         return false;
     }
-    SaveLivePayerList(m_context);
+    // Another copy of the program may have added the key since this copy
+    // read the list.
+    const PayerListChange outcome
+        = ChangeLivePayerList(m_context, [&](PayerMap& entries) { return entries.emplace(key, entry).second; });
+    switch (outcome) {
+    case PayerListChange::Refused:
+        ui.message(kDuplicatePayer, MessageButtons::Ok, MessageIcon::None);
+        return false;
+    case PayerListChange::Busy:
+        // The dialog stays open with the user's entries, to be saved again.
+        return false;
+    case PayerListChange::Written:
+    case PayerListChange::NotWritten:
+        break;
+    }
+    m_context.report().payerJustAddedKey = key;
     return true;
 }

@@ -26,8 +26,11 @@ public:
     // keeps what was typed, State changes only to one of the list's items.
     void loadFromOriginal();
 
-    // Checks the fields, refuses a key the Payer List holds, stores the new
-    // entry and rewrites the Payer List file. True when the dialog closes.
+    // Checks the fields, refuses a key the Payer List holds and adds the new
+    // entry to the Payer List file as it is now, refusing the key as well when
+    // another copy of the program has added it meanwhile. True when the
+    // dialog closes: not while the file is held by another copy, so that the
+    // user's entries can be saved again.
     bool save();
 
 private:

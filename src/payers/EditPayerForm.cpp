@@ -20,13 +20,14 @@ EditPayerForm::EditPayerForm(AppContext& context)
     const CPayers& e = found->second;
     fields = PayerFieldsOf(e);
     m_date = e.date;
-    m_reserved5 = e.reserved5;
 }
 
 bool EditPayerForm::save()
 {
     UserInterface& ui = m_context.ui;
     const PayerFields typed = fields;
+    CPayers entry;
+    std::vector<std::pair<QString*, QString>> reportPayer;
     try {
         markers.clear();
         ValidatePayerFields check(fields);
@@ -39,28 +40,16 @@ bool EditPayerForm::save()
             return false;
         }
         PayerFields cleaned = check.cleaned();
-        CPayers entry = PayerEntryFrom(cleaned, m_date);
-        entry.reserved5 = m_reserved5;
+        entry = PayerEntryFrom(cleaned, m_date);
 
         // Everything is built before anything changes, so a failure above
         // leaves the Payer List and the report as they were.
         Report& r = m_context.report();
-        const bool reportUsesIt = m_key == r.payerKey;
-        std::vector<std::pair<QString*, QString>> reportPayer;
-        if (reportUsesIt) {
+        if (m_key == r.payerKey) {
             const auto targets = ReportPayerValues(r);
             const auto values = PayerFieldValues(cleaned);
             for (size_t i = 0; i < targets.size(); ++i)
                 reportPayer.emplace_back(targets[i], *values[i]);
-        }
-        auto& stored = m_context.payers[m_key];
-        std::swap(stored, entry);
-        for (auto& [target, value] : reportPayer)
-            std::swap(*target, value);
-        if (reportUsesIt) {
-            r.payerDate = m_date;
-            // The report's payer changed: closing the report must offer to save it.
-            m_context.document.SetModifiedFlag();
         }
     } catch (const std::exception&) {
         fields = typed;
@@ -71,6 +60,35 @@ bool EditPayerForm::save()
         ui.message(QStringLiteral("An unknown error has occurred - Ref #1012."));
         return false;
     }
-    SaveLivePayerList(m_context);
+    // The entry as the file holds it now: another copy of the program may
+    // have removed it, or changed it (then this edit, the later, wins).
+    const PayerListChange outcome = ChangeLivePayerList(m_context, [&](PayerMap& entries) {
+        const auto found = entries.find(m_key);
+        if (found == entries.end())
+            return false;
+        entry.reserved5 = found->second.reserved5;
+        found->second = std::move(entry);
+        return true;
+    });
+    switch (outcome) {
+    case PayerListChange::Refused:
+        ui.message(kPayerRemovedMeanwhile);
+        return true;
+    case PayerListChange::Busy:
+        // The dialog stays open with the user's entries, to be saved again.
+        return false;
+    case PayerListChange::NotWritten:
+        return true;
+    case PayerListChange::Written:
+        break;
+    }
+    // The report's payer is a copy of the entry the file now holds.
+    if (!reportPayer.empty()) {
+        for (auto& [target, value] : reportPayer)
+            std::swap(*target, value);
+        m_context.report().payerDate = m_date;
+        // The report's payer changed: closing the report must offer to save it.
+        m_context.document.SetModifiedFlag();
+    }
     return true;
 }

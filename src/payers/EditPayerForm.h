@@ -21,14 +21,16 @@ public:
     const QString& key() const { return m_key; }
     qint64 date() const { return m_date; }
 
-    // Checks the fields, writes them into the entry, brings the report's
-    // payer up to date when the report uses this entry and rewrites the
-    // Payer List file. True when the dialog closes.
+    // Checks the fields and writes them into the entry as the Payer List
+    // file holds it now; once written, brings the report's payer up to date
+    // when the report uses this entry. An entry another copy of the program
+    // has removed meanwhile is said so and nothing is written. True when the
+    // dialog closes: not while the file is held by another copy, so that the
+    // user's entries can be saved again.
     bool save();
 
 private:
     AppContext& m_context;
     QString m_key;
     qint64 m_date = 0;
-    QString m_reserved5;
 };

@@ -165,13 +165,17 @@ void PayerListForm::remove()
     if (ui.message(QStringLiteral("Are you sure you want to remove this Payer?"), MessageButtons::YesNoCancel)
         != Answer::Yes)
         return;
-    m_context.payers.erase(key);
+    // Removed from the file as it is now: another copy of the program may
+    // have removed the entry already.
+    const PayerListChange outcome
+        = ChangeLivePayerList(m_context, [&key](PayerMap& entries) { return entries.erase(key) != 0; });
+    if (outcome == PayerListChange::Refused)
+        ui.message(kPayerRemovedMeanwhile);
     // The report's payer is a copy of the entry: without the entry,
     // generation must refuse as for any payer missing from the list.
     Report& r = m_context.report();
-    if (key == r.payerKey)
+    if (key == r.payerKey && !m_context.payers.contains(key))
         r.payerNotInList = 2;
-    SaveLivePayerList(m_context);
     refresh();
 }
 

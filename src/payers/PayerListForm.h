@@ -52,6 +52,9 @@ public:
     // The Payer List folder can be written; says so when it cannot.
     bool probeWritable();
 
+    // Add, Edit, Remove and Import change the Payer List file as it is at
+    // that moment, keeping what other copies of the program wrote to it; the
+    // rows then show the list as the file holds it.
     void add();
     void edit();
     void remove();

@@ -1,6 +1,7 @@
 #include "payers/PayerListStore.h"
 
 #include "payers/PayerListFile.h"
+#include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"
@@ -11,6 +12,8 @@
 #include <QDateTime>
 
 #include <exception>
+#include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,6 +25,8 @@ const QString kUnableToLoad = QStringLiteral("Unable to load Payer data from fil
 const QString kDamagedImport = QStringLiteral(
     "Unable to load Payer data from file. \n\nThe file is damaged or is not a Payer List file, so none of its "
     "Payers has been imported. - Ref #1019.");
+
+const QString kLockSuffix = QStringLiteral(".lock");
 
 const QString kMplFilter = QStringLiteral("MPL Files (*.mpl)|*.mpl|All Files (*.*)|*.*||");
 
@@ -57,36 +62,85 @@ QString keptAsidePath(AppContext& context, const QString& folder)
     return path;
 }
 
+// The Payer List as its file holds it at one moment.
+struct CurrentList {
+    enum class State { Whole, Missing, Damaged, Unreadable } state = State::Missing;
+    QByteArray bytes;
+    PayerMap entries;
+};
+
+// A file cut short or foreign gives the entries before the damage; one that
+// cannot be read at all gives way to the Payer List this copy holds.
+CurrentList readCurrentList(AppContext& context, const QString& path)
+{
+    CurrentList current;
+    const FileResult read = context.files.readAll(path, current.bytes);
+    if (read.error == FileError::NotFound)
+        return current;
+    if (!read.ok()) {
+        current.state = CurrentList::State::Unreadable;
+        current.entries = context.payers;
+        return current;
+    }
+    try {
+        ReadPayerList(current.bytes,
+            [&current](const QString& key, CPayers entry) { current.entries.insert_or_assign(key, std::move(entry)); });
+        current.state = CurrentList::State::Whole;
+    } catch (const ArchiveError&) {
+        current.state = CurrentList::State::Damaged;
+    }
+    return current;
+}
+
 // Before the live file is replaced: when what is on disk is not a whole
-// Payer List (cut short, foreign, unreadable), keep it under a new name and
-// say where. False when it could not be kept; the file must then stay.
-bool keepUnreadableFileAside(AppContext& context, const QString& path)
+// Payer List (cut short, foreign, unreadable), keep it under a new name. What
+// to tell the user goes to told. False when it could not be kept; the file
+// must then stay.
+bool keepUnreadableFileAside(AppContext& context, const QString& path, const CurrentList& current, QStringList& told)
 {
     FileSystem& files = context.files;
-    if (!files.exists(path) || files.isFolder(path))
-        return true;
-    QByteArray current;
-    const FileResult read = files.readAll(path, current);
-    if (read.error == FileError::NotFound)
-        return true;
-    if (read.ok() && IsWholePayerList(current))
+    if (current.state == CurrentList::State::Whole || current.state == CurrentList::State::Missing
+        || files.isFolder(path))
         return true;
 
     const QString aside = keptAsidePath(context, folderOf(path));
     // A copy leaves the damaged file in place should the rewrite fail; a
     // file that cannot even be read can only be renamed.
-    const FileResult kept = read.ok() ? files.createExclusive(aside, current) : files.rename(path, aside);
+    const FileResult kept = current.state == CurrentList::State::Damaged ? files.createExclusive(aside, current.bytes)
+                                                                         : files.rename(path, aside);
     if (!kept.ok()) {
-        context.ui.message(QStringLiteral("The Payer List file could not be read in full and could not be kept "
-                                          "under a new name, so it has not been written again.\n\n"
-                                          "Open File > Preferences and select a location for the Payer List file "
-                                          "where you have Write permission."));
+        told << QStringLiteral("The Payer List file could not be read in full and could not be kept "
+                               "under a new name, so it has not been written again.\n\n"
+                               "Open File > Preferences and select a location for the Payer List file "
+                               "where you have Write permission.");
         return false;
     }
-    context.ui.message(QStringLiteral("The Payer List file could not be read in full. So that none of its Payers "
-                                      "is lost, it has been kept as\n\n%1\n\nbefore the Payer List file is "
-                                      "written again.")
-                           .arg(aside));
+    told << QStringLiteral("The Payer List file could not be read in full. So that none of its Payers "
+                           "is lost, it has been kept as\n\n%1\n\nbefore the Payer List file is "
+                           "written again.")
+                .arg(aside);
+    return true;
+}
+
+// Merges the entries of an imported file into entries, in file order. An
+// entry whose key entries holds already replaces it as replaceHeld answers
+// for its place in the file; false, part-way, when it gives no answer.
+bool mergeImported(PayerMap& entries, const std::vector<std::pair<QString, CPayers>>& imported,
+    const std::function<std::optional<bool>(size_t place)>& replaceHeld)
+{
+    for (size_t place = 0; place < imported.size(); ++place) {
+        const auto& [key, entry] = imported[place];
+        const auto found = entries.find(key);
+        if (found == entries.end()) {
+            entries.emplace(key, entry);
+            continue;
+        }
+        const std::optional<bool> replace = replaceHeld(place);
+        if (!replace)
+            return false;
+        if (*replace)
+            found->second = entry;
+    }
     return true;
 }
 
@@ -97,33 +151,58 @@ QString LivePayerListPath(const AppContext& context)
     return joinPath(context.prefs.payerListFolder(), kLivePayerListName);
 }
 
-bool SaveLivePayerList(AppContext& context)
+PayerListChange ChangeLivePayerList(AppContext& context, const std::function<bool(PayerMap& entries)>& change)
 {
     const QString path = LivePayerListPath(context);
+    PayerListChange outcome = PayerListChange::NotWritten;
     try {
-        if (!keepUnreadableFileAside(context, path))
-            return false;
-        const FileResult written = context.files.writeWhole(path, WritePayerList(context.payers));
-        if (!written.ok()) {
-            context.ui.message(writeFailureText(written,
-                QStringLiteral("you do not seem to have write access to the PayerList Folder as set under File > "
-                               "Preferences. Open File > Preferences and select a different location."),
-                QStringLiteral("the Payer List file could not be written in the PayerList Folder as set under File > "
-                               "Preferences.")));
-            return false;
+        QStringList told;
+        FileResult written;
+        {
+            WaitCursor wait(context.ui);
+            const FileLock lock(context.files, path + kLockSuffix, context.payerListLockWait);
+            // A disk that gives no lock (the lock file cannot be made) is
+            // written without one, as before there were locks.
+            if (lock.state() == FileLock::State::Busy) {
+                outcome = PayerListChange::Busy;
+                told << kPayerListBusy;
+            } else {
+                CurrentList current = readCurrentList(context, path);
+                PayerMap changed = current.entries;
+                if (!change(changed)) {
+                    outcome = PayerListChange::Refused;
+                } else if (keepUnreadableFileAside(context, path, current, told)) {
+                    written = context.files.writeWhole(path, WritePayerList(changed));
+                    if (written.ok()) {
+                        outcome = PayerListChange::Written;
+                        current.entries = std::move(changed);
+                    } else {
+                        told << writeFailureText(written,
+                            QStringLiteral("you do not seem to have write access to the PayerList Folder as set "
+                                           "under File > Preferences. Open File > Preferences and select a "
+                                           "different location."),
+                            QStringLiteral("the Payer List file could not be written in the PayerList Folder as "
+                                           "set under File > Preferences."));
+                    }
+                }
+                context.payers = std::move(current.entries);
+            }
+        } // the lock goes before the user is told anything
+        for (const QString& text : told)
+            context.ui.message(text);
+        if (outcome == PayerListChange::Written) {
+            TellSaved(context.ui, path, written);
+            const auto profile = openProfile();
+            WritePreference(*profile, kPrefSet1, QStringLiteral("1"));
+            context.prefs.prefsSet1 = QStringLiteral("1");
         }
-        TellSaved(context.ui, path, written);
-        const auto profile = openProfile();
-        WritePreference(*profile, kPrefSet1, QStringLiteral("1"));
-        context.prefs.prefsSet1 = QStringLiteral("1");
-        return true;
     } catch (...) {
         context.ui.message(QStringLiteral(
             "An error while trying to write to the PayerList file. \n\nYou may not have permission to Write here. "
             "\n\nOpen File > Preferences and select a location for the Payer List file where you have Write "
             "permission. - Ref #1017."));
-        return false;
     }
+    return outcome;
 }
 
 PayerListLoad LoadLivePayerList(AppContext& context, const QString& standardFailureText)
@@ -186,9 +265,6 @@ void ImportPayerList(AppContext& context)
             read));
         return;
     }
-    // Merged into a copy, so that a damaged file or a Cancel leaves the
-    // Payer List, and its file, as they were.
-    PayerMap merged = context.payers;
     try {
         // The whole file is read before a question is asked: a damaged file
         // adds nothing.
@@ -196,42 +272,53 @@ void ImportPayerList(AppContext& context)
         ReadPayerList(bytes, [&imported](const QString& key, CPayers entry) {
             imported.emplace_back(key, std::move(entry));
         });
-        for (auto& [key, entry] : imported) {
-            const auto found = merged.find(key);
-            if (found == merged.end()) {
-                merged.emplace(key, std::move(entry));
-                continue;
-            }
-            const QString question = key + u' ' + entry.name
-                + QStringLiteral("\n\nThis Payer with this ABN/Branch combination already exists in the Payer "
-                                 "List.\r\n\r\nDo you want to replace with the imported Payer.");
-            switch (context.ui.message(question, MessageButtons::YesNoCancel)) {
-            case Answer::Yes:
-                found->second = std::move(entry);
-                break;
-            case Answer::No:
-                break;
-            default:
+        // The answers given, by the entry's place in the file. The entries
+        // are merged into the list as its file holds it when they are
+        // written, under its lock; the questions are asked without the lock,
+        // and a key another copy added meanwhile brings its own question.
+        std::map<size_t, bool> answers;
+        for (;;) {
+            const PayerListChange outcome = ChangeLivePayerList(context, [&](PayerMap& entries) {
+                return mergeImported(entries, imported, [&answers](size_t place) -> std::optional<bool> {
+                    const auto found = answers.find(place);
+                    return found == answers.end() ? std::nullopt : std::optional<bool>(found->second);
+                });
+            });
+            if (outcome != PayerListChange::Refused)
                 return;
-            }
+            // The Payer List holds what the file held: ask what it raises.
+            PayerMap trial = context.payers;
+            const bool answered = mergeImported(trial, imported, [&](size_t place) -> std::optional<bool> {
+                if (const auto found = answers.find(place); found != answers.end())
+                    return found->second;
+                const auto& [key, entry] = imported[place];
+                const QString question = key + u' ' + entry.name
+                    + QStringLiteral("\n\nThis Payer with this ABN/Branch combination already exists in the "
+                                     "Payer List.\r\n\r\nDo you want to replace with the imported Payer.");
+                switch (context.ui.message(question, MessageButtons::YesNoCancel)) {
+                case Answer::Yes:
+                    return answers[place] = true;
+                case Answer::No:
+                    return answers[place] = false;
+                default:
+                    return std::nullopt;
+                }
+            });
+            if (!answered)
+                return;
         }
     } catch (const ArchiveError&) {
         context.ui.message(kDamagedImport);
-        return;
     } catch (const std::exception&) {
         context.ui.message(QStringLiteral(
             "An error has occurred while trying to import Payer List data. \n\nYou may not have permission to Write "
             "here. \n\nOpen File > Preferences and select a location for the Payer List file where you have Write "
             "permission - Ref #1016."));
-        return;
     } catch (...) {
         context.ui.message(QStringLiteral(
             "Unable to load Payer data from file. \n\nYou may not have permission to Write here. \n\nOpen File > "
             "Preferences and select a location for the Payer List file where you have Write permission - Ref #1019."));
-        return;
     }
-    context.payers = std::move(merged);
-    SaveLivePayerList(context);
 }
 
 void LoadPayerListAndMatchPayer(AppContext& context)

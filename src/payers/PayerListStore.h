@@ -1,6 +1,10 @@
 #pragma once
 
+#include "report/CPayers.h"
+
 #include <QString>
+
+#include <functional>
 
 class AppContext;
 
@@ -9,11 +13,27 @@ inline const QString kLivePayerListName = QStringLiteral("LivePayerList.mpl");
 // LivePayerList.mpl in the Payer List folder.
 QString LivePayerListPath(const AppContext& context);
 
-// Rewrites LivePayerList.mpl from the whole Payer List and sets the
-// preference "Set1". A file on disk that cannot be read in full is first
-// kept beside it under a new name, so none of its entries is lost. False,
-// after telling the user, when the file was not written.
-bool SaveLivePayerList(AppContext& context);
+// What became of one change to the Payer List file.
+enum class PayerListChange {
+    Written, // the file holds the change
+    Refused, // the change refused the list as the file holds it: nothing written
+    Busy, // another copy of the program held the file for the whole wait: nothing written
+    NotWritten, // the file could not be written
+};
+
+// Applies one change to LivePayerList.mpl as the file is at this moment, so
+// that what other copies of the program sharing it wrote since this copy read
+// it is kept. Under the lock beside the file, held for this read, change and
+// write only (a disk that gives no lock is written without one): reads the
+// file's entries, hands them to change and, when change returns true, writes
+// them back whole and sets the preference "Set1". change returns false to
+// refuse, and its caller tells the user why once the lock is let go. A file
+// on disk that cannot be read in full is first kept beside it under a new
+// name, so none of its entries is lost; one that cannot be read at all gives
+// way to the Payer List this copy holds. Afterwards the Payer List holds what
+// the file holds (Busy leaves it as it was). Busy and NotWritten are told
+// the user here.
+PayerListChange ChangeLivePayerList(AppContext& context, const std::function<bool(PayerMap& entries)>& change);
 
 enum class PayerListLoad {
     Loaded, // the Payer List now holds the file's entries
@@ -27,12 +47,19 @@ PayerListLoad LoadLivePayerList(AppContext& context, const QString& standardFail
 
 // Asks for a file and writes the whole Payer List to it.
 void ExportPayerList(AppContext& context);
-// Asks for a file, merges its entries into the Payer List (asking before
-// replacing an entry of the same key) and rewrites LivePayerList.mpl.
-// Cancel at a question, or a damaged file, leaves the Payer List and its
-// file as they were.
+// Asks for a file and merges its entries into LivePayerList.mpl as it is
+// when they are written, asking before replacing an entry of the same key
+// (again for a key another copy added while the questions were asked).
+// Cancel at a question, or a damaged file, leaves the Payer List file as it
+// was.
 void ImportPayerList(AppContext& context);
 
 // Rereads the Payer List file and reconciles the report's payer with it.
 // Called after a report was opened.
 void LoadPayerListAndMatchPayer(AppContext& context);
+
+inline const QString kPayerListBusy = QStringLiteral(
+    "Another copy of Quillastrand is changing the Payer List file, so nothing was changed.\n\nPlease try again in a "
+    "moment.");
+inline const QString kPayerRemovedMeanwhile = QStringLiteral(
+    "This Payer has been removed from the Payer List by another copy of Quillastrand. Nothing was changed.");

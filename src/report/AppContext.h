@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
 
 class FileSystem;
@@ -53,6 +54,10 @@ public:
     qint32 checkErrorCount = 0;
 
     KnownWritable writable;
+
+    // How long a change to the Payer List waits while another copy of the
+    // program holds the lock beside its file.
+    std::chrono::milliseconds payerListLockWait { 5000 };
 
     qint32 ownVersion = 0;
     // The maker's web server: one place, so tests can point it elsewhere.

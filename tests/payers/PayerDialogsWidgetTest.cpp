@@ -125,6 +125,7 @@ TEST(PayerDialogs, EditPayerShowsTheEntry)
 {
     PayerWorld w;
     w.context.payers = { { kAcmeKey, acmeEntry() } };
+    w.writeLive(WritePayerList(w.context.payers));
     w.report().payerJustAddedKey = kAcmeKey;
     CEditPayer dialog(w.context);
     dialog.show();

@@ -87,14 +87,28 @@ TEST(PayerListFormat, ForeignFilesAreRefused)
     EXPECT_TRUE(IsWholePayerList(fixture()));
 }
 
-// ---- SaveLivePayerList ----
+// ---- writing the live file ----
 
-TEST(SaveLivePayerList, WritesTheWholeListAndSetsSet1)
+// A change that makes the list entries whatever the file held.
+PayerListChange replaceAll(PayerWorld& w, const PayerMap& entries)
+{
+    return ChangeLivePayerList(w.context, [&entries](PayerMap& current) {
+        current = entries;
+        return true;
+    });
+}
+
+PayerListChange keepAll(PayerWorld& w)
+{
+    return ChangeLivePayerList(w.context, [](PayerMap&) { return true; });
+}
+
+TEST(ChangeLivePayerList, WritesTheWholeListAndSetsSet1)
 {
     PayerWorld w;
-    w.context.payers = twoPayers();
-    ASSERT_TRUE(SaveLivePayerList(w.context));
+    ASSERT_EQ(replaceAll(w, twoPayers()), PayerListChange::Written);
     EXPECT_EQ(w.liveBytes(), fixture());
+    EXPECT_EQ(w.context.payers, twoPayers());
     EXPECT_TRUE(w.ui.messages.empty());
     EXPECT_EQ(w.context.prefs.prefsSet1, QStringLiteral("1"));
     const auto profile = openProfile();
@@ -102,7 +116,7 @@ TEST(SaveLivePayerList, WritesTheWholeListAndSetsSet1)
     EXPECT_EQ(profile->value(kPrefSet1).toString(), QStringLiteral("1"));
 }
 
-TEST(SaveLivePayerList, AWriteFailureSaysWhyAndLeavesTheFile)
+TEST(ChangeLivePayerList, AWriteFailureSaysWhyAndLeavesTheFile)
 {
     const QString noAccess = QStringLiteral(" - you do not seem to have write access to the PayerList Folder as "
                                             "set under File > Preferences. Open File > Preferences and select a "
@@ -122,11 +136,12 @@ TEST(SaveLivePayerList, AWriteFailureSaysWhyAndLeavesTheFile)
     for (const Case& c : cases) {
         PayerWorld w;
         w.writeLive(fixture());
-        w.context.payers = { { kAcmeKey, acmeEntry() } };
         w.files.fail(FaultyFileSystem::Op::Write, w.livePath(), c.failure);
-        EXPECT_FALSE(SaveLivePayerList(w.context));
+        EXPECT_EQ(replaceAll(w, { { kAcmeKey, acmeEntry() } }), PayerListChange::NotWritten);
         EXPECT_EQ(w.ui.texts(), QStringList { c.text });
         EXPECT_EQ(w.liveBytes(), fixture());
+        // The list shows what the file holds.
+        EXPECT_EQ(w.context.payers, twoPayers());
         EXPECT_EQ(w.context.prefs.prefsSet1, QStringLiteral("0"));
     }
 }
@@ -145,7 +160,7 @@ TEST(DamagedPayerList, IsReportedAndKeptAsideBeforeTheFirstRewrite)
     EXPECT_TRUE(w.context.payers.contains(kWpnKey));
 
     w.ui.messages.clear();
-    ASSERT_TRUE(SaveLivePayerList(w.context));
+    ASSERT_EQ(keepAll(w), PayerListChange::Written);
     const QStringList aside = keptAsideFiles(w.dir.path());
     ASSERT_EQ(aside.size(), 1);
     const QString asidePath = w.path(aside.front());
@@ -154,9 +169,11 @@ TEST(DamagedPayerList, IsReportedAndKeptAsideBeforeTheFirstRewrite)
     EXPECT_TRUE(w.ui.messages[0].text.contains(asidePath));
     EXPECT_EQ(w.liveBytes(), WritePayerList(w.context.payers));
 
+    EXPECT_EQ(w.context.payers.size(), 1u);
+
     // The rewritten file is whole: the next change keeps nothing aside.
     w.ui.messages.clear();
-    ASSERT_TRUE(SaveLivePayerList(w.context));
+    ASSERT_EQ(keepAll(w), PayerListChange::Written);
     EXPECT_EQ(keptAsideFiles(w.dir.path()).size(), 1);
     EXPECT_TRUE(w.ui.messages.empty());
 }
@@ -167,12 +184,13 @@ TEST(DamagedPayerList, AFileThatCannotBeReadIsMovedAside)
     w.writeLive(fixture());
     w.files.fail(FaultyFileSystem::Op::Read, w.livePath(), FileError::AccessDenied);
     EXPECT_EQ(LoadLivePayerList(w.context, QStringLiteral("standard")), PayerListLoad::NotOpened);
+    // The list this copy holds is the only one there is to change.
     w.context.payers = { { kAcmeKey, acmeEntry() } };
-    ASSERT_TRUE(SaveLivePayerList(w.context));
+    ASSERT_EQ(keepAll(w), PayerListChange::Written);
     const QStringList aside = keptAsideFiles(w.dir.path());
     ASSERT_EQ(aside.size(), 1);
     EXPECT_EQ(PayerWorld::read(w.path(aside.front())), fixture());
-    EXPECT_EQ(w.liveBytes(), WritePayerList(w.context.payers));
+    EXPECT_EQ(w.liveBytes(), WritePayerList({ { kAcmeKey, acmeEntry() } }));
 }
 
 TEST(DamagedPayerList, WhenItCannotBeKeptTheFileIsNotRewritten)
@@ -181,8 +199,7 @@ TEST(DamagedPayerList, WhenItCannotBeKeptTheFileIsNotRewritten)
     const QByteArray damaged = fixture().left(50);
     w.writeLive(damaged);
     w.files.fail(FaultyFileSystem::Op::Create, w.dir.path(), FileError::Other);
-    w.context.payers = { { kAcmeKey, acmeEntry() } };
-    EXPECT_FALSE(SaveLivePayerList(w.context));
+    EXPECT_EQ(replaceAll(w, { { kAcmeKey, acmeEntry() } }), PayerListChange::NotWritten);
     EXPECT_EQ(w.liveBytes(), damaged);
     ASSERT_EQ(w.ui.messages.size(), 1u);
     EXPECT_TRUE(w.ui.messages[0].text.contains(QStringLiteral("has not been written again")));
@@ -196,11 +213,11 @@ TEST(DamagedPayerList, AForeignFileIsReportedAndKept)
     w.context.payers = { { kAcmeKey, acmeEntry() } };
     EXPECT_EQ(LoadLivePayerList(w.context, QStringLiteral("standard")), PayerListLoad::Damaged);
     EXPECT_EQ(w.ui.texts(), QStringList { QStringLiteral("Unable to load Payer data from file") });
-    w.context.payers = { { kAcmeKey, acmeEntry() } };
-    ASSERT_TRUE(SaveLivePayerList(w.context));
+    ASSERT_EQ(replaceAll(w, { { kAcmeKey, acmeEntry() } }), PayerListChange::Written);
     const QStringList aside = keptAsideFiles(w.dir.path());
     ASSERT_EQ(aside.size(), 1);
     EXPECT_EQ(PayerWorld::read(w.path(aside.front())), foreign);
+    EXPECT_EQ(w.liveBytes(), WritePayerList({ { kAcmeKey, acmeEntry() } }));
 }
 
 TEST(LoadLivePayerList, AMissingFileLeavesTheListAsItWas)
@@ -286,7 +303,7 @@ TEST(ImportPayerList, DuplicatesAnsweredNoThenYesKeepTheFirstAndReplaceTheSecond
     oldWpn.name = QStringLiteral("Old Trust");
     CPayers oldAcme = acmeEntry();
     oldAcme.name = QStringLiteral("Old Acme");
-    w.context.payers = { { kWpnKey, oldWpn }, { kAcmeKey, oldAcme } };
+    w.writeLive(WritePayerList({ { kWpnKey, oldWpn }, { kAcmeKey, oldAcme } }));
     const QString source = w.path(QStringLiteral("import.mpl"));
     PayerWorld::write(source, fixture());
 
@@ -311,7 +328,7 @@ TEST(ImportPayerList, NewKeysAreAddedWithoutAQuestion)
     PayerWorld w;
     CPayers oldWpn = wpnEntry();
     oldWpn.name = QStringLiteral("Old Trust");
-    w.context.payers = { { kWpnKey, oldWpn } };
+    w.writeLive(WritePayerList({ { kWpnKey, oldWpn } }));
     const QString source = w.path(QStringLiteral("import.mpl"));
     PayerWorld::write(source, fixture());
     w.ui.answerFile(source);

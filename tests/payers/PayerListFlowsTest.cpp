@@ -94,6 +94,7 @@ TEST(AddPayer, TheSameAbnWithAnotherBranchIsANewEntry)
 {
     PayerWorld w;
     w.context.payers = { { kAcmeKey, acmeEntry() } };
+    w.writeLive(WritePayerList(w.context.payers));
     AddPayerForm form(w.context);
     form.fields = validPayerFields();
     form.fields.branch = QStringLiteral("002");
@@ -397,6 +398,7 @@ TEST(PayerList, AddTicksTheNewEntryAndACancelledAddTicksNone)
 {
     PayerWorld w;
     w.context.payers = { { kWpnKey, wpnEntry() }, { QStringLiteral("53004085616001"), acmeEntry() } };
+    w.writeLive(WritePayerList(w.context.payers));
     w.report().payerKey = kWpnKey;
     PayerListForm form(w.context);
     form.refresh();
@@ -560,7 +562,8 @@ TEST(PayerList, ExportAndImport)
     form.exportList();
     EXPECT_EQ(PayerWorld::read(target), w.liveBytes());
 
-    w.context.payers.erase(kAcmeKey);
+    w.writeLive(WritePayerList({ { kWpnKey, wpnEntry() } }));
+    form.load();
     form.refresh();
     w.ui.answerFile(target);
     w.ui.answer(Answer::No); // the WPN entry is there already

@@ -79,7 +79,15 @@ TEST(FullDisk, EveryWriterKeepsTheOldFileAndSaysWhy)
     } writers[] = {
         {"report", [&] { EXPECT_FALSE(WriteReportFile(context, reportPath)); },
             QStringLiteral("Failed to save document.\n\n") + kNoSpace},
-        {"live Payer List", [&] { EXPECT_FALSE(SaveLivePayerList(context)); },
+        {"live Payer List",
+            [&] {
+                EXPECT_EQ(ChangeLivePayerList(context,
+                              [](PayerMap& entries) {
+                                  entries[QStringLiteral("53004085616002")].name = QStringLiteral("Beta Pty Ltd");
+                                  return true;
+                              }),
+                    PayerListChange::NotWritten);
+            },
             QStringLiteral("Sorry3 - the Payer List file could not be written in the PayerList Folder as set under "
                            "File > Preferences.\n\n")
                 + kNoSpace},
