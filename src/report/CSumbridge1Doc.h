@@ -42,6 +42,10 @@ enum class ReportRead {
 QByteArray StoreReport(const Report& report);
 ReportRead LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui);
 
+// Reads a report file's bytes once. Whole: bytes hold the file (an empty
+// one too); Damaged: it could not be held in memory, after the damage
+// message; Unreadable: after its message.
+ReportRead ReadReportBytes(AppContext& context, const QString& path, QByteArray& bytes);
 // Reads a report file into the context's report (which the caller has
 // reset), reading the file once.
 ReportRead ReadReportFile(AppContext& context, const QString& path);

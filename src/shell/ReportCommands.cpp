@@ -39,19 +39,20 @@ QStringList CSumbridge1App::recentFiles() const
     return ReadRecentFiles();
 }
 
-bool CSumbridge1App::savePrompt()
+CSumbridge1App::Prompted CSumbridge1App::savePrompt()
 {
     if (!m_context.document.IsModified())
-        return true;
+        return Prompted::GoOn;
     switch (m_context.ui.message(kSaveBeforeOpeningPrompt, MessageButtons::YesNoCancel)) {
     case Answer::Yes:
         // Only a report that was really written may be replaced.
-        return OnFileSave();
+        return OnFileSave() ? Prompted::GoOn : Prompted::Stop;
     case Answer::No:
-        m_context.document.SetModifiedFlag(false);
-        return true;
+        // The flag stays: a command that ends before another report
+        // replaces this one leaves its changes unsaved, and closing asks.
+        return Prompted::Discard;
     default:
-        return false;
+        return Prompted::Stop;
     }
 }
 
@@ -66,16 +67,15 @@ void CSumbridge1App::makeUntitled(const QString& title)
 
 ReportRead CSumbridge1App::readInto(const QString& path)
 {
-    ResetReportGlobals(m_context.report());
-    m_context.currentPayee = CCards();
-    return ReadReportFile(m_context, path);
-}
-
-void CSumbridge1App::keepWithoutPath(const QString& path)
-{
-    m_context.document.pathName.clear();
-    m_context.document.title = reportTitleOf(path);
-    m_context.document.SetModifiedFlag(false);
+    QByteArray bytes;
+    const ReportRead read = ReadReportBytes(m_context, path, bytes);
+    if (read == ReportRead::Unreadable)
+        return read;
+    makeUntitled(reportTitleOf(path));
+    // An empty file is not read at all: the report stays reset.
+    if (read != ReportRead::Whole || bytes.isEmpty())
+        return read;
+    return LoadReport(bytes, m_context.report(), m_context.ui);
 }
 
 void CSumbridge1App::takePath(const QString& path)
@@ -89,7 +89,7 @@ void CSumbridge1App::takePath(const QString& path)
 void CSumbridge1App::OnFileNew()
 {
     WaitCursor wait(m_context.ui);
-    if (m_windowExists && !savePrompt())
+    if (m_windowExists && savePrompt() == Prompted::Stop)
         return;
     makeUntitled(QStringLiteral("Untitled"));
     refresh();
@@ -97,7 +97,7 @@ void CSumbridge1App::OnFileNew()
 
 void CSumbridge1App::OnFileOpen()
 {
-    if (!savePrompt())
+    if (savePrompt() == Prompted::Stop)
         return;
     FileDialogRequest request;
     request.title = QStringLiteral("Open");
@@ -107,6 +107,7 @@ void CSumbridge1App::OnFileOpen()
     request.overwritePrompt = false;
     const std::optional<QString> chosen = m_context.ui.openFileName(request);
     if (!chosen) {
+        // Nothing replaces the report: its changes stay, still unsaved.
         refresh();
         return;
     }
@@ -115,18 +116,16 @@ void CSumbridge1App::OnFileOpen()
     try {
         // The report keeps no path name, so a later Save asks for one and
         // can never write over the file that was opened.
-        makeUntitled(reportTitleOf(*chosen));
-        if (readInto(*chosen) == ReportRead::Unreadable)
-            makeUntitled(QStringLiteral("untitled"));
-        LoadPayerListAndMatchPayer(m_context);
-        if (m_context.report().openState == 1) {
-            m_context.report().openState = 0;
-            makeUntitled(QStringLiteral("untitled"));
+        if (readInto(*chosen) != ReportRead::Unreadable) {
+            LoadPayerListAndMatchPayer(m_context);
+            if (m_context.report().openState == 1) {
+                m_context.report().openState = 0;
+                makeUntitled(QStringLiteral("untitled"));
+            }
         }
     } catch (...) {
         m_context.ui.message(QStringLiteral("error on file open"));
     }
-    m_context.document.SetModifiedFlag(false);
     refresh();
 }
 
@@ -136,25 +135,28 @@ void CSumbridge1App::OnOpenRecentFile(int index)
     if (index < 0 || index >= recent.size())
         throw std::invalid_argument("recent file entry out of range");
     const QString path = recent.at(index);
-    if (!savePrompt())
+    const Prompted prompted = savePrompt();
+    if (prompted == Prompted::Stop)
         return;
 
     WaitCursor wait(m_context.ui);
     const bool alreadyOpen = !m_context.document.pathName.isEmpty() && path == m_context.document.pathName;
-    if (!alreadyOpen) {
+    // The report already open is read again only when the user dropped its
+    // changes: what its file holds is what they chose to go back to.
+    if (!alreadyOpen || prompted == Prompted::Discard) {
         switch (readInto(path)) {
         case ReportRead::Whole:
         case ReportRead::WrongFormat: // made untitled below
             takePath(path);
             break;
-        case ReportRead::Damaged:
-            keepWithoutPath(path);
+        case ReportRead::Damaged: // keeps no path
             break;
         case ReportRead::Unreadable:
-            // Nothing under a path the user did not save.
+            // The entry goes; the report on screen stays as it was, its
+            // changes too, for nothing has replaced it.
             RemoveRecentFile(path);
-            makeUntitled(QStringLiteral("untitled"));
-            break;
+            refresh();
+            return;
         }
     }
     LoadPayerListAndMatchPayer(m_context);
@@ -214,9 +216,7 @@ bool CSumbridge1App::OpenCommandLineFile(const QString& path)
         makeUntitled(QStringLiteral("Untitled"));
         return false;
     }
-    if (read == ReportRead::Damaged)
-        keepWithoutPath(path);
-    else
+    if (read == ReportRead::Whole)
         takePath(path);
     LoadPayerListAndMatchPayer(m_context);
     return true;

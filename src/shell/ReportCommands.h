@@ -41,16 +41,25 @@ public:
     QStringList recentFiles() const;
 
 private:
-    // The question before a report is replaced; true to go on.
-    bool savePrompt();
+    enum class Prompted {
+        GoOn,    // nothing unsaved, or it was saved
+        Discard, // the user drops the changes for what is opened next
+        Stop,
+    };
+    // The question before a report is replaced. The changes of a report the
+    // user chose to drop stay, and count as unsaved, until another report
+    // really replaces them.
+    Prompted savePrompt();
     bool saveToChosenFile(const QString& proposedName);
     bool saveTo(const QString& path);
-    // Resets and reads path into the report.
+    // Reads path into the report, which keeps no path name until the caller
+    // gives it one. The report is reset only
+    // once the file's bytes are in hand: a file that cannot be read at all
+    // (Unreadable, after its message) leaves the report and the document as
+    // they were. A report read only in part keeps no path: Save asks for a
+    // name, so the file, with all it holds past the damage, is never written
+    // over unasked.
     ReportRead readInto(const QString& path);
-    // A report read only in part keeps no path: Save asks for a name, so
-    // the file, with all it holds past the damage, is never written over
-    // unasked.
-    void keepWithoutPath(const QString& path);
     // A report read whole is saved back to its own file.
     void takePath(const QString& path);
     void makeUntitled(const QString& title);
