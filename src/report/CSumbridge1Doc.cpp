@@ -203,12 +203,15 @@ ReportRead ReadReportFile(AppContext& context, const QString& path)
     return LoadReport(bytes, context.report(), context.ui);
 }
 
-bool WriteReportFile(AppContext& context, const QString& path)
+bool WriteReportFile(AppContext& context, const QString& path, FileIdentity* identity)
 {
     const QByteArray bytes = StoreReport(context.report());
     const FileResult written = context.files.writeWhole(path, bytes);
-    if (written.ok())
+    if (written.ok()) {
+        if (identity)
+            *identity = identityOf(bytes);
         return true;
+    }
     if (written.error == FileError::AccessDenied)
         context.ui.message(QStringLiteral("Access to %1 was denied.").arg(path));
     else

@@ -62,26 +62,29 @@ void CSumbridge1App::makeUntitled(const QString& title)
     m_context.currentPayee = CCards();
     m_context.document.pathName.clear();
     m_context.document.title = title;
+    m_context.document.fileOnDisk = FileIdentity();
     m_context.document.SetModifiedFlag(false);
 }
 
-ReportRead CSumbridge1App::readInto(const QString& path)
+ReportRead CSumbridge1App::readInto(const QString& path, FileIdentity& identity)
 {
     QByteArray bytes;
     const ReportRead read = ReadReportBytes(m_context, path, bytes);
     if (read == ReportRead::Unreadable)
         return read;
     makeUntitled(reportTitleOf(path));
+    identity = identityOf(bytes);
     // An empty file is not read at all: the report stays reset.
     if (read != ReportRead::Whole || bytes.isEmpty())
         return read;
     return LoadReport(bytes, m_context.report(), m_context.ui);
 }
 
-void CSumbridge1App::takePath(const QString& path)
+void CSumbridge1App::takePath(const QString& path, const FileIdentity& identity)
 {
     m_context.document.pathName = path;
     m_context.document.title = reportTitleOf(path);
+    m_context.document.fileOnDisk = identity;
     m_context.document.SetModifiedFlag(false);
     AddRecentFile(path);
 }
@@ -116,7 +119,8 @@ void CSumbridge1App::OnFileOpen()
     try {
         // The report keeps no path name, so a later Save asks for one and
         // can never write over the file that was opened.
-        if (readInto(*chosen) != ReportRead::Unreadable) {
+        FileIdentity read;
+        if (readInto(*chosen, read) != ReportRead::Unreadable) {
             LoadPayerListAndMatchPayer(m_context);
             if (m_context.report().openState == 1) {
                 m_context.report().openState = 0;
@@ -144,10 +148,11 @@ void CSumbridge1App::OnOpenRecentFile(int index)
     // The report already open is read again only when the user dropped its
     // changes: what its file holds is what they chose to go back to.
     if (!alreadyOpen || prompted == Prompted::Discard) {
-        switch (readInto(path)) {
+        FileIdentity identity;
+        switch (readInto(path, identity)) {
         case ReportRead::Whole:
         case ReportRead::WrongFormat: // made untitled below
-            takePath(path);
+            takePath(path, identity);
             break;
         case ReportRead::Damaged: // keeps no path
             break;
@@ -167,12 +172,36 @@ void CSumbridge1App::OnOpenRecentFile(int index)
     refresh();
 }
 
+bool CSumbridge1App::mayWriteOver(const QString& path)
+{
+    const CSumbridge1Doc& document = m_context.document;
+    if (path != document.pathName || !document.fileOnDisk.known())
+        return true;
+    FileIdentity onDisk;
+    FileResult read;
+    {
+        WaitCursor wait(m_context.ui);
+        read = readIdentity(m_context.files, path, onDisk);
+    }
+    if (read.error == FileError::NotFound)
+        return true;
+    if (read.ok() && onDisk == document.fileOnDisk)
+        return true;
+    // Written since, or no longer readable as it was left: the user decides.
+    return m_context.ui.message(kChangedOnDiskQuestion.arg(fileNameOf(path)), MessageButtons::YesNo,
+                                MessageIcon::Warning)
+        == Answer::Yes;
+}
+
 bool CSumbridge1App::saveTo(const QString& path)
 {
-    WaitCursor wait(m_context.ui);
-    if (!WriteReportFile(m_context, path))
+    if (!mayWriteOver(path))
         return false;
-    takePath(path);
+    WaitCursor wait(m_context.ui);
+    FileIdentity written;
+    if (!WriteReportFile(m_context, path, &written))
+        return false;
+    takePath(path, written);
     return true;
 }
 
@@ -211,13 +240,14 @@ bool CSumbridge1App::OpenCommandLineFile(const QString& path)
 {
     // A file that cannot be opened leaves an empty report with no path, so
     // the window still opens and nothing is written over that file.
-    const ReportRead read = readInto(path);
+    FileIdentity identity;
+    const ReportRead read = readInto(path, identity);
     if (read == ReportRead::Unreadable || read == ReportRead::WrongFormat) {
         makeUntitled(QStringLiteral("Untitled"));
         return false;
     }
     if (read == ReportRead::Whole)
-        takePath(path);
+        takePath(path, identity);
     LoadPayerListAndMatchPayer(m_context);
     return true;
 }
