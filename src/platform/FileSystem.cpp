@@ -2,6 +2,7 @@
 
 #include "platform/UserInterface.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
@@ -544,4 +545,19 @@ QString joinPath(const QString& folder, const QString& name)
     if (folder.endsWith(QLatin1Char('/')))
         return folder + name;
     return folder + QLatin1Char('/') + name;
+}
+
+FileIdentity identityOf(const QByteArray& contents)
+{
+    // Fast enough to hash a report of hundreds of megabytes at each save.
+    return {contents.size(), QCryptographicHash::hash(contents, QCryptographicHash::Blake2b_256)};
+}
+
+FileResult readIdentity(FileSystem& files, const QString& path, FileIdentity& identity)
+{
+    QByteArray contents;
+    const FileResult read = files.readAll(path, contents);
+    if (read.ok())
+        identity = identityOf(contents);
+    return read;
 }

@@ -169,3 +169,20 @@ QString folderOf(const QString& path);
 QString fileNameOf(const QString& path);
 // Joins a folder and a file name with one separator.
 QString joinPath(const QString& folder, const QString& name);
+
+// What a file held when the program last read or wrote it: its size and a
+// hash of its bytes. Its time of change is left out: a coarse clock (two
+// seconds on a USB stick) gives two writes one time, and a copy or a touch
+// changes it without changing a byte.
+struct FileIdentity {
+    qint64 size = -1; // -1: nothing recorded
+    QByteArray hash;
+
+    bool known() const { return size >= 0; }
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of bytes the program holds, as read from or written to a file.
+FileIdentity identityOf(const QByteArray& contents);
+// Reads the file at path whole and gives its identity.
+FileResult readIdentity(FileSystem& files, const QString& path, FileIdentity& identity);

@@ -168,9 +168,8 @@ ReportRead LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui
     return report.openState == 1 ? ReportRead::WrongFormat : ReportRead::Damaged;
 }
 
-ReportRead ReadReportFile(AppContext& context, const QString& path)
+ReportRead ReadReportBytes(AppContext& context, const QString& path, QByteArray& bytes)
 {
-    QByteArray bytes;
     const FileResult read = context.files.readAll(path, bytes);
     if (!read.ok()) {
         switch (read.error) {
@@ -191,17 +190,26 @@ ReportRead ReadReportFile(AppContext& context, const QString& path)
         }
         return ReportRead::Unreadable;
     }
+    return ReportRead::Whole;
+}
+
+ReportRead ReadReportFile(AppContext& context, const QString& path)
+{
+    QByteArray bytes;
+    const ReportRead read = ReadReportBytes(context, path, bytes);
     // An empty file is not read at all: the report stays as it was.
-    if (bytes.isEmpty())
-        return ReportRead::Whole;
+    if (read != ReportRead::Whole || bytes.isEmpty())
+        return read;
     return LoadReport(bytes, context.report(), context.ui);
 }
 
-bool WriteReportFile(AppContext& context, const QString& path)
+bool WriteReportFile(AppContext& context, const QString& path, FileIdentity* identity)
 {
     const QByteArray bytes = StoreReport(context.report());
     const FileResult written = context.files.writeWhole(path, bytes);
     if (written.ok()) {
+        if (identity)
+            *identity = identityOf(bytes);
         TellSaved(context.ui, path, written);
         return true;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,6 +21,9 @@ public:
     QString pathName;                        // empty while the report has never been saved
     QString title = QStringLiteral("Untitled");
     bool modified = false;
+    // What the file at pathName held when this copy last read or wrote it,
+    // so a save can tell whether another program has written it since.
+    FileIdentity fileOnDisk;
 
     void SetModifiedFlag(bool value = true) { modified = value; }
     bool IsModified() const { return modified; }
@@ -42,9 +47,14 @@ enum class ReportRead {
 QByteArray StoreReport(const Report& report);
 ReportRead LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui);
 
+// Reads a report file's bytes once. Whole: bytes hold the file (an empty
+// one too); Damaged: it could not be held in memory, after the damage
+// message; Unreadable: after its message.
+ReportRead ReadReportBytes(AppContext& context, const QString& path, QByteArray& bytes);
 // Reads a report file into the context's report (which the caller has
 // reset), reading the file once.
 ReportRead ReadReportFile(AppContext& context, const QString& path);
 // Writes the context's report whole to path; on failure the previous file
-// stays as it was and the user is told. True when written.
-bool WriteReportFile(AppContext& context, const QString& path);
+// stays as it was and the user is told. True when written; then identity,
+// when given, is that of the file's new bytes.
+bool WriteReportFile(AppContext& context, const QString& path, FileIdentity* identity = nullptr);

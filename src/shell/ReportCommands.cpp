@@ -39,19 +39,20 @@ QStringList CSumbridge1App::recentFiles() const
     return ReadRecentFiles();
 }
 
-bool CSumbridge1App::savePrompt()
+CSumbridge1App::Prompted CSumbridge1App::savePrompt()
 {
     if (!m_context.document.IsModified())
-        return true;
+        return Prompted::GoOn;
     switch (m_context.ui.message(kSaveBeforeOpeningPrompt, MessageButtons::YesNoCancel)) {
     case Answer::Yes:
         // Only a report that was really written may be replaced.
-        return OnFileSave();
+        return OnFileSave() ? Prompted::GoOn : Prompted::Stop;
     case Answer::No:
-        m_context.document.SetModifiedFlag(false);
-        return true;
+        // The flag stays: a command that ends before another report
+        // replaces this one leaves its changes unsaved, and closing asks.
+        return Prompted::Discard;
     default:
-        return false;
+        return Prompted::Stop;
     }
 }
 
@@ -61,27 +62,29 @@ void CSumbridge1App::makeUntitled(const QString& title)
     m_context.currentPayee = CCards();
     m_context.document.pathName.clear();
     m_context.document.title = title;
+    m_context.document.fileOnDisk = FileIdentity();
     m_context.document.SetModifiedFlag(false);
 }
 
-ReportRead CSumbridge1App::readInto(const QString& path)
+ReportRead CSumbridge1App::readInto(const QString& path, FileIdentity& identity)
 {
-    ResetReportGlobals(m_context.report());
-    m_context.currentPayee = CCards();
-    return ReadReportFile(m_context, path);
+    QByteArray bytes;
+    const ReportRead read = ReadReportBytes(m_context, path, bytes);
+    if (read == ReportRead::Unreadable)
+        return read;
+    makeUntitled(reportTitleOf(path));
+    identity = identityOf(bytes);
+    // An empty file is not read at all: the report stays reset.
+    if (read != ReportRead::Whole || bytes.isEmpty())
+        return read;
+    return LoadReport(bytes, m_context.report(), m_context.ui);
 }
 
-void CSumbridge1App::keepWithoutPath(const QString& path)
-{
-    m_context.document.pathName.clear();
-    m_context.document.title = reportTitleOf(path);
-    m_context.document.SetModifiedFlag(false);
-}
-
-void CSumbridge1App::takePath(const QString& path)
+void CSumbridge1App::takePath(const QString& path, const FileIdentity& identity)
 {
     m_context.document.pathName = path;
     m_context.document.title = reportTitleOf(path);
+    m_context.document.fileOnDisk = identity;
     m_context.document.SetModifiedFlag(false);
     AddRecentFile(path);
 }
@@ -89,7 +92,7 @@ void CSumbridge1App::takePath(const QString& path)
 void CSumbridge1App::OnFileNew()
 {
     WaitCursor wait(m_context.ui);
-    if (m_windowExists && !savePrompt())
+    if (m_windowExists && savePrompt() == Prompted::Stop)
         return;
     makeUntitled(QStringLiteral("Untitled"));
     refresh();
@@ -97,7 +100,7 @@ void CSumbridge1App::OnFileNew()
 
 void CSumbridge1App::OnFileOpen()
 {
-    if (!savePrompt())
+    if (savePrompt() == Prompted::Stop)
         return;
     FileDialogRequest request;
     request.title = QStringLiteral("Open");
@@ -107,6 +110,7 @@ void CSumbridge1App::OnFileOpen()
     request.overwritePrompt = false;
     const std::optional<QString> chosen = m_context.ui.openFileName(request);
     if (!chosen) {
+        // Nothing replaces the report: its changes stay, still unsaved.
         refresh();
         return;
     }
@@ -115,18 +119,17 @@ void CSumbridge1App::OnFileOpen()
     try {
         // The report keeps no path name, so a later Save asks for one and
         // can never write over the file that was opened.
-        makeUntitled(reportTitleOf(*chosen));
-        if (readInto(*chosen) == ReportRead::Unreadable)
-            makeUntitled(QStringLiteral("untitled"));
-        LoadPayerListAndMatchPayer(m_context);
-        if (m_context.report().openState == 1) {
-            m_context.report().openState = 0;
-            makeUntitled(QStringLiteral("untitled"));
+        FileIdentity read;
+        if (readInto(*chosen, read) != ReportRead::Unreadable) {
+            LoadPayerListAndMatchPayer(m_context);
+            if (m_context.report().openState == 1) {
+                m_context.report().openState = 0;
+                makeUntitled(QStringLiteral("untitled"));
+            }
         }
     } catch (...) {
         m_context.ui.message(QStringLiteral("error on file open"));
     }
-    m_context.document.SetModifiedFlag(false);
     refresh();
 }
 
@@ -136,25 +139,29 @@ void CSumbridge1App::OnOpenRecentFile(int index)
     if (index < 0 || index >= recent.size())
         throw std::invalid_argument("recent file entry out of range");
     const QString path = recent.at(index);
-    if (!savePrompt())
+    const Prompted prompted = savePrompt();
+    if (prompted == Prompted::Stop)
         return;
 
     WaitCursor wait(m_context.ui);
     const bool alreadyOpen = !m_context.document.pathName.isEmpty() && path == m_context.document.pathName;
-    if (!alreadyOpen) {
-        switch (readInto(path)) {
+    // The report already open is read again only when the user dropped its
+    // changes: what its file holds is what they chose to go back to.
+    if (!alreadyOpen || prompted == Prompted::Discard) {
+        FileIdentity identity;
+        switch (readInto(path, identity)) {
         case ReportRead::Whole:
         case ReportRead::WrongFormat: // made untitled below
-            takePath(path);
+            takePath(path, identity);
             break;
-        case ReportRead::Damaged:
-            keepWithoutPath(path);
+        case ReportRead::Damaged: // keeps no path
             break;
         case ReportRead::Unreadable:
-            // Nothing under a path the user did not save.
+            // The entry goes; the report on screen stays as it was, its
+            // changes too, for nothing has replaced it.
             RemoveRecentFile(path);
-            makeUntitled(QStringLiteral("untitled"));
-            break;
+            refresh();
+            return;
         }
     }
     LoadPayerListAndMatchPayer(m_context);
@@ -165,12 +172,36 @@ void CSumbridge1App::OnOpenRecentFile(int index)
     refresh();
 }
 
+bool CSumbridge1App::mayWriteOver(const QString& path)
+{
+    const CSumbridge1Doc& document = m_context.document;
+    if (path != document.pathName || !document.fileOnDisk.known())
+        return true;
+    FileIdentity onDisk;
+    FileResult read;
+    {
+        WaitCursor wait(m_context.ui);
+        read = readIdentity(m_context.files, path, onDisk);
+    }
+    if (read.error == FileError::NotFound)
+        return true;
+    if (read.ok() && onDisk == document.fileOnDisk)
+        return true;
+    // Written since, or no longer readable as it was left: the user decides.
+    return m_context.ui.message(kChangedOnDiskQuestion.arg(fileNameOf(path)), MessageButtons::YesNo,
+                                MessageIcon::Warning)
+        == Answer::Yes;
+}
+
 bool CSumbridge1App::saveTo(const QString& path)
 {
-    WaitCursor wait(m_context.ui);
-    if (!WriteReportFile(m_context, path))
+    if (!mayWriteOver(path))
         return false;
-    takePath(path);
+    WaitCursor wait(m_context.ui);
+    FileIdentity written;
+    if (!WriteReportFile(m_context, path, &written))
+        return false;
+    takePath(path, written);
     return true;
 }
 
@@ -209,15 +240,14 @@ bool CSumbridge1App::OpenCommandLineFile(const QString& path)
 {
     // A file that cannot be opened leaves an empty report with no path, so
     // the window still opens and nothing is written over that file.
-    const ReportRead read = readInto(path);
+    FileIdentity identity;
+    const ReportRead read = readInto(path, identity);
     if (read == ReportRead::Unreadable || read == ReportRead::WrongFormat) {
         makeUntitled(QStringLiteral("Untitled"));
         return false;
     }
-    if (read == ReportRead::Damaged)
-        keepWithoutPath(path);
-    else
-        takePath(path);
+    if (read == ReportRead::Whole)
+        takePath(path, identity);
     LoadPayerListAndMatchPayer(m_context);
     return true;
 }

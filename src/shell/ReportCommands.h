@@ -6,12 +6,18 @@
 #include <functional>
 
 class AppContext;
+struct FileIdentity;
 enum class ReportRead;
 
 inline const QString kSaveBeforeOpeningPrompt =
     QStringLiteral("Changes have not been saved. Do you want save this Report before opening a new Report?");
 inline const QString kOpenFilter = QStringLiteral("Quillastrand Files: (*.vkrd)|*.vkrd||");
 inline const QString kSaveFilter = QStringLiteral("Quillastrand Files (*.vkrd)|*.vkrd|");
+// Asked before a save writes over the report's own file once another
+// program (another copy of this one, too) has written that file.
+inline const QString kChangedOnDiskQuestion =
+    QStringLiteral("The report file \"%1\" has been changed by another program since it was opened or last saved "
+                   "here. Do you want to write over those changes?");
 
 // The File menu's report commands: New, Open, Open Recent, Save, Save As,
 // and the save question when the main window closes. Each ends by
@@ -41,18 +47,31 @@ public:
     QStringList recentFiles() const;
 
 private:
-    // The question before a report is replaced; true to go on.
-    bool savePrompt();
+    enum class Prompted {
+        GoOn,    // nothing unsaved, or it was saved
+        Discard, // the user drops the changes for what is opened next
+        Stop,
+    };
+    // The question before a report is replaced. The changes of a report the
+    // user chose to drop stay, and count as unsaved, until another report
+    // really replaces them.
+    Prompted savePrompt();
     bool saveToChosenFile(const QString& proposedName);
     bool saveTo(const QString& path);
-    // Resets and reads path into the report.
-    ReportRead readInto(const QString& path);
-    // A report read only in part keeps no path: Save asks for a name, so
-    // the file, with all it holds past the damage, is never written over
-    // unasked.
-    void keepWithoutPath(const QString& path);
+    // A save over the report's own file asks first once another program has
+    // written it since this copy last read or wrote it. A file gone from
+    // its place (deleted, renamed) is written as any other.
+    bool mayWriteOver(const QString& path);
+    // Reads path into the report, which keeps no path name until the caller
+    // gives it one; identity is what the file held. The report is reset only
+    // once the file's bytes are in hand: a file that cannot be read at all
+    // (Unreadable, after its message) leaves the report and the document as
+    // they were. A report read only in part keeps no path: Save asks for a
+    // name, so the file, with all it holds past the damage, is never written
+    // over unasked.
+    ReportRead readInto(const QString& path, FileIdentity& identity);
     // A report read whole is saved back to its own file.
-    void takePath(const QString& path);
+    void takePath(const QString& path, const FileIdentity& identity);
     void makeUntitled(const QString& title);
     void refresh();
 

@@ -59,6 +59,14 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    QString payerInFile(const QString& file)
+    {
+        ScriptedUi quiet;
+        Report saved;
+        LoadReport(bytesOf(file), saved, quiet);
+        return saved.payerName;
+    }
+
     // An open, modified report with a path.
     void openModified(const QString& file)
     {
@@ -203,18 +211,36 @@ TEST_F(ReportCommands, OpenOfAForeignFileLeavesAnEmptyUntitledReport)
     EXPECT_TRUE(context.document.pathName.isEmpty());
 }
 
-TEST_F(ReportCommands, OpenOfAnUnreadableFileLeavesNoPath)
+// A file that cannot be read replaces nothing: after its message the report
+// on screen stays as it was, a saved one saved and one whose changes the
+// user chose to drop still unsaved, so closing asks.
+TEST_F(ReportCommands, OpenOfAnUnreadableFileLeavesTheReportAsItWas)
 {
     const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
     const QString broken = writeReport(QStringLiteral("b.vkrd"), QStringLiteral("Beta"), 9);
-    ASSERT_TRUE(app.OpenCommandLineFile(first));
+    const QString denied = QStringLiteral("Access to %1 was denied.").arg(broken);
     files.fail(FaultyFileSystem::Op::Read, broken, FileError::AccessDenied);
-    ui.answerFile(broken);
-    app.OnFileOpen();
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Access to %1 was denied.").arg(broken)});
-    EXPECT_TRUE(context.report().payees.empty());
-    EXPECT_TRUE(context.document.pathName.isEmpty());
-    EXPECT_EQ(context.document.title, QStringLiteral("untitled"));
+    for (const bool modified : {false, true}) {
+        SCOPED_TRACE(modified ? "changes dropped with No" : "saved");
+        ui.messages.clear();
+        if (modified) {
+            openModified(first);
+            ui.answer(Answer::No);
+        } else {
+            ASSERT_TRUE(app.OpenCommandLineFile(first));
+        }
+        ui.answerFile(broken);
+        app.OnFileOpen();
+        EXPECT_EQ(ui.texts(), modified ? (QStringList{kSaveBeforeOpeningPrompt, denied}) : QStringList{denied});
+        EXPECT_EQ(context.report().payerName, modified ? QStringLiteral("Changed") : QStringLiteral("Alpha"));
+        EXPECT_EQ(context.report().payees.size(), 1u);
+        EXPECT_EQ(context.document.pathName, first);
+        EXPECT_EQ(context.document.title, QStringLiteral("a"));
+        EXPECT_EQ(context.document.IsModified(), modified);
+    }
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(app.CanCloseFrame());
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("Save changes to a?"));
 }
 
 TEST_F(ReportCommands, OpenOfAnEmptyFileLeavesTheResetReport)
@@ -236,6 +262,67 @@ TEST_F(ReportCommands, RecentOfTheOpenReportReloadsNothing)
     EXPECT_EQ(context.document.pathName, first);
 }
 
+// No drops the changes only for the report opened in their place: an Open
+// the user cancels leaves them on screen and unsaved, so closing still asks.
+TEST_F(ReportCommands, OpenCancelledAfterNoKeepsTheChangesUnsaved)
+{
+    const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+    const QByteArray before = bytesOf(first);
+    openModified(first);
+    ui.answer(Answer::No);
+    ui.answerFile(std::nullopt);
+    app.OnFileOpen();
+    EXPECT_EQ(context.report().payerName, QStringLiteral("Changed"));
+    EXPECT_EQ(context.document.pathName, first);
+    EXPECT_TRUE(context.document.IsModified());
+    EXPECT_EQ(bytesOf(first), before);
+
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(app.CanCloseFrame());
+    EXPECT_EQ(ui.texts(), (QStringList{kSaveBeforeOpeningPrompt, QStringLiteral("Save changes to a?")}));
+}
+
+// The open report chosen again from the recent list while it has changes:
+// Yes saves and keeps them; No goes back to what its file holds, so a later
+// Save writes nothing the user dropped; Cancel leaves everything as it was.
+TEST_F(ReportCommands, RecentOfTheOpenReportWithChanges)
+{
+    struct Case {
+        Answer answer;
+        const char* shown;
+        size_t payeesShown;
+        bool modified;
+        const char* inFile;
+    };
+    const Case cases[] = {
+        {Answer::Yes, "Changed", 0, false, "Changed"},
+        {Answer::No, "Alpha", 1, false, "Alpha"},
+        {Answer::Cancel, "Changed", 0, true, "Alpha"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        SCOPED_TRACE(int(c.answer));
+        ui.messages.clear();
+        const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
+        openModified(first);
+        context.report().payees.clear();
+        ui.answer(c.answer);
+        app.OnOpenRecentFile(0);
+        EXPECT_EQ(ui.texts(), QStringList{kSaveBeforeOpeningPrompt});
+        EXPECT_EQ(context.report().payerName, QLatin1String(c.shown));
+        EXPECT_EQ(context.report().payees.size(), c.payeesShown);
+        EXPECT_EQ(context.document.IsModified(), c.modified);
+        EXPECT_EQ(context.document.pathName, first);
+        EXPECT_EQ(app.recentFiles(), QStringList{first});
+        EXPECT_EQ(payerInFile(first), QLatin1String(c.inFile));
+        if (c.answer == Answer::Cancel)
+            continue;
+        EXPECT_TRUE(app.OnFileSave());
+        EXPECT_EQ(payerInFile(first), QLatin1String(c.inFile));
+        EXPECT_EQ(ui.messages.size(), 1u);
+    }
+}
+
 TEST_F(ReportCommands, RecentOfAnotherReportReplacesItWholly)
 {
     const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
@@ -252,25 +339,23 @@ TEST_F(ReportCommands, RecentOfAnotherReportReplacesItWholly)
     EXPECT_EQ(app.recentFiles(), (QStringList{second, first}));
 }
 
-TEST_F(ReportCommands, RecentOfAMissingFileDropsItAndLeavesNoPath)
+TEST_F(ReportCommands, RecentOfAMissingFileDropsItAndLeavesTheReportAsItWas)
 {
     const QString first = writeReport(QStringLiteral("a.vkrd"), QStringLiteral("Alpha"), 5);
     const QString gone = writeReport(QStringLiteral("gone.vkrd"), QStringLiteral("Gone"), 7);
     ASSERT_TRUE(app.OpenCommandLineFile(gone));
-    ASSERT_TRUE(app.OpenCommandLineFile(first));
+    openModified(first);
     const QByteArray before = bytesOf(first);
     QFile::remove(gone);
+    ui.answer(Answer::No);
     app.OnOpenRecentFile(1);
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("%1 was not found.").arg(gone)});
+    EXPECT_EQ(ui.texts(), (QStringList{kSaveBeforeOpeningPrompt, QStringLiteral("%1 was not found.").arg(gone)}));
     EXPECT_EQ(app.recentFiles(), QStringList{first});
-    EXPECT_TRUE(context.document.pathName.isEmpty());
-    EXPECT_TRUE(context.report().payees.empty());
-
-    // A later Save asks for a name and leaves the other report alone.
-    ui.answerFile(std::nullopt);
-    app.OnFileSave();
-    EXPECT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_EQ(context.report().payerName, QStringLiteral("Changed"));
+    EXPECT_EQ(context.document.pathName, first);
+    EXPECT_TRUE(context.document.IsModified());
     EXPECT_EQ(bytesOf(first), before);
+    EXPECT_FALSE(QFile::exists(gone));
 }
 
 TEST_F(ReportCommands, RecentOfAForeignFileLeavesNoPath)
