@@ -7,6 +7,7 @@
 
 #include "payees/PayeeFeiKit.h"
 #include "payees/PayeeFrameTestKit.h"
+#include "payees/StoredPayeeKit.h"
 #include "payees/PayeePEN.h"
 #include "payees/dialogs/CPayeeBus1.h"
 #include "payees/dialogs/CPayeeDAS.h"
@@ -37,49 +38,6 @@ namespace
 
 constexpr qint32 kId = 8;
 
-// A payee of each type that its form saves as it stands, in report year 2019.
-CCards storedPayee(const char* type)
-{
-    CCards c = validFeiPayee(kId);
-    c.payeeType = QString::fromLatin1(type);
-    c.dobDay = QStringLiteral("15");
-    c.dobMonth = QStringLiteral("06");
-    c.dobYear = QStringLiteral("1950");
-    c.checked = QStringLiteral("Yes");
-    const QString t = c.payeeType;
-    if (t == QLatin1String("INB")) {
-        c.incomeType = QStringLiteral("Salary or Wages");
-    } else if (t == QLatin1String("PEN")) {
-        c.incomeType = kPenIncomeType;
-        c.reversionaryIndicator() = QStringLiteral("N");
-    } else if (t == QLatin1String("BUS")) {
-        c.busPaymentType = QStringLiteral("Labour Hire");
-        c.abn = QStringLiteral("00000000000");
-        c.gross = 50000;
-        c.taxWithheld = 10000;
-    } else if (t == QLatin1String("ETP") || t == QLatin1String("SLS") || t == QLatin1String("DAS")) {
-        c.startDay.clear();
-        c.startMonth.clear();
-        c.startYear.clear();
-        c.endDay.clear();
-        c.endMonth.clear();
-        c.endYear.clear();
-        c.paymentDay = QStringLiteral("30");
-        c.paymentMonth = QStringLiteral("06");
-        c.paymentYear = QStringLiteral("2019");
-        c.taxable = 10000;
-        c.taxFree = 500;
-        c.taxWithheld = 3000;
-        c.gross = 0;
-        if (t == QLatin1String("ETP"))
-            c.etpPaymentType = QStringLiteral("R");
-        if (t == QLatin1String("SLS")) {
-            c.deathBenefit() = QStringLiteral("N");
-            c.deathBenefitRecipient() = QStringLiteral("N/A");
-        }
-    }
-    return c;
-}
 
 struct PayeeForm {
     const char* type;
@@ -153,7 +111,7 @@ TEST(PayeeAmountEntry, ATextThatIsNoWholeNumberIsRefusedAtItsFieldOnEveryForm)
         SCOPED_TRACE(form.type);
         for (const char* text : { "12a00", "1,200", "1200.50", "$5", "5\u200c", "\U0001F600" }) {
             SCOPED_TRACE(text);
-            EditedPayee p(form, storedPayee(form.type));
+            EditedPayee p(form, storedPayee(kId, form.type));
             p.edit(form.amount)->setText(QString::fromUtf8(text));
             EXPECT_EQ(p.edit(form.amount)->text(), QString::fromUtf8(text));
             p.save();
@@ -175,7 +133,7 @@ TEST(PayeeAmountEntry, AStoredPlaceholderOrAmountOutOfRangeIsRefusedWithWarnings
         SCOPED_TRACE(form.type);
         for (const qint32 amount : { 999999, -5, 100000000 }) {
             SCOPED_TRACE(amount);
-            EditedPayee p(form, storedPayee(form.type));
+            EditedPayee p(form, storedPayee(kId, form.type));
             // As an import leaves it: the flag already "Yes".
             CCards imported = p.stored;
             imported.*form.member = amount;

@@ -4,6 +4,7 @@
 
 #include "payees/PayeeFeiKit.h"
 #include "payees/PayeeFrameTestKit.h"
+#include "payees/StoredPayeeKit.h"
 #include "payees/PayeePEN.h"
 #include "payees/dialogs/CPayeeBus1.h"
 #include "payees/dialogs/CPayeeDAS.h"
@@ -32,47 +33,6 @@ namespace
 
 constexpr qint32 kId = 8;
 
-// A payee of each type that its form saves as it stands, in report year
-// 2019: born 15/06/1950, paid from 01/07/2018 to 30/06/2019 or on
-// 30/06/2019.
-CCards storedPayee(const char* type)
-{
-    CCards c = validFeiPayee(kId);
-    c.payeeType = QString::fromLatin1(type);
-    c.dobDay = QStringLiteral("15");
-    c.dobMonth = QStringLiteral("06");
-    c.dobYear = QStringLiteral("1950");
-    c.checked = QStringLiteral("Yes");
-    const QString t = c.payeeType;
-    if (t == QLatin1String("INB")) {
-        c.incomeType = QStringLiteral("Salary or Wages");
-    } else if (t == QLatin1String("PEN")) {
-        c.incomeType = kPenIncomeType;
-        c.reversionaryIndicator() = QStringLiteral("N");
-    } else if (t == QLatin1String("BUS")) {
-        c.busPaymentType = QStringLiteral("Labour Hire");
-        c.abn = QStringLiteral("00000000000");
-        c.taxWithheld = 10000;
-    } else if (t == QLatin1String("ETP") || t == QLatin1String("SLS") || t == QLatin1String("DAS")) {
-        for (QString CCards::*m : { &CCards::startDay, &CCards::startMonth, &CCards::startYear, &CCards::endDay,
-                 &CCards::endMonth, &CCards::endYear })
-            (c.*m).clear();
-        c.paymentDay = QStringLiteral("30");
-        c.paymentMonth = QStringLiteral("06");
-        c.paymentYear = QStringLiteral("2019");
-        c.taxable = 10000;
-        c.taxFree = 500;
-        c.taxWithheld = 3000;
-        c.gross = 0;
-        if (t == QLatin1String("ETP"))
-            c.etpPaymentType = QStringLiteral("R");
-        if (t == QLatin1String("SLS")) {
-            c.deathBenefit() = QStringLiteral("N");
-            c.deathBenefitRecipient() = QStringLiteral("N/A");
-        }
-    }
-    return c;
-}
 
 struct PayeeForm {
     const char* type;
@@ -109,7 +69,7 @@ struct EditedPayee {
 
     explicit EditedPayee(const PayeeForm& form)
     {
-        w.report().payees[kId] = storedPayee(form.type);
+        w.report().payees[kId] = storedPayee(kId, form.type);
         w.report().payeeMode = 0;
         w.context.currentPayee = w.report().payees.at(kId);
         w.context.currentPayeeKey = kId;
