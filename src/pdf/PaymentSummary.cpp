@@ -180,7 +180,7 @@ PdfValues PreparePaymentSummaryValues(const CCards& card, const Report& report, 
     values.texts = amountTexts(c);
     values.fullName = c.secName.isEmpty() ? c.firstName + QLatin1Char(' ') + c.surname
                                           : c.firstName + QLatin1Char(' ') + c.secName + QLatin1Char(' ') + c.surname;
-    values.address = c.suburb + QLatin1Char(' ') + c.state + QLatin1Char(' ') + IntToString(c.pCode);
+    values.address = c.suburb + QLatin1Char(' ') + c.state + QLatin1Char(' ') + PostcodeText(c.pCode);
     if (!fillerOf(type))
         return values;
 
