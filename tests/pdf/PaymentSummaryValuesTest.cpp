@@ -67,10 +67,13 @@ TEST(PaymentSummaryValues, NameAndAddressLines)
         const char* surname;
         const char* fullName;
     };
+    // Single blanks between the parts that are not empty, in the summary and its file name.
     const Row rows[] = {
         { "Mary", "", "Brown", "Mary Brown" },
         { "Mary", "Ann", "Brown", "Mary Ann Brown" },
-        { "", "", "Brown", " Brown" },
+        { "", "", "Smith & Sons", "Smith & Sons" },
+        { "", "Ann", "Brown", "Ann Brown" },
+        { "Mary", "Ann", "", "Mary Ann" },
     };
     for (const char* type : { "INB", "ETP", "BUS", "FEI", "PEN", "SLS", "DAS" }) {
         for (const Row& row : rows) {
@@ -81,6 +84,7 @@ TEST(PaymentSummaryValues, NameAndAddressLines)
             c.surname = QString::fromUtf8(row.surname);
             const PdfValues v = PreparePaymentSummaryValues(c, report2018(), PdfNamePattern::defaults());
             EXPECT_EQ(v.fullName, QString::fromUtf8(row.fullName));
+            EXPECT_EQ(v.fileName, QStringLiteral("/%1_2018_Payment_Summary").arg(QString::fromUtf8(row.fullName)));
             EXPECT_EQ(v.address, QStringLiteral("Hobart TAS 7000"));
         }
     }
