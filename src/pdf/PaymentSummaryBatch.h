@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <set>
@@ -43,6 +44,11 @@ public:
     // The failure that ended the run, if any.
     const FileResult& stopped() const { return m_stopped; }
 
+    // What the run says of its summaries when it ends, beside its count:
+    // one line per payee whose summary has values cut by their boxes.
+    void noteCutValues(const QString& payeeLine) { m_cutValues.append(payeeLine); }
+    const QStringList& cutValues() const { return m_cutValues; }
+
 private:
     struct Pending {
         QString stem;
@@ -61,6 +67,7 @@ private:
     std::set<QString> m_held; // the names the run's summaries hold
     int m_committed = 0;
     FileResult m_stopped;
+    QStringList m_cutValues;
 };
 
 // A failure no payee's file escapes: a full disk or quota, a folder that is

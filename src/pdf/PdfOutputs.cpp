@@ -1,6 +1,7 @@
 #include "pdf/PdfOutputs.h"
 
 #include "lodgement/GenerateFiles.h"
+#include "pdf/CNewPDF.h"
 #include "pdf/MediaForm.h"
 #include "pdf/PaymentSummary.h"
 #include "pdf/PaymentSummaryBatch.h"
@@ -87,10 +88,10 @@ void PdfOutputs::paymentSummaries(AppContext& context)
     batch.commit();
     report.pdfCount = batch.committed();
     const QString generated = IntToString(report.pdfCount) + QStringLiteral(" Payment Summaries Generated");
-    if (batch.stopped().ok())
-        ui.message(generated, MessageButtons::Ok);
-    else
-        ui.message(WithReason(generated + kRestNotSaved, batch.stopped()), MessageButtons::Ok);
+    QString said = batch.stopped().ok() ? generated : WithReason(generated + kRestNotSaved, batch.stopped());
+    if (!batch.cutValues().isEmpty())
+        said += QStringLiteral("\n\n") + CutValuesMessage(batch.cutValues());
+    ui.message(said, MessageButtons::Ok);
     report.pdfFilePerPayee = kNo;
 }
 
