@@ -319,8 +319,8 @@ PdfValues plainValues(const CCards& card)
 {
     PdfValues v;
     v.card = card;
-    v.fullName = card.firstName + QLatin1Char(' ') + card.surname;
-    v.address = card.suburb + QLatin1Char(' ') + card.state + QLatin1Char(' ') + IntToString(card.pCode);
+    v.fullName = PaymentSummaryFullName(card);
+    v.address = card.suburb + QLatin1Char(' ') + card.state + QLatin1Char(' ') + PostcodeText(card.pCode);
     v.date1 = card.startDay + QLatin1Char('/') + card.startMonth + QLatin1Char('/') + card.startYear;
     v.date2 = card.endDay + QLatin1Char('/') + card.endMonth + QLatin1Char('/') + card.endYear;
     v.date3 = card.paymentDay + QLatin1Char('/') + card.paymentMonth + QLatin1Char('/') + card.paymentYear;
