@@ -64,7 +64,7 @@ PdfValues inbPayee()
     c.lumpAType = QStringLiteral("R");
     c.fbtExempt = QStringLiteral("N");
     v.fullName = QStringLiteral("Given Surname");
-    v.address = QStringLiteral("Darwin NT 800");
+    v.address = QStringLiteral("Darwin NT 0800");
     v.date1 = QStringLiteral("01/07/2017");
     v.date2 = QStringLiteral("30/06/2018");
     v.texts.taxWithheld = QStringLiteral("12000");

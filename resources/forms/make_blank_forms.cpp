@@ -36,6 +36,8 @@ constexpr double kFooterBaseline = kMargin + 3;
 struct Field {
     std::string name;
     std::string label;
+    // Its part of the row's width, against the other fields' parts.
+    double share = 1;
 
     // Amounts stand right-aligned, as on every printed form; their labels
     // end in "$".
@@ -108,7 +110,9 @@ std::vector<Line> payeeLines()
 {
     return {
         heading("Payee details"),
-        row({ { "Name1", "Payee's name" }, { "TFN1", "Payee's tax file number" } }),
+        // Wide enough for the longest name a lodgement record holds, 30 and
+        // twice 15 characters, at the smallest size the filler draws.
+        row({ { "Name1", "Payee's name", 3 }, { "TFN1", "Payee's tax file number", 1 } }),
         row({ { "Name2", "Payee's address line 1" }, { "Name3", "Payee's address line 2" } }),
         row({ { "Name4", "Payee's address line 3" }, { "Name5", "Payee's address line 4" } }),
     };
@@ -306,7 +310,9 @@ public:
         m_content << number(x) << ' ' << number(y) << ' ' << number(w) << ' ' << number(h) << " re S\n";
     }
 
-    void field(const Field& f, double x, double y, double w, double h)
+    // userName names the field in messages; a labelled field goes by its
+    // label.
+    void field(const Field& f, double x, double y, double w, double h, std::string userName = {})
     {
         if (!f.label.empty())
             text(x, y + h + 2, 6.5, f.label);
@@ -316,6 +322,13 @@ public:
         widget.replaceKey("/Subtype", QPDFObjectHandle::newName("/Widget"));
         widget.replaceKey("/FT", QPDFObjectHandle::newName("/Tx"));
         widget.replaceKey("/T", QPDFObjectHandle::newString(f.name));
+        if (userName.empty()) {
+            userName = f.label;
+            if (f.amount())
+                userName.erase(userName.find_last_not_of(" $") + 1);
+        }
+        if (!userName.empty())
+            widget.replaceKey("/TU", QPDFObjectHandle::newString(userName));
         widget.replaceKey("/F", QPDFObjectHandle::newInteger(4));
         widget.replaceKey("/Ff", QPDFObjectHandle::newInteger(0));
         widget.replaceKey("/DA", QPDFObjectHandle::newString("/Helv 9 Tf 0 g"));
@@ -374,29 +387,41 @@ void writeForm(const Form& form, const std::string& folder)
         // Its caption stands beside the box: above it, it would touch the title.
         y -= 28;
         builder.text(kMargin, y + 4, 9, "Year ending 30 June");
-        builder.field({ "Year1", {} }, kMargin + 100, y, 70, 15);
+        builder.field({ "Year1", {} }, kMargin + 100, y, 70, 15, "Year ending 30 June");
     }
     y -= 8;
 
     const double boxHeight = 15;
+    // The boxes of an area are named in messages after its heading.
+    std::string lastHeading;
+    int entriesUnderHeading = 0;
     for (const Line& line : form.lines) {
         switch (line.kind) {
         case Line::Kind::Heading:
             y -= line.height;
             builder.text(kMargin, y + 4, 9, line.text);
+            lastHeading = line.text;
+            entriesUnderHeading = 0;
             break;
         case Line::Kind::Fields: {
             y -= form.rowHeight;
-            const double count = double(line.fields.size());
-            const double w = (width - kGap * (count - 1)) / count;
-            for (size_t i = 0; i < line.fields.size(); ++i)
-                builder.field(line.fields[i], kMargin + double(i) * (w + kGap), y, w, boxHeight);
+            double shares = 0;
+            for (const Field& f : line.fields)
+                shares += f.share;
+            const double room = width - kGap * double(line.fields.size() - 1);
+            double x = kMargin;
+            for (const Field& f : line.fields) {
+                const double w = room * f.share / shares;
+                builder.field(f, x, y, w, boxHeight);
+                x += w + kGap;
+            }
             break;
         }
         case Line::Kind::Entry: {
             y -= line.height;
             const double indent = line.indented ? kIndent : 0;
-            builder.field(line.fields.front(), kMargin + indent, y, width - indent, kEntryHeight);
+            builder.field(line.fields.front(), kMargin + indent, y, width - indent, kEntryHeight,
+                lastHeading + ", line " + std::to_string(++entriesUnderHeading));
             break;
         }
         case Line::Kind::Area:

@@ -124,6 +124,7 @@ void PayeeFormFrame::OnInitDialog()
         values.tfn = values.tfn.left(3) + u' ' + values.tfn.mid(3, 3) + u' ' + values.tfn.mid(6);
     for (std::size_t i = 0; i < kCardNumbers.size(); ++i)
         numberTexts[i] = IntToString(values.*kCardNumbers[i].member);
+    numberText(&CCards::pCode) = PostcodeText(values.pCode);
     payeeIdText = IntToString(values.payeeId);
     payeeIdEnabled = false;
     ignoreWarningsTicked = ignoreWarningsVisible = current.ignoreWarnings == QLatin1String("Yes");

@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
+#include "report/FieldHelpers.h"
 
 #include <exception>
 
@@ -15,11 +16,14 @@ namespace
 
 using PlanFunction = FieldPlan (*)(const PdfValues&, const Report&, const QString&);
 
+constexpr qsizetype kCutPayeesNamed = 20;
+
 // The filled summary written where the mode says: the chosen file in single
 // mode, a new file of the payee's name in batch mode (a batch of its own
-// unless the run gives one). The failure with its reason, if any.
+// unless the run gives one). The failure with its reason, if any; `cut`
+// gets the fields whose values their boxes cut.
 FileResult writeSummary(AppContext& context, const PdfValues& values, const QByteArray& blank, PlanFunction plan,
-    PaymentSummaryBatch* batch)
+    PaymentSummaryBatch* batch, QStringList& cut)
 {
     Report& report = context.report();
     report.pdfTemplateFailed = 0;
@@ -29,7 +33,7 @@ FileResult writeSummary(AppContext& context, const PdfValues& values, const QByt
         if (blank.isEmpty())
             return { FileError::Other, QString() };
         const QByteArray document
-            = FillForm(blank, plan(values, report, context.prefs.printZero), PaymentSummaryFinish());
+            = FillForm(blank, plan(values, report, context.prefs.printZero), PaymentSummaryFinish(), &cut);
         if (!batchMode)
             return context.files.writeWhole(report.pdfOutputPath, document);
         // The file name stem comes with its leading separator.
@@ -67,10 +71,13 @@ void fill(AppContext& context, const PdfValues& values, const QString& templateP
     QByteArray blank;
     if (!templatePath.isEmpty() && !context.files.readAll(templatePath, blank).ok())
         blank.clear();
-    const FileResult result = writeSummary(context, values, blank, plan, nullptr);
+    QStringList cut;
+    const FileResult result = writeSummary(context, values, blank, plan, nullptr, cut);
     if (!templatePath.isEmpty())
         context.files.remove(templatePath);
     reportFailure(context, result, failure, nullptr);
+    if (result.ok() && !cut.isEmpty())
+        context.ui.message(CutValuesMessage({ CutValuesLine(values, cut) }));
 }
 
 // Each type's field plan and the message of its filler's failure.
@@ -113,9 +120,29 @@ bool CNewPDF::FillIntoBatch(
     const TypeFill* type = typeFill(values.card.payeeType);
     if (!type)
         return false;
-    const FileResult result = writeSummary(context, values, blank, type->plan, &batch);
+    QStringList cut;
+    const FileResult result = writeSummary(context, values, blank, type->plan, &batch, cut);
     reportFailure(context, result, type->failure, &batch);
+    if (result.ok() && !cut.isEmpty())
+        batch.noteCutValues(CutValuesLine(values, cut));
     return result.ok();
+}
+
+QString CutValuesMessage(const QStringList& payeeLines)
+{
+    QString text = QStringLiteral(
+        "Some values are too long for their boxes, even in the smallest print, and are cut on the paper:");
+    for (qsizetype i = 0; i < payeeLines.size() && i < kCutPayeesNamed; ++i)
+        text += QLatin1Char('\n') + payeeLines[i];
+    if (payeeLines.size() > kCutPayeesNamed)
+        text += QStringLiteral("\n... and %1 more payees.").arg(payeeLines.size() - kCutPayeesNamed);
+    return text;
+}
+
+QString CutValuesLine(const PdfValues& values, const QStringList& fields)
+{
+    return QStringLiteral("Payee %1 (%2): %3")
+        .arg(IntToString(values.card.payeeId), values.fullName, fields.join(QStringLiteral(", ")));
 }
 
 void CNewPDF::FillDataSheetINB(AppContext& context, const PdfValues& values, const QString& templatePath)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class AppContext;
 class PaymentSummaryBatch;
@@ -12,7 +13,9 @@ struct PdfValues;
 // file in the folder pdfOutputPath named by the payee's file name stem,
 // otherwise the file pdfOutputPath. Sets pdfTemplateFailed to 1 after a
 // failure it has reported, and pdfLastOutputFile to the batch file written.
-// The template is removed in every case; nothing else is touched.
+// A summary written with values cut by their boxes is followed by
+// CutValuesMessage. The template is removed in every case; nothing else is
+// touched.
 class CNewPDF
 {
 public:
@@ -28,8 +31,9 @@ public:
     // flattened and added to the run's batch under the payee's file name
     // stem. A failure of this payee alone is reported (the type's message and
     // the reason) and sets pdfTemplateFailed; one that ends the run is left
-    // in the batch for the run to report. Whether the summary was added;
-    // false, silently, for a type that has no form.
+    // in the batch for the run to report, and so are values cut by their
+    // boxes (PaymentSummaryBatch::noteCutValues). Whether the summary was
+    // added; false, silently, for a type that has no form.
     static bool FillIntoBatch(
         AppContext& context, const PdfValues& values, const QByteArray& blank, PaymentSummaryBatch& batch);
 
@@ -39,6 +43,13 @@ public:
     // pdfLastOutputFile.
     static void FillDataSheetMedia(AppContext& context, const QString& templatePath);
 };
+
+// The message of the values that are cut by their boxes on the paper, one
+// line per payee (see CutValuesLine): at most 20 payees are named, then
+// how many more there are.
+QString CutValuesMessage(const QStringList& payeeLines);
+// "Payee 12 (Ann Lee): Payer's name, Payee's name".
+QString CutValuesLine(const PdfValues& values, const QStringList& fields);
 
 inline const QString kFillFailedINB
     = QStringLiteral("An unknown error has occurred during \nthe file save process - Ref #1032a.");

@@ -11,11 +11,16 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <cmath>
 #include <map>
+#include <optional>
 #include <string>
 
-namespace {
+namespace
+{
 
 int keepFillableDepth = 0;
 
@@ -29,15 +34,62 @@ constexpr std::array<short, 95> kHelveticaWidths = {
     556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584, // p to ~
 };
 
-// The width of a PDF string literal's text, "(...)" with its escapes.
-double literalWidth(const std::string& literal, double fontSize)
+// Every byte outside 32 to 126 counts as the font's widest glyph, so that
+// an unusual character can only make a value smaller, never cut it.
+constexpr short kWidestGlyph = 1015;
+
+// The smallest size a value is drawn at to fit its box: still legible on paper.
+constexpr double kSmallestFontSize = 6;
+
+// The bytes of a PDF string as written in a content stream: a literal
+// "(...)" with its escapes, or a hexadecimal string "<...>".
+std::string stringBytes(const std::string& token)
+{
+    std::string bytes;
+    if (token.size() >= 2 && token.front() == '<') {
+        std::string digits;
+        for (char c : token.substr(1, token.size() - 2)) {
+            if (std::isxdigit(static_cast<unsigned char>(c)))
+                digits += c;
+        }
+        if (digits.size() % 2)
+            digits += '0';
+        for (size_t i = 0; i < digits.size(); i += 2)
+            bytes += char(std::stoi(digits.substr(i, 2), nullptr, 16));
+        return bytes;
+    }
+    for (size_t i = 1; i + 1 < token.size(); ++i) {
+        char c = token[i];
+        if (c != '\\' || i + 2 >= token.size()) {
+            bytes += c;
+            continue;
+        }
+        c = token[++i];
+        if (c >= '0' && c <= '7') {
+            int code = 0;
+            for (int digits = 0; digits < 3 && i + 1 < token.size() && token[i] >= '0' && token[i] <= '7'; ++digits)
+                code = code * 8 + (token[i++] - '0');
+            --i;
+            bytes += char(code & 0xff);
+            continue;
+        }
+        // A backslash at the end of a line continues the string on the next.
+        if (c == '\n')
+            continue;
+        static const std::string escapes = "nrtbf";
+        const size_t escape = escapes.find(c);
+        bytes += escape == std::string::npos ? c : "\n\r\t\b\f"[escape];
+    }
+    return bytes;
+}
+
+// The width of the bytes drawn in Helvetica at the size, in points.
+double textWidth(const std::string& bytes, double fontSize)
 {
     double thousandths = 0;
-    for (size_t i = 1; i + 1 < literal.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(literal[i]);
-        if (c == '\\' && i + 2 < literal.size())
-            c = static_cast<unsigned char>(literal[++i]);
-        thousandths += (c >= 32 && c <= 126) ? kHelveticaWidths[c - 32] : 556;
+    for (char byte : bytes) {
+        const unsigned char c = static_cast<unsigned char>(byte);
+        thousandths += (c >= 32 && c <= 126) ? kHelveticaWidths[c - 32] : kWidestGlyph;
     }
     return thousandths * fontSize / 1000.0;
 }
@@ -53,39 +105,103 @@ bool numberBefore(const std::string& text, size_t end, double& value, size_t& st
     return ok;
 }
 
-// The appearance the library draws always starts a value at the box's left
-// edge, whatever the field's alignment: move a right-aligned value (the
-// amounts) so that it ends as far inside the right edge as it started
-// inside the left one. A value wider than its box stays where it was.
-std::string alignedRight(const std::string& drawn, double boxWidth)
+// The end of the string token that starts at `open`; npos when it does not end.
+size_t stringEnd(const std::string& text, size_t open)
 {
-    double fontSize = 0;
-    double left = 0;
+    if (text[open] == '<') {
+        const size_t close = text.find('>', open);
+        return close == std::string::npos ? close : close + 1;
+    }
+    int depth = 0;
+    for (size_t at = open; at < text.size(); ++at) {
+        if (text[at] == '\\')
+            ++at;
+        else if (text[at] == '(')
+            ++depth;
+        else if (text[at] == ')' && --depth == 0)
+            return at + 1;
+    }
+    return std::string::npos;
+}
+
+// A one-line value as the library draws it: "/Helv 9 Tf 0 g", "1 3.9 Td",
+// "(text) Tj", and where each number stands in the stream.
+struct DrawnValue {
+    double size = 0;
+    size_t sizeStart = 0;
+    size_t sizeEnd = 0;
+    double x = 0;
     double y = 0;
-    size_t at = 0;
     size_t xStart = 0;
-    const size_t tf = drawn.find(" Tf");
-    const size_t td = drawn.find(" Td", tf == std::string::npos ? 0 : tf);
-    if (tf == std::string::npos || td == std::string::npos || !numberBefore(drawn, tf, fontSize, at)
-        || !numberBefore(drawn, td, y, at) || at == 0 || !numberBefore(drawn, at - 1, left, xStart))
-        return drawn;
-    const size_t open = drawn.find('(', td);
+    size_t tdAt = 0; // the blank before "Td"
+    std::string bytes;
+};
+
+std::optional<DrawnValue> drawnValue(const std::string& drawn)
+{
+    DrawnValue v;
+    size_t yStart = 0;
+    v.sizeEnd = drawn.find(" Tf");
+    if (v.sizeEnd == std::string::npos || !numberBefore(drawn, v.sizeEnd, v.size, v.sizeStart) || v.size <= 0)
+        return std::nullopt;
+    v.tdAt = drawn.find(" Td", v.sizeEnd);
+    if (v.tdAt == std::string::npos || !numberBefore(drawn, v.tdAt, v.y, yStart) || yStart == 0
+        || !numberBefore(drawn, yStart - 1, v.x, v.xStart))
+        return std::nullopt;
+    const size_t open = drawn.find_first_of("(<", v.tdAt);
     if (open == std::string::npos)
+        return std::nullopt;
+    const size_t end = stringEnd(drawn, open);
+    if (end == std::string::npos)
+        return std::nullopt;
+    v.bytes = stringBytes(drawn.substr(open, end - open));
+    return v;
+}
+
+std::string number(double value)
+{
+    return QByteArray::number(value, 'f', 2).toStdString();
+}
+
+// The library draws a value at the form's size from the box's left edge,
+// whatever its width and the field's alignment. A value wider than its box
+// is drawn smaller, as far down as kSmallestFontSize, keeping its middle
+// line; below that it stays at the smallest size and `cut` is set. A
+// right-aligned value (the amounts) is moved to end as far inside the box's
+// right edge as it starts inside the left one.
+std::string fitted(const std::string& drawn, double boxWidth, bool rightAligned, bool& cut)
+{
+    cut = false;
+    const std::optional<DrawnValue> value = drawnValue(drawn);
+    if (!value)
         return drawn;
-    size_t close = open + 1;
-    while (close < drawn.size() && drawn[close] != ')')
-        close += drawn[close] == '\\' ? 2 : 1;
-    if (close >= drawn.size())
+    const double inset = value->x;
+    const double room = boxWidth - 2 * inset;
+    double size = value->size;
+    const double width = textWidth(value->bytes, size);
+    if (width > room) {
+        // Rounded down, so that the value at the size written still fits.
+        size = std::floor(size * std::max(room, 0.0) / width * 100) / 100;
+        if (size < kSmallestFontSize) {
+            size = kSmallestFontSize;
+            cut = true;
+        }
+    }
+    double x = inset;
+    if (rightAligned)
+        x = std::max(inset, boxWidth - inset - textWidth(value->bytes, size));
+    if (size == value->size && x == inset)
         return drawn;
-    const double x = boxWidth - left - literalWidth(drawn.substr(open, close - open + 1), fontSize);
-    if (x <= left)
-        return drawn;
-    return drawn.substr(0, xStart) + QByteArray::number(x, 'f', 2).toStdString() + drawn.substr(at - 1);
+    // The library puts the baseline 0.4 of the size below the box's middle.
+    const double y = value->y + 0.4 * (value->size - size);
+    return drawn.substr(0, value->sizeStart) + number(size)
+        + drawn.substr(value->sizeEnd, value->xStart - value->sizeEnd) + number(x) + ' ' + number(y)
+        + drawn.substr(value->tdAt);
 }
 
 } // namespace
 
-QByteArray FillForm(const QByteArray& blank, const FieldPlan& plan, FormFinish finish)
+QByteArray FillForm(const QByteArray& blank, const FieldPlan& plan, FormFinish finish, QStringList* cut)
 {
     QPDF pdf;
     pdf.setSuppressWarnings(true);
@@ -113,9 +229,13 @@ QByteArray FillForm(const QByteArray& blank, const FieldPlan& plan, FormFinish f
                 const std::shared_ptr<Buffer> drawn = appearance.getStreamData(qpdf_dl_generalized);
                 std::string stream(reinterpret_cast<const char*>(drawn->getBuffer()), drawn->getSize());
                 QPDFObjectHandle box = appearance.getDict().getKey("/BBox");
-                if (form.getFieldForAnnotation(widget).getQuadding() == 2 && box.isRectangle()) {
+                QPDFFormFieldObjectHelper field = form.getFieldForAnnotation(widget);
+                if (box.isRectangle()) {
                     const QPDFObjectHandle::Rectangle r = box.getArrayAsRectangle();
-                    stream = alignedRight(stream, r.urx - r.llx);
+                    bool valueCut = false;
+                    stream = fitted(stream, r.urx - r.llx, field.getQuadding() == 2, valueCut);
+                    if (valueCut && cut)
+                        cut->append(QString::fromStdString(field.getAlternativeName()));
                 }
                 appearance.replaceStreamData(stream, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
             }

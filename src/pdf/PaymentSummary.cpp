@@ -171,6 +171,16 @@ QString PaymentSummaryFileStem(
     return stem;
 }
 
+QString PaymentSummaryFullName(const CCards& card)
+{
+    QStringList parts;
+    for (const QString* part : { &card.firstName, &card.secName, &card.surname }) {
+        if (!part->isEmpty())
+            parts << *part;
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
 PdfValues PreparePaymentSummaryValues(const CCards& card, const Report& report, const PdfNamePattern& pattern)
 {
     PdfValues values;
@@ -178,9 +188,8 @@ PdfValues PreparePaymentSummaryValues(const CCards& card, const Report& report, 
     CCards& c = values.card;
     const QString& type = c.payeeType;
     values.texts = amountTexts(c);
-    values.fullName = c.secName.isEmpty() ? c.firstName + QLatin1Char(' ') + c.surname
-                                          : c.firstName + QLatin1Char(' ') + c.secName + QLatin1Char(' ') + c.surname;
-    values.address = c.suburb + QLatin1Char(' ') + c.state + QLatin1Char(' ') + IntToString(c.pCode);
+    values.fullName = PaymentSummaryFullName(c);
+    values.address = c.suburb + QLatin1Char(' ') + c.state + QLatin1Char(' ') + PostcodeText(c.pCode);
     if (!fillerOf(type))
         return values;
 

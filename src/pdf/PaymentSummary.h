@@ -20,6 +20,11 @@ struct Report;
 QString PaymentSummaryFileStem(
     const CCards& card, const QString& fullName, const Report& report, const PdfNamePattern& pattern);
 
+// The payee's name as the payment summary prints it and its file name
+// holds it: the given names and the surname, single blanks between the
+// parts that are not empty.
+QString PaymentSummaryFullName(const CCards& card);
+
 // One payee's values as the payment summary prints them: the record with
 // its TFN, ABN and type of death benefit in their printed forms, the name
 // and address lines, the dates, the amount texts with the captions of the

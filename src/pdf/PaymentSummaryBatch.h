@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <set>
@@ -49,6 +50,11 @@ public:
     // stayed.
     const FileResult& warned() const { return m_warned; }
 
+    // What the run says of its summaries when it ends, beside its count:
+    // one line per payee whose summary has values cut by their boxes.
+    void noteCutValues(const QString& payeeLine) { m_cutValues.append(payeeLine); }
+    const QStringList& cutValues() const { return m_cutValues; }
+
 private:
     struct Pending {
         QString stem;
@@ -69,6 +75,7 @@ private:
     int m_committed = 0;
     FileResult m_stopped;
     FileResult m_warned;
+    QStringList m_cutValues;
 };
 
 // A failure no payee's file escapes: a full disk or quota, a folder that is

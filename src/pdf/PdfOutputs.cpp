@@ -1,6 +1,7 @@
 #include "pdf/PdfOutputs.h"
 
 #include "lodgement/GenerateFiles.h"
+#include "pdf/CNewPDF.h"
 #include "pdf/MediaForm.h"
 #include "pdf/PaymentSummary.h"
 #include "pdf/PaymentSummaryBatch.h"
@@ -91,6 +92,8 @@ void PdfOutputs::paymentSummaries(AppContext& context)
     // The summaries saved are saved, and counted, whatever went wrong after.
     if (batch.warned().hasWarning())
         told += QStringLiteral("\n\n") + SavedWarningText(batch.warned(), true);
+    if (!batch.cutValues().isEmpty())
+        told += QStringLiteral("\n\n") + CutValuesMessage(batch.cutValues());
     ui.message(told, MessageButtons::Ok, batch.warned().hasWarning() ? MessageIcon::Warning : MessageIcon::Default);
     report.pdfFilePerPayee = kNo;
 }

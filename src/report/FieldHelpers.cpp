@@ -37,6 +37,13 @@ QString IntToString(qint32 value)
     return QString::number(value);
 }
 
+QString PostcodeText(qint32 postcode)
+{
+    if (postcode >= 1 && postcode <= 999)
+        return QStringLiteral("%1").arg(postcode, 4, 10, QLatin1Char('0'));
+    return IntToString(postcode);
+}
+
 qint32 StringToInt(const QString& text)
 {
     return TryStringToInt(text).value_or(kNotANumber);

@@ -11,6 +11,9 @@
 inline constexpr qint32 kNotANumber = 999999;
 
 QString IntToString(qint32 value);
+// A postcode as Australia Post writes it: from 1 to 999 with its leading
+// zeros ("0870"); any other number as IntToString writes it.
+QString PostcodeText(qint32 postcode);
 // Leading white space, one optional sign, decimal digits and nothing after;
 // the empty text is 0, anything else 999999; clamped to the int range.
 qint32 StringToInt(const QString& text);

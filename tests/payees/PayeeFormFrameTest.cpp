@@ -110,7 +110,7 @@ TEST_F(FrameFixture, EditingShowsTheStoredPayee)
     EXPECT_FALSE(form.payeeIdEnabled);
     EXPECT_EQ(form.payeeIdText, QStringLiteral("7"));
     EXPECT_EQ(form.values.tfn, QStringLiteral("123 456 782"));
-    EXPECT_EQ(form.numberText(&CCards::pCode), QStringLiteral("800"));
+    EXPECT_EQ(form.numberText(&CCards::pCode), QStringLiteral("0800"));
     EXPECT_EQ(form.numberText(&CCards::lumpA), QStringLiteral("0"));
     EXPECT_TRUE(form.ignoreWarningsTicked);
     EXPECT_TRUE(form.ignoreWarningsVisible);

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <set>
+#include <utility>
 
 namespace
 {
@@ -605,6 +606,44 @@ TEST(InbForm, APayeeOpenedAgainAndSavedUnchangedIsStoredByteForByte)
     EXPECT_EQ(again.values.fbtExempt, QStringLiteral("-"));
     ASSERT_EQ(again.OnBnClickedSave(), PayeeSaveOutcome::Stored);
     EXPECT_EQ(inb.w.report().payees.at(id), first);
+}
+
+// A postcode below 1000 shows as Australia Post writes it and is stored as
+// the number, typed either way; no postcode shows as it always has.
+TEST(InbForm, APostcodeBelowOneThousandShowsItsLeadingZeroAndIsStoredAsTheNumber)
+{
+    const std::pair<const char*, qint32> typed[] = { { "870", 870 }, { "0870", 870 }, { "2000", 2000 } };
+    for (const auto& [text, stored] : typed) {
+        SCOPED_TRACE(text);
+        InbWorld inb(2019);
+        typeInbPayee(inb.form, 2019);
+        inb.form.values.suburb = s("ALICE SPRINGS");
+        inb.form.values.state = s("NT");
+        num(inb.form, &CCards::pCode) = QString::fromLatin1(text);
+        ASSERT_EQ(inb.form.OnBnClickedSave(), PayeeSaveOutcome::Stored);
+        const auto [id, first] = *inb.w.report().payees.begin();
+        EXPECT_EQ(first.pCode, stored);
+
+        inb.w.report().payeeMode = 0;
+        inb.w.context.currentPayee = first;
+        inb.w.context.currentPayeeKey = id;
+        PayeeInbForm again(inb.w.context);
+        again.OnInitDialog();
+        EXPECT_EQ(num(again, &CCards::pCode), PostcodeText(stored));
+        ASSERT_EQ(again.OnBnClickedSave(), PayeeSaveOutcome::Stored);
+        EXPECT_EQ(inb.w.report().payees.at(id), first);
+    }
+
+    PayeeWorld w;
+    CCards none;
+    none.payeeId = 3;
+    none.payeeType = s("INB");
+    w.report().payees[3] = none;
+    w.context.currentPayee = none;
+    w.context.currentPayeeKey = 3;
+    PayeeInbForm opened(w.context);
+    opened.OnInitDialog();
+    EXPECT_EQ(num(opened, &CCards::pCode), QStringLiteral("0"));
 }
 
 TEST(InbForm, StoredAccrualYearsAreNotReadBack)

@@ -216,6 +216,28 @@ TEST(PayeeStoredValues, APenPayeeBeforeTheReversionaryYearsSavesWhateverItsHidde
     EXPECT_EQ(w.report().payees.at(id).reversionaryIndicator(), QStringLiteral(" "));
 }
 
+TEST(PayeeStoredValues, APostcodeBelowOneThousandOpensWithItsLeadingZeroAndSavesUnchanged)
+{
+    InbWorld inb(2019);
+    typeInbPayee(inb.form, 2019);
+    inb.form.values.suburb = QStringLiteral("ALICE SPRINGS");
+    inb.form.values.state = QStringLiteral("NT");
+    inb.form.numberText(&CCards::pCode) = QStringLiteral("870");
+    ASSERT_EQ(inb.form.OnBnClickedSave(), PayeeSaveOutcome::Stored);
+    PayeeWorld& w = inb.w;
+    const qint32 id = w.report().payees.begin()->first;
+    const CCards stored = w.report().payees.at(id);
+    ASSERT_EQ(stored.pCode, 870);
+    loadForEditing(w, id);
+
+    CPayeeINB dialog(w.context);
+    dialog.show();
+    EXPECT_EQ(child<QLineEdit>(dialog, QStringLiteral("pCodeEdit"))->text(), QStringLiteral("0870"));
+    save(dialog);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted) << w.ui.texts().join(u'|').toStdString();
+    EXPECT_EQ(w.report().payees.at(id), stored);
+}
+
 TEST(PayeeStoredValues, AnUnmatchedBirthYearStaysRefusedWhenOnlyTheDayIsChosen)
 {
     InbWorld inb(2019);

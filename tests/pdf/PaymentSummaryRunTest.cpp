@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 #include <map>
@@ -566,7 +567,10 @@ TEST_F(PaymentSummaryRun, ALongNameIsShortenedToFitAndStillNumbered)
     answerPattern(PdfNamePattern::defaults());
     ui.answerFolder(folder);
     outputs.paymentSummaries(context);
-    EXPECT_EQ(ui.texts(), QStringList { "2 Payment Summaries Generated" });
+    // Far longer than a lodgement record holds: too long for the name's box too.
+    const QString line = QStringLiteral("Payee %1 (Ann ") + surname + QStringLiteral("): Payee's name");
+    const QString cut = CutValuesMessage({ line.arg(1), line.arg(2) });
+    EXPECT_EQ(ui.texts(), QStringList { QStringLiteral("2 Payment Summaries Generated\n\n") + cut });
     const QStringList names = files_in(folder);
     ASSERT_EQ(names.size(), 2);
     for (const QString& name : names) {
@@ -576,6 +580,76 @@ TEST_F(PaymentSummaryRun, ALongNameIsShortenedToFitAndStillNumbered)
         EXPECT_TRUE(wholePdf(readFile(joinPath(folder, name)))) << name.toStdString();
     }
     EXPECT_TRUE(names[0].endsWith(QStringLiteral("00.pdf")) || names[1].endsWith(QStringLiteral("00.pdf")));
+}
+
+// ---- Values their boxes cut ----
+
+const QString kCutHeading
+    = QStringLiteral("Some values are too long for their boxes, even in the smallest print, and are cut on the paper:");
+
+TEST_F(PaymentSummaryRun, ARunNamesEachPayeeAndFieldCutAfterItsCount)
+{
+    // A payer's name as long as the lodgement record holds: 200 characters.
+    context.report().payerName = QString(200, QLatin1Char('M'));
+    add(fullPayee(QStringLiteral("INB"), 1, QStringLiteral("Lee")));
+    CCards wide = fullPayee(QStringLiteral("ETP"), 2, QString(80, QLatin1Char('W')));
+    wide.firstName.clear();
+    add(wide);
+    answerPattern(PdfNamePattern::defaults());
+    ui.answerFolder(folder);
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(ui.texts(),
+        QStringList { QStringLiteral("2 Payment Summaries Generated\n\n") + kCutHeading
+            + QStringLiteral("\nPayee 1 (Ann Lee): Payer's name\nPayee 2 (%1): Payee's name, Payer's name")
+                  .arg(wide.surname) });
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(files_in(folder).size(), 2);
+}
+
+TEST_F(PaymentSummaryRun, ARunNamesTwentyPayeesAndCountsTheRest)
+{
+    context.report().payerName = QString(200, QLatin1Char('M'));
+    for (int id = 1; id <= 23; ++id)
+        add(fullPayee(QStringLiteral("BUS"), id, QStringLiteral("P%1").arg(id)));
+    answerPattern(PdfNamePattern::defaults());
+    ui.answerFolder(folder);
+    outputs.paymentSummaries(context);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    const QStringList lines = ui.texts().front().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3 + 20 + 1) << ui.texts().front().toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("23 Payment Summaries Generated"));
+    EXPECT_EQ(lines[2], kCutHeading);
+    EXPECT_EQ(lines[3], QStringLiteral("Payee 1 (Ann P1): Payer's name"));
+    EXPECT_EQ(lines[22], QStringLiteral("Payee 20 (Ann P20): Payer's name"));
+    EXPECT_EQ(lines[23], QStringLiteral("... and 3 more payees."));
+}
+
+TEST_F(PaymentSummaryRun, OnePayeesSummarySaysWhatWasCutBeforeItIsSaved)
+{
+    context.report().payerName = QString(200, QLatin1Char('M'));
+    add(fullPayee(QStringLiteral("PEN"), 5, QStringLiteral("Lee")));
+    answerSingle(QDate(2018, 7, 5), joinPath(folder, QStringLiteral("Lee.pdf")));
+    outputs.paymentSummary(context, 5);
+    EXPECT_EQ(ui.texts(),
+        (QStringList { kCutHeading + QStringLiteral("\nPayee 5 (Ann Lee): Payer's name"), kPaymentSummarySaved }));
+}
+
+// ---- A business payee's name ----
+
+TEST_F(PaymentSummaryRun, ANameWithoutAFirstNameHasNoBlankInItsFileName)
+{
+    CCards business = fullPayee(QStringLiteral("BUS"), 23, QStringLiteral("Smith & Sons"));
+    business.firstName.clear();
+    business.payrollNo = QStringLiteral("B-23");
+    add(business);
+    answerPattern(pattern("Walk", "Payee_Name", "Employee_No", "Payment_Summary"));
+    ui.answerFolder(folder);
+    outputs.paymentSummaries(context);
+    EXPECT_EQ(ui.texts(), QStringList { "1 Payment Summaries Generated" });
+    EXPECT_EQ(files_in(folder), QStringList { "Walk_Smith & Sons_B-23_Payment_Summary.pdf" });
+    const std::vector<DrawnText> drawn
+        = drawnTexts(readFile(joinPath(folder, QStringLiteral("Walk_Smith & Sons_B-23_Payment_Summary.pdf"))));
+    EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [](const DrawnText& t) { return t.text == "Smith & Sons"; }));
 }
 
 TEST_F(PaymentSummaryRun, OnAFullDiskTheCountIsTheWholeSummariesWrittenAndTheOldFilesStay)

@@ -67,10 +67,13 @@ TEST(PaymentSummaryValues, NameAndAddressLines)
         const char* surname;
         const char* fullName;
     };
+    // Single blanks between the parts that are not empty, in the summary and its file name.
     const Row rows[] = {
         { "Mary", "", "Brown", "Mary Brown" },
         { "Mary", "Ann", "Brown", "Mary Ann Brown" },
-        { "", "", "Brown", " Brown" },
+        { "", "", "Smith & Sons", "Smith & Sons" },
+        { "", "Ann", "Brown", "Ann Brown" },
+        { "Mary", "Ann", "", "Mary Ann" },
     };
     for (const char* type : { "INB", "ETP", "BUS", "FEI", "PEN", "SLS", "DAS" }) {
         for (const Row& row : rows) {
@@ -81,7 +84,37 @@ TEST(PaymentSummaryValues, NameAndAddressLines)
             c.surname = QString::fromUtf8(row.surname);
             const PdfValues v = PreparePaymentSummaryValues(c, report2018(), PdfNamePattern::defaults());
             EXPECT_EQ(v.fullName, QString::fromUtf8(row.fullName));
+            EXPECT_EQ(v.fileName, QStringLiteral("/%1_2018_Payment_Summary").arg(QString::fromUtf8(row.fullName)));
             EXPECT_EQ(v.address, QStringLiteral("Hobart TAS 7000"));
+        }
+    }
+}
+
+// A postcode below 1000 prints as Australia Post writes it; the record keeps the number.
+TEST(PaymentSummaryValues, PostcodeBelowOneThousandKeepsItsLeadingZero)
+{
+    struct Row {
+        const char* suburb;
+        const char* state;
+        qint32 pCode;
+        const char* address;
+    };
+    const Row rows[] = {
+        { "ALICE SPRINGS", "NT", 870, "ALICE SPRINGS NT 0870" },
+        { "DARWIN", "NT", 800, "DARWIN NT 0800" },
+        { "CANBERRA", "ACT", 2600, "CANBERRA ACT 2600" },
+        { "NOWHERE", "NT", 0, "NOWHERE NT 0" },
+    };
+    for (const char* type : { "INB", "ETP", "BUS", "FEI", "PEN", "SLS", "DAS" }) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(type) + " " + row.address);
+            CCards c = payee(type);
+            c.suburb = QString::fromLatin1(row.suburb);
+            c.state = QString::fromLatin1(row.state);
+            c.pCode = row.pCode;
+            const PdfValues v = PreparePaymentSummaryValues(c, report2018(), PdfNamePattern::defaults());
+            EXPECT_EQ(v.address, QString::fromLatin1(row.address));
+            EXPECT_EQ(v.card.pCode, row.pCode);
         }
     }
 }

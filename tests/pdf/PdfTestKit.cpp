@@ -6,10 +6,13 @@
 #include "pdf/PaymentSummary.h"
 #include "report/FieldHelpers.h"
 
+#include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFAnnotationObjectHelper.hh>
 #include <qpdf/QPDFFormFieldObjectHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 
 #include <QFile>
 #include <QProcess>
@@ -39,7 +42,118 @@ QByteArray run(const QString& program, const QStringList& args)
     return process.readAllStandardOutput();
 }
 
+// Helvetica's advance widths from its font metrics, in thousandths of the
+// size, for the characters 32 to 126.
+constexpr int kHelvetica[95] = { 278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, 556,
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, 1015, 667, 667, 722, 722, 667, 611, 778,
+    722, 278, 500, 667, 556, 833, 722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469,
+    556, 333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556, 556, 556, 333, 500, 278, 556,
+    500, 722, 500, 500, 500, 334, 260, 334, 584 };
+
+// The bytes of the literal string that starts at `at` (its "("), and the
+// place after its ")".
+QByteArray literalAt(const QByteArray& text, qsizetype& at)
+{
+    QByteArray bytes;
+    int depth = 0;
+    for (; at < text.size(); ++at) {
+        char c = text[at];
+        if (c == '(' && depth++ == 0)
+            continue;
+        if (c == ')' && --depth == 0) {
+            ++at;
+            return bytes;
+        }
+        if (c == '\\') {
+            if (++at == text.size())
+                break;
+            c = text[at];
+            if (c >= '0' && c <= '7') {
+                int code = 0;
+                for (int n = 0; n < 3 && at < text.size() && text[at] >= '0' && text[at] <= '7'; ++n)
+                    code = code * 8 + (text[at++] - '0');
+                --at;
+                c = char(code);
+            } else if (c == 'n') {
+                c = '\n';
+            } else if (c == 'r') {
+                c = '\r';
+            } else if (c == 't') {
+                c = '\t';
+            }
+        }
+        bytes += c;
+    }
+    throw std::runtime_error("a string that does not end");
+}
+
+// The advance width of a byte in thousandths of the size.
+double glyphWidth(QPDFObjectHandle font, unsigned char byte)
+{
+    if (font.getKey("/Widths").isArray() && font.getKey("/FirstChar").isInteger()) {
+        const int index = int(byte) - font.getKey("/FirstChar").getIntValueAsInt();
+        QPDFObjectHandle widths = font.getKey("/Widths");
+        if (index >= 0 && index < widths.getArrayNItems())
+            return widths.getArrayItem(index).getNumericValue();
+        throw std::runtime_error("a byte outside the font's widths");
+    }
+    if (font.getKey("/BaseFont").isNameAndEquals("/Helvetica") && byte >= 32 && byte <= 126)
+        return kHelvetica[byte - 32];
+    throw std::runtime_error("no width for a byte of the font");
+}
+
 } // namespace
+
+std::vector<DrawnText> drawnTexts(const QByteArray& pdf)
+{
+    QPDF doc;
+    doc.setSuppressWarnings(true);
+    doc.processMemoryFile("pdf", pdf.constData(), size_t(pdf.size()));
+    QPDFPageObjectHelper page = QPDFPageDocumentHelper(doc).getAllPages().at(0);
+    Pl_Buffer buffer("page");
+    page.pipeContents(&buffer);
+    const std::shared_ptr<Buffer> content = buffer.getBufferSharedPointer();
+    const QByteArray pageText(reinterpret_cast<const char*>(content->getBuffer()), qsizetype(content->getSize()));
+    QPDFObjectHandle xobjects = page.getAttribute("/Resources", false).getKey("/XObject");
+
+    static const QRegularExpression drawn(QStringLiteral("/(\\S+) Do"));
+    static const QRegularExpression font(QStringLiteral("/(\\S+) ([0-9.]+) Tf"));
+    static const QRegularExpression start(QStringLiteral("([-0-9.]+) ([-0-9.]+) Td\\s*\\("));
+    std::vector<DrawnText> texts;
+    for (const QRegularExpressionMatch& m : drawn.globalMatch(QString::fromLatin1(pageText))) {
+        QPDFObjectHandle xobject = xobjects.getKey("/" + m.captured(1).toStdString());
+        if (!xobject.isStream())
+            throw std::runtime_error("a drawn object the page does not have");
+        const std::shared_ptr<Buffer> data = xobject.getStreamData(qpdf_dl_generalized);
+        const QByteArray stream(reinterpret_cast<const char*>(data->getBuffer()), qsizetype(data->getSize()));
+        const QString streamText = QString::fromLatin1(stream);
+        const QRegularExpressionMatch f = font.match(streamText);
+        const QRegularExpressionMatch s = start.match(streamText);
+        if (!s.hasMatch())
+            continue; // an empty box
+        if (!f.hasMatch())
+            throw std::runtime_error("a value drawn without a font");
+        QPDFObjectHandle fontDict
+            = xobject.getDict().getKey("/Resources").getKey("/Font").getKey("/" + f.captured(1).toStdString());
+        if (!fontDict.isDictionary())
+            throw std::runtime_error("a value drawn in a font the appearance does not have");
+        const QPDFObjectHandle::Rectangle box = xobject.getDict().getKey("/BBox").getArrayAsRectangle();
+        DrawnText t;
+        t.font = QString::fromStdString(fontDict.getKey("/BaseFont").getName()).mid(1);
+        t.size = f.captured(2).toDouble();
+        t.x = s.captured(1).toDouble() - box.llx;
+        t.boxWidth = box.urx - box.llx;
+        qsizetype at = s.capturedEnd() - 1;
+        const QByteArray bytes = literalAt(stream, at);
+        t.text = QString::fromLatin1(bytes);
+        double thousandths = 0;
+        for (char c : bytes)
+            thousandths += glyphWidth(fontDict, static_cast<unsigned char>(c));
+        t.width = thousandths * t.size / 1000;
+        texts.push_back(t);
+    }
+    return texts;
+}
 
 std::map<QString, FormField> readFormFields(const QByteArray& pdf, int* warnings)
 {
@@ -205,8 +319,8 @@ PdfValues plainValues(const CCards& card)
 {
     PdfValues v;
     v.card = card;
-    v.fullName = card.firstName + QLatin1Char(' ') + card.surname;
-    v.address = card.suburb + QLatin1Char(' ') + card.state + QLatin1Char(' ') + IntToString(card.pCode);
+    v.fullName = PaymentSummaryFullName(card);
+    v.address = card.suburb + QLatin1Char(' ') + card.state + QLatin1Char(' ') + PostcodeText(card.pCode);
     v.date1 = card.startDay + QLatin1Char('/') + card.startMonth + QLatin1Char('/') + card.startYear;
     v.date2 = card.endDay + QLatin1Char('/') + card.endMonth + QLatin1Char('/') + card.endYear;
     v.date3 = card.paymentDay + QLatin1Char('/') + card.paymentMonth + QLatin1Char('/') + card.paymentYear;
@@ -295,6 +409,5 @@ QByteArray filledSummary2018(const CCards& card, FormFinish finish)
     const bool fei = card.payeeType == QLatin1String("FEI");
     const FieldPlan plan
         = fei ? PlanFEI(values, report, QStringLiteral("No")) : PlanINB(values, report, QStringLiteral("No"));
-    return FillForm(
-        BlankForms::bytes(FormNumber(card.payeeType, 2018, QStringLiteral("O"))), plan, finish);
+    return FillForm(BlankForms::bytes(FormNumber(card.payeeType, 2018, QStringLiteral("O"))), plan, finish);
 }

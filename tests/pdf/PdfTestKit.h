@@ -55,6 +55,23 @@ bool pageHasInk(const QByteArray& pdf);
 // A classic cross-reference table at the end and no object or xref streams.
 bool hasClassicXrefOnly(const QByteArray& pdf);
 
+// A value drawn on the first page of a flattened form, read from the page's
+// content and the appearance it draws: the text (the font's bytes read as
+// Latin-1), the font and size it is drawn at, where it starts inside its
+// box and how wide it is by the font's widths (its /Widths, or the standard
+// metrics of Helvetica), and the width of its box, which clips it. In points.
+struct DrawnText {
+    QString text;
+    QString font; // the base font
+    double size = 0;
+    double x = 0;
+    double width = 0;
+    double boxWidth = 0;
+};
+// Every value the page draws through an appearance, in the page's order;
+// throws when one cannot be read or measured.
+std::vector<DrawnText> drawnTexts(const QByteArray& pdf);
+
 // A 2018 report of the payer "Acme Pty Ltd" (ABN 53004085616, branch 001,
 // signed by "J Smith"), as the payment summaries print it.
 void setSummaryPayer2018(Report& report);

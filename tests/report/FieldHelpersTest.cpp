@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 struct IntCase {
@@ -53,6 +55,15 @@ TEST(IntToString, PlainDecimal)
     EXPECT_EQ(IntToString(0), QStringLiteral("0"));
     EXPECT_EQ(IntToString(999999999), QStringLiteral("999999999"));
     EXPECT_EQ(IntToString(2147483647), QStringLiteral("2147483647"));
+}
+
+TEST(PostcodeText, OneToNineHundredAndNinetyNineKeepTheirLeadingZeros)
+{
+    const std::pair<qint32, const char*> rows[] = { { 870, "0870" }, { 800, "0800" }, { 1, "0001" }, { 999, "0999" },
+        { 1000, "1000" }, { 7000, "7000" }, { 9999, "9999" }, { 0, "0" }, { 12345, "12345" }, { -5, "-5" },
+        { 999999, "999999" } };
+    for (const auto& [stored, shown] : rows)
+        EXPECT_EQ(PostcodeText(stored), QString::fromLatin1(shown)) << stored;
 }
 
 TEST(TrimString, RemovesAsciiWhiteSpaceAtBothEndsOnly)
