@@ -335,12 +335,19 @@ void GeneratePaymentSummaryPDFs(
     std::map<int, QByteArray> blanks;
     std::deque<Step> ahead;
     const size_t most = formsAtOnce();
+    // The run's first form is filled on this thread, before any other:
+    // whatever the form library makes once for all its documents is made
+    // before another thread asks for it.
+    bool first = true;
     size_t next = 0;
     while (next < payeeIds.size() || !ahead.empty()) {
         while (next < payeeIds.size() && ahead.size() < most) {
             Step step { payeeIds[next], readySummary(context, payeeIds[next], pattern, blanks), {} };
             ++next;
-            if (step.summary && step.summary->hasForm()) {
+            if (step.summary && step.summary->hasForm() && first) {
+                step.summary->fill();
+                first = false;
+            } else if (step.summary && step.summary->hasForm()) {
                 BatchSummary* summary = step.summary.get();
                 try {
                     step.filled = std::async(std::launch::async, [summary] { summary->fill(); });
