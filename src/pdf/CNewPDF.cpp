@@ -19,11 +19,11 @@ using PlanFunction = FieldPlan (*)(const PdfValues&, const Report&, const QStrin
 constexpr qsizetype kCutPayeesNamed = 20;
 
 // The filled summary written where the mode says: the chosen file in single
-// mode, a new file of the payee's name in batch mode (a batch of its own
-// unless the run gives one). The failure with its reason, if any; `cut`
-// gets the fields whose values their boxes cut.
-FileResult writeSummary(AppContext& context, const PdfValues& values, const QByteArray& blank, PlanFunction plan,
-    PaymentSummaryBatch* batch, QStringList& cut)
+// mode, a new file of the payee's name in batch mode (a batch of its own).
+// The failure with its reason, if any; `cut` gets the fields whose values
+// their boxes cut.
+FileResult writeSummary(
+    AppContext& context, const PdfValues& values, const QByteArray& blank, PlanFunction plan, QStringList& cut)
 {
     Report& report = context.report();
     report.pdfTemplateFailed = 0;
@@ -38,8 +38,6 @@ FileResult writeSummary(AppContext& context, const PdfValues& values, const QByt
             return context.files.writeWhole(report.pdfOutputPath, document);
         // The file name stem comes with its leading separator.
         const QString stem = fileNameOf(values.fileName);
-        if (batch)
-            return batch->add(stem, document, report.pdfLastOutputFile);
         PaymentSummaryBatch one(context.files, report.pdfOutputPath);
         return one.add(stem, document, report.pdfLastOutputFile, PaymentSummaryBatch::Flush::Now);
     } catch (const std::exception&) {
@@ -72,7 +70,7 @@ void fill(AppContext& context, const PdfValues& values, const QString& templateP
     if (!templatePath.isEmpty() && !context.files.readAll(templatePath, blank).ok())
         blank.clear();
     QStringList cut;
-    const FileResult result = writeSummary(context, values, blank, plan, nullptr, cut);
+    const FileResult result = writeSummary(context, values, blank, plan, cut);
     if (!templatePath.isEmpty())
         context.files.remove(templatePath);
     reportFailure(context, result, failure, nullptr);
@@ -117,14 +115,62 @@ void fillAs(AppContext& context, const PdfValues& values, const QString& templat
 bool CNewPDF::FillIntoBatch(
     AppContext& context, const PdfValues& values, const QByteArray& blank, PaymentSummaryBatch& batch)
 {
-    const TypeFill* type = typeFill(values.card.payeeType);
+    BatchSummary summary(context, values, blank);
+    summary.fill();
+    return summary.addTo(context, batch);
+}
+
+BatchSummary::BatchSummary(const AppContext& context, PdfValues values, QByteArray blank)
+    : m_values(std::move(values))
+    , m_blank(std::move(blank))
+    , m_finish(PaymentSummaryFinish())
+{
+    const TypeFill* type = typeFill(m_values.card.payeeType);
     if (!type)
+        return;
+    m_failure = &type->failure;
+    if (m_blank.isEmpty())
+        return;
+    try {
+        m_plan = type->plan(m_values, context.report(), context.prefs.printZero);
+        m_planned = true;
+    } catch (const std::exception&) {
+    }
+}
+
+void BatchSummary::fill()
+{
+    if (!m_planned || m_filled)
+        return;
+    try {
+        m_document = FillForm(m_blank, m_plan, m_finish, &m_cut);
+        m_filled = true;
+    } catch (const std::exception&) {
+        m_document.clear();
+    }
+}
+
+bool BatchSummary::addTo(AppContext& context, PaymentSummaryBatch& batch)
+{
+    if (!m_failure)
         return false;
-    QStringList cut;
-    const FileResult result = writeSummary(context, values, blank, type->plan, &batch, cut);
-    reportFailure(context, result, type->failure, &batch);
-    if (result.ok() && !cut.isEmpty())
-        batch.noteCutValues(CutValuesLine(values, cut));
+    Report& report = context.report();
+    report.pdfTemplateFailed = 0;
+    report.pdfLastOutputFile.clear();
+    FileResult result { FileError::Other, QString() };
+    if (m_filled) {
+        try {
+            // The file name stem comes with its leading separator.
+            result = batch.add(fileNameOf(m_values.fileName), m_document, report.pdfLastOutputFile);
+        } catch (const std::exception&) {
+            result = { FileError::Other, QString() };
+        }
+    }
+    // The run keeps its window of summaries small: the bytes are on disk now.
+    m_document = QByteArray();
+    reportFailure(context, result, *m_failure, &batch);
+    if (result.ok() && !m_cut.isEmpty())
+        batch.noteCutValues(CutValuesLine(m_values, m_cut));
     return result.ok();
 }
 

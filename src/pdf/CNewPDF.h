@@ -1,12 +1,15 @@
 #pragma once
 
+#include "pdf/FieldPlans.h"
+#include "pdf/FormFiller.h"
+#include "pdf/PdfValues.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 class AppContext;
 class PaymentSummaryBatch;
-struct PdfValues;
 
 // Turns a payee's template (written by CreateTempPDF) into the payee's
 // flattened payment summary: in batch mode (pdfFilePerPayee "Yes") a new
@@ -42,6 +45,36 @@ public:
     // saved. Removes the template; never touches pdfTemplateFailed or
     // pdfLastOutputFile.
     static void FillDataSheetMedia(AppContext& context, const QString& templatePath);
+};
+
+// What FillIntoBatch does, in three steps, so that the forms of several
+// payees can be filled at once: made ready on the run's thread (it reads the
+// report and the preferences), filled on any thread (filling touches
+// nothing but this object), then added to the batch on the run's thread.
+class BatchSummary
+{
+public:
+    BatchSummary(const AppContext& context, PdfValues values, QByteArray blank);
+
+    // False for a type that has no form: addTo then does nothing.
+    bool hasForm() const { return m_failure != nullptr; }
+    // The form filled and flattened in memory. Safe on any thread while
+    // nothing else uses this object.
+    void fill();
+    // Adds the filled summary to the batch, or reports why not, as
+    // FillIntoBatch does; whether it was added.
+    bool addTo(AppContext& context, PaymentSummaryBatch& batch);
+
+private:
+    PdfValues m_values;
+    QByteArray m_blank;
+    FieldPlan m_plan;
+    FormFinish m_finish;
+    const QString* m_failure = nullptr; // the type's message
+    bool m_planned = false;
+    bool m_filled = false;
+    QByteArray m_document;
+    QStringList m_cut;
 };
 
 // The message of the values that are cut by their boxes on the paper, one

@@ -4,10 +4,19 @@
 #include "pdf/CNewPDF.h"
 #include "pdf/CreateTempPDF.h"
 #include "pdf/FieldPlans.h"
+#include "pdf/PaymentSummaryBatch.h"
 #include "platform/FileSystem.h"
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
 #include "report/FieldHelpers.h"
+
+#include <algorithm>
+#include <deque>
+#include <future>
+#include <map>
+#include <memory>
+#include <system_error>
+#include <thread>
 
 namespace
 {
@@ -147,6 +156,37 @@ Filler fillerOf(const QString& type)
     return nullptr;
 }
 
+// The payee of a run's summary: what GeneratePaymentSummaryPDF fills into
+// the batch for it, made ready (null when it fills nothing). The run's
+// blank forms are read once each.
+std::unique_ptr<BatchSummary> readySummary(
+    const AppContext& context, qint32 payeeId, const PdfNamePattern& pattern, std::map<int, QByteArray>& blanks)
+{
+    const Report& report = context.report();
+    if (report.pdfFilePerPayee != kYes || report.pdfConfirmed != kYes)
+        return nullptr;
+    const auto found = report.payees.find(payeeId);
+    if (found == report.payees.end())
+        return nullptr;
+    PdfValues values = PreparePaymentSummaryValues(found->second, report, pattern);
+    const int number = FormNumber(values.card.payeeType, report.reportYearNumber, values.card.origAmended);
+    QByteArray blank;
+    if (number != 0) {
+        auto known = blanks.find(number);
+        if (known == blanks.end())
+            known = blanks.emplace(number, BlankForms::bytes(number)).first;
+        blank = known->second;
+    }
+    return std::make_unique<BatchSummary>(context, std::move(values), std::move(blank));
+}
+
+// Forms being filled at once: one per core; the run's own thread writes
+// the files meanwhile.
+size_t formsAtOnce()
+{
+    return std::max(2u, std::thread::hardware_concurrency());
+}
+
 } // namespace
 
 QString PaymentSummaryFileStem(
@@ -280,4 +320,66 @@ void GeneratePaymentSummaryPDF(
         return;
     }
     context.ui.message(context.files.exists(report.pdfOutputPath) ? kPaymentSummarySaved : kPaymentSummaryNotSaved);
+}
+
+void GeneratePaymentSummaryPDFs(
+    AppContext& context, const std::vector<qint32>& payeeIds, const PdfNamePattern& pattern, PaymentSummaryBatch& batch)
+{
+    struct Step {
+        qint32 payeeId = 0;
+        std::unique_ptr<BatchSummary> summary;
+        // Declared after the summary, so that it waits for the fill first.
+        std::future<void> filled;
+    };
+    Report& report = context.report();
+    std::map<int, QByteArray> blanks;
+    std::deque<Step> ahead;
+    const size_t most = formsAtOnce();
+    // The run's first form is filled on this thread, before any other:
+    // whatever the form library makes once for all its documents is made
+    // before another thread asks for it.
+    bool first = true;
+    size_t next = 0;
+    while (next < payeeIds.size() || !ahead.empty()) {
+        while (next < payeeIds.size() && ahead.size() < most) {
+            Step step { payeeIds[next], readySummary(context, payeeIds[next], pattern, blanks), {} };
+            ++next;
+            if (step.summary && step.summary->hasForm() && first) {
+                step.summary->fill();
+                first = false;
+            } else if (step.summary && step.summary->hasForm()) {
+                BatchSummary* summary = step.summary.get();
+                try {
+                    step.filled = std::async(std::launch::async, [summary] { summary->fill(); });
+                } catch (const std::system_error&) {
+                    // No thread to be had: this one fills it.
+                    summary->fill();
+                }
+            }
+            ahead.push_back(std::move(step));
+        }
+        Step step = std::move(ahead.front());
+        ahead.pop_front();
+        if (step.filled.valid())
+            step.filled.get();
+
+        // What GeneratePaymentSummaryPDF does for the payee, in its order.
+        const qint32 id = step.payeeId;
+        report.printPayeeId = id;
+        report.payeeMode = 0;
+        context.currentPayeeKey = id;
+        report.currentPayeeId = id;
+        if (report.payeeMode == 4 || !report.payees.count(id) || report.pdfFilePerPayee != kYes
+            || report.pdfConfirmed != kYes || !step.summary)
+            continue;
+        step.summary->addTo(context, batch);
+        report.pdfLastOutputFile.clear();
+        if (!batch.stopped().ok())
+            break;
+    }
+    // The fills still under way end before their summaries go.
+    for (Step& step : ahead) {
+        if (step.filled.valid())
+            step.filled.wait();
+    }
 }

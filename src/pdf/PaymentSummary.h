@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <vector>
+
 class AppContext;
 class PaymentSummaryBatch;
 struct Report;
@@ -42,6 +44,15 @@ PdfValues PreparePaymentSummaryValues(const CCards& card, const Report& report, 
 // counts the files once they are committed.
 void GeneratePaymentSummaryPDF(
     AppContext& context, qint32 payeeId, const PdfNamePattern& pattern, PaymentSummaryBatch* batch = nullptr);
+
+// A run of all payees' summaries into the batch: for each payee in the order
+// given, printPayeeId set and payeeMode 0, then GeneratePaymentSummaryPDF,
+// until a failure ends the run (the batch's stopped()). The forms of a few
+// payees ahead are filled at once on other threads; everything else, the
+// report, the messages and the batch, stays on this thread and in order.
+// The run changes no payee.
+void GeneratePaymentSummaryPDFs(AppContext& context, const std::vector<qint32>& payeeIds, const PdfNamePattern& pattern,
+    PaymentSummaryBatch& batch);
 
 inline const QString kPaymentSummarySaved = QStringLiteral("Payment Summary Saved.");
 inline const QString kPaymentSummaryNotSaved = QStringLiteral(

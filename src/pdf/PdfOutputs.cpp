@@ -77,13 +77,7 @@ void PdfOutputs::paymentSummaries(AppContext& context)
     for (const auto& entry : report.payees)
         ids.push_back(entry.first);
     PaymentSummaryBatch batch(context.files, folder);
-    for (const qint32 id : ids) {
-        report.printPayeeId = id;
-        report.payeeMode = 0;
-        GeneratePaymentSummaryPDF(context, id, m_pattern, &batch);
-        if (!batch.stopped().ok())
-            break;
-    }
+    GeneratePaymentSummaryPDFs(context, ids, m_pattern, batch);
     // What was written whole before a fault still counts.
     batch.commit();
     report.pdfCount = batch.committed();

@@ -728,6 +728,151 @@ TEST_F(PaymentSummaryRun, OnAnExfatStickEverySummaryIsSavedUnderItsOwnName)
     EXPECT_EQ(files_in(disk.path()).size(), 6) << files_in(disk.path()).join(QLatin1Char(' ')).toStdString();
 }
 
+// ---- A run of many payees ----
+
+// What one payee at a time gives: GeneratePaymentSummaryPDF for each payee
+// in ID order into one batch, as a run did before it filled several forms
+// at once.
+struct OneByOne {
+    QStringList messages;
+    QStringList cutValues;
+    int committed = 0;
+    FileResult stopped;
+    qint32 lastPayee = 0;
+};
+
+class ManyPayees : public PaymentSummaryRun
+{
+protected:
+    // Fifty payees of every type with IDs apart; among them names that
+    // are numbered, values cut by their boxes, a payee without a form, one
+    // of no known type and one whose file cannot be written.
+    ManyPayees()
+    {
+        reference = dir.filePath(QStringLiteral("one-by-one"));
+        QDir().mkpath(reference);
+        for (int i = 0; i < 50; ++i) {
+            const qint32 id = 3 * i + 1;
+            QString surname = i % 10 == 4 ? QStringLiteral("Twin") : QStringLiteral("P%1").arg(id);
+            if (i == 12 || i == 37)
+                surname = QString(80, QLatin1Char('W'));
+            CCards payee = fullPayee(kTypes[i % kTypes.size()], id, surname);
+            if (i == 20)
+                payee.origAmended = QStringLiteral("o");
+            if (i == 21)
+                payee.payeeType = QStringLiteral("XYZ");
+            payee.gross += i;
+            add(payee);
+            ids.push_back(id);
+        }
+        for (const QString& out : { folder, reference })
+            files.fail(FaultyFileSystem::Op::Write, joinPath(out, QStringLiteral("Ann P91_")), FileError::Other);
+        answerPattern(PdfNamePattern::defaults());
+        ui.answerFolder(folder);
+    }
+
+    OneByOne oneByOne()
+    {
+        Report& r = context.report();
+        r.pdfFilePerPayee = QStringLiteral("Yes");
+        r.pdfConfirmed = QStringLiteral("Yes");
+        r.pdfOutputPath = reference;
+        ui.messages.clear();
+        OneByOne done;
+        {
+            PaymentSummaryBatch batch(files, reference);
+            for (const qint32 id : ids) {
+                r.printPayeeId = id;
+                r.payeeMode = 0;
+                GeneratePaymentSummaryPDF(context, id, outputs.namePattern(), &batch);
+                done.lastPayee = id;
+                if (!batch.stopped().ok())
+                    break;
+            }
+            batch.commit();
+            done.cutValues = batch.cutValues();
+            done.committed = batch.committed();
+            done.stopped = batch.stopped();
+        }
+        done.messages = ui.texts();
+        return done;
+    }
+
+    QString reference;
+    std::vector<qint32> ids;
+};
+
+TEST_F(ManyPayees, GiveTheFilesAndMessagesOfOnePayeeAtATime)
+{
+    outputs.paymentSummaries(context);
+    const QStringList told = ui.texts();
+    const auto written = contentsOf(folder);
+    const Report after = context.report();
+    const qint32 currentKey = context.currentPayeeKey;
+
+    const OneByOne expected = oneByOne();
+    ASSERT_TRUE(expected.stopped.ok());
+    ASSERT_EQ(expected.committed, 47);
+    ASSERT_EQ(expected.cutValues.size(), 2);
+    ASSERT_EQ(expected.messages.size(), 2); // the bad indicator's and the unwritable file's
+    EXPECT_EQ(told,
+        expected.messages
+            + QStringList {
+                QStringLiteral("47 Payment Summaries Generated\n\n") + CutValuesMessage(expected.cutValues) });
+    EXPECT_EQ(after.pdfCount, 47);
+    EXPECT_EQ(after.printPayeeId, ids.back());
+    EXPECT_EQ(after.currentPayeeId, ids.back());
+    EXPECT_EQ(currentKey, ids.back());
+    EXPECT_EQ(after.pdfTemplateFailed, context.report().pdfTemplateFailed);
+    EXPECT_EQ(after.pdfLastOutputFile, QString());
+
+    // The same names and the same bytes: a summary's bytes depend on nothing
+    // but its payee and the report.
+    const auto same = contentsOf(reference);
+    ASSERT_EQ(written.size(), 47u);
+    EXPECT_EQ(written.size(), same.size());
+    for (const auto& [name, bytes] : same) {
+        ASSERT_TRUE(written.count(name)) << name.toStdString();
+        EXPECT_TRUE(wholePdf(bytes)) << name.toStdString();
+        EXPECT_TRUE(written.at(name) == bytes) << name.toStdString();
+    }
+    EXPECT_TRUE(written.count(QStringLiteral("Ann Twin_2018_Payment_Summary03.pdf")));
+}
+
+// A fault no payee escapes, at the 30th payee: the run stops there, with
+// the files and the message of one payee at a time, whatever forms it had
+// filled ahead.
+TEST_F(ManyPayees, StopAtThePayeeWhoseFileAFaultForEveryoneRefuses)
+{
+    const qint32 stop = ids[29];
+    const QString stem = QStringLiteral("Ann P%1_").arg(stop);
+    for (const QString& out : { folder, reference })
+        files.fail(FaultyFileSystem::Op::Write, joinPath(out, stem), fileFailure(ENOSPC));
+    outputs.paymentSummaries(context);
+    const QStringList told = ui.texts();
+    const auto written = contentsOf(folder);
+    const Report after = context.report();
+
+    const OneByOne expected = oneByOne();
+    ASSERT_EQ(expected.lastPayee, stop);
+    ASSERT_EQ(expected.committed, 27);
+    EXPECT_EQ(told,
+        expected.messages
+            + QStringList {
+                WithReason(QStringLiteral("27 Payment Summaries Generated") + kRestNotSaved, expected.stopped)
+                + QStringLiteral("\n\n") + CutValuesMessage(expected.cutValues) });
+    EXPECT_EQ(after.pdfCount, 27);
+    EXPECT_EQ(after.printPayeeId, stop);
+    EXPECT_EQ(context.currentPayeeKey, stop);
+
+    // Nothing of the payees after it, not even a temporary file.
+    ASSERT_EQ(written.size(), 27u);
+    const auto same = contentsOf(reference);
+    EXPECT_EQ(written, same);
+    for (const auto& [name, bytes] : written)
+        EXPECT_TRUE(wholePdf(bytes)) << name.toStdString();
+}
+
 // A run flushes its files once before their renames and its folder once
 // after them, however many summaries it holds.
 TEST(PaymentSummaryBatchFlushes, OnceForTheDataAndOnceForTheNames)
