@@ -112,14 +112,6 @@ void fillAs(AppContext& context, const PdfValues& values, const QString& templat
 
 } // namespace
 
-bool CNewPDF::FillIntoBatch(
-    AppContext& context, const PdfValues& values, const QByteArray& blank, PaymentSummaryBatch& batch)
-{
-    BatchSummary summary(context, values, blank);
-    summary.fill();
-    return summary.addTo(context, batch);
-}
-
 BatchSummary::BatchSummary(const AppContext& context, PdfValues values, QByteArray blank)
     : m_values(std::move(values))
     , m_blank(std::move(blank))

@@ -30,16 +30,6 @@ public:
     static void FillDataSheetSLS(AppContext& context, const PdfValues& values, const QString& templatePath);
     static void FillDataSheetDAS(AppContext& context, const PdfValues& values, const QString& templatePath);
 
-    // A payee's summary in a run of all payees: the blank form filled and
-    // flattened and added to the run's batch under the payee's file name
-    // stem. A failure of this payee alone is reported (the type's message and
-    // the reason) and sets pdfTemplateFailed; one that ends the run is left
-    // in the batch for the run to report, and so are values cut by their
-    // boxes (PaymentSummaryBatch::noteCutValues). Whether the summary was
-    // added; false, silently, for a type that has no form.
-    static bool FillIntoBatch(
-        AppContext& context, const PdfValues& values, const QByteArray& blank, PaymentSummaryBatch& batch);
-
     // Fills the media form template into the file pdfOutputPath as an
     // incremental update, leaving it fillable, and says whether it was
     // saved. Removes the template; never touches pdfTemplateFailed or
@@ -47,10 +37,11 @@ public:
     static void FillDataSheetMedia(AppContext& context, const QString& templatePath);
 };
 
-// What FillIntoBatch does, in three steps, so that the forms of several
-// payees can be filled at once: made ready on the run's thread (it reads the
-// report and the preferences), filled on any thread (filling touches
-// nothing but this object), then added to the batch on the run's thread.
+// A payee's summary in a run of all payees, in three steps, so that the
+// forms of several payees can be filled at once: made ready on the run's
+// thread (it reads the report and the preferences), filled on any thread
+// (filling touches nothing but this object), then added to the run's batch
+// under the payee's file name stem, on the run's thread.
 class BatchSummary
 {
 public:
@@ -61,8 +52,11 @@ public:
     // The form filled and flattened in memory. Safe on any thread while
     // nothing else uses this object.
     void fill();
-    // Adds the filled summary to the batch, or reports why not, as
-    // FillIntoBatch does; whether it was added.
+    // Adds the filled summary to the batch. A failure of this payee alone
+    // is reported (the type's message and the reason) and sets
+    // pdfTemplateFailed; one that ends the run is left in the batch for the
+    // run to report, and so are values cut by their boxes
+    // (PaymentSummaryBatch::noteCutValues). Whether the summary was added.
     bool addTo(AppContext& context, PaymentSummaryBatch& batch);
 
 private:

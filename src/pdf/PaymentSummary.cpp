@@ -156,9 +156,9 @@ Filler fillerOf(const QString& type)
     return nullptr;
 }
 
-// The payee of a run's summary: what GeneratePaymentSummaryPDF fills into
-// the batch for it, made ready (null when it fills nothing). The run's
-// blank forms are read once each.
+// The payee of a run's summary made ready (null when the run is not
+// confirmed for a file per payee, or the payee is gone: it fills nothing).
+// The run's blank forms are read once each.
 std::unique_ptr<BatchSummary> readySummary(
     const AppContext& context, qint32 payeeId, const PdfNamePattern& pattern, std::map<int, QByteArray>& blanks)
 {
@@ -270,8 +270,7 @@ PdfValues PreparePaymentSummaryValues(const CCards& card, const Report& report, 
     return values;
 }
 
-void GeneratePaymentSummaryPDF(
-    AppContext& context, qint32 payeeId, const PdfNamePattern& pattern, PaymentSummaryBatch* batch)
+void GeneratePaymentSummaryPDF(AppContext& context, qint32 payeeId, const PdfNamePattern& pattern)
 {
     Report& report = context.report();
     context.currentPayeeKey = payeeId;
@@ -291,15 +290,6 @@ void GeneratePaymentSummaryPDF(
         return;
 
     const PdfValues values = PreparePaymentSummaryValues(found->second, report, pattern);
-    if (batch) {
-        // A run fills the blank form in memory: no template file per payee.
-        const CCards& card = values.card;
-        const int number = FormNumber(card.payeeType, report.reportYearNumber, card.origAmended);
-        CNewPDF::FillIntoBatch(context, values, number == 0 ? QByteArray() : BlankForms::bytes(number), *batch);
-        report.pdfLastOutputFile.clear();
-        return;
-    }
-
     const QString templatePath = CreateTempPDF(context, values.card.payeeType, values.card.origAmended);
     if (report.pdfTemplateFailed != 0)
         return;
@@ -363,14 +353,12 @@ void GeneratePaymentSummaryPDFs(
         if (step.filled.valid())
             step.filled.get();
 
-        // What GeneratePaymentSummaryPDF does for the payee, in its order.
         const qint32 id = step.payeeId;
         report.printPayeeId = id;
         report.payeeMode = 0;
         context.currentPayeeKey = id;
         report.currentPayeeId = id;
-        if (report.payeeMode == 4 || !report.payees.count(id) || report.pdfFilePerPayee != kYes
-            || report.pdfConfirmed != kYes || !step.summary)
+        if (!step.summary)
             continue;
         step.summary->addTo(context, batch);
         report.pdfLastOutputFile.clear();

@@ -39,15 +39,16 @@ PdfValues PreparePaymentSummaryValues(const CCards& card, const Report& report, 
 // pdfOutputPath and counted in pdfCount; otherwise the CGenSinglePay
 // dialog asks for the date and the file first and the result is reported.
 // Only currentPayeeId and currentPayeeKey are set: the payee being edited
-// is left alone. Nothing happens while a payee is being added. In a run of
-// all payees, `batch` takes the file (see PaymentSummaryBatch), and the run
-// counts the files once they are committed.
-void GeneratePaymentSummaryPDF(
-    AppContext& context, qint32 payeeId, const PdfNamePattern& pattern, PaymentSummaryBatch* batch = nullptr);
+// is left alone. Nothing happens while a payee is being added.
+void GeneratePaymentSummaryPDF(AppContext& context, qint32 payeeId, const PdfNamePattern& pattern);
 
-// A run of all payees' summaries into the batch: for each payee in the order
-// given, printPayeeId set and payeeMode 0, then GeneratePaymentSummaryPDF,
-// until a failure ends the run (the batch's stopped()). The forms of a few
+// A run of all payees' summaries into the batch (see PaymentSummaryBatch),
+// which counts the files once they are committed: for each payee in the
+// order given, printPayeeId, currentPayeeId and currentPayeeKey set and
+// payeeMode 0, its form filled in memory (no template file per payee) and
+// added to the batch, until a failure ends the run (the batch's stopped()).
+// A failure of one payee alone is reported (its type's message and the
+// reason); values cut by their boxes are noted in the batch. The forms of a few
 // payees ahead are filled at once on other threads; everything else, the
 // report, the messages and the batch, stays on this thread and in order.
 // The run changes no payee.

@@ -193,14 +193,19 @@ ReportRead ReadReportBytes(AppContext& context, const QString& path, QByteArray&
     return ReportRead::Whole;
 }
 
-ReportRead ReadReportFile(AppContext& context, const QString& path)
+ReportRead LoadReportBytes(AppContext& context, ReportRead read, const QByteArray& bytes)
 {
-    QByteArray bytes;
-    const ReportRead read = ReadReportBytes(context, path, bytes);
     // An empty file is not read at all: the report stays as it was.
     if (read != ReportRead::Whole || bytes.isEmpty())
         return read;
     return LoadReport(bytes, context.report(), context.ui);
+}
+
+ReportRead ReadReportFile(AppContext& context, const QString& path)
+{
+    QByteArray bytes;
+    const ReportRead read = ReadReportBytes(context, path, bytes);
+    return LoadReportBytes(context, read, bytes);
 }
 
 bool WriteReportFile(AppContext& context, const QString& path, FileIdentity* identity)

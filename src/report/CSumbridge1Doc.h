@@ -51,6 +51,9 @@ ReportRead LoadReport(const QByteArray& bytes, Report& report, UserInterface& ui
 // one too); Damaged: it could not be held in memory, after the damage
 // message; Unreadable: after its message.
 ReportRead ReadReportBytes(AppContext& context, const QString& path, QByteArray& bytes);
+// Loads what ReadReportBytes gave (`read`, `bytes`) into the context's
+// report, which the caller has reset; an empty file leaves it as it is.
+ReportRead LoadReportBytes(AppContext& context, ReportRead read, const QByteArray& bytes);
 // Reads a report file into the context's report (which the caller has
 // reset), reading the file once.
 ReportRead ReadReportFile(AppContext& context, const QString& path);

@@ -74,10 +74,7 @@ ReportRead CSumbridge1App::readInto(const QString& path, FileIdentity& identity)
         return read;
     makeUntitled(reportTitleOf(path));
     identity = identityOf(bytes);
-    // An empty file is not read at all: the report stays reset.
-    if (read != ReportRead::Whole || bytes.isEmpty())
-        return read;
-    return LoadReport(bytes, m_context.report(), m_context.ui);
+    return LoadReportBytes(m_context, read, bytes);
 }
 
 void CSumbridge1App::takePath(const QString& path, const FileIdentity& identity)

@@ -1,17 +1,9 @@
 #include "widgets/NumberListTypeAhead.h"
 
+#include "report/FieldRules.h"
+
 namespace
 {
-
-bool isDigits(const QString& text)
-{
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
 
 bool standsForNone(const QString& item)
 {
@@ -34,11 +26,11 @@ int matchingItem(const QStringList& items, const QString& typed)
         if (items.at(i) == typed)
             return i;
     for (int i = 0; i < items.size(); ++i)
-        if (isDigits(items.at(i)) && items.at(i).size() >= typed.size()
+        if (IsDigits(items.at(i)) && items.at(i).size() >= typed.size()
             && significant(items.at(i)) == significant(typed))
             return i;
     for (int i = 0; i < items.size(); ++i)
-        if (isDigits(items.at(i)) && items.at(i).startsWith(typed))
+        if (IsDigits(items.at(i)) && items.at(i).startsWith(typed))
             return i;
     return -1;
 }
@@ -49,7 +41,7 @@ bool IsNumberList(const QStringList& items)
 {
     bool number = false;
     for (const QString& item : items) {
-        if (isDigits(item))
+        if (IsDigits(item))
             number = true;
         else if (!standsForNone(item))
             return false;

@@ -730,9 +730,8 @@ TEST_F(PaymentSummaryRun, OnAnExfatStickEverySummaryIsSavedUnderItsOwnName)
 
 // ---- A run of many payees ----
 
-// What one payee at a time gives: GeneratePaymentSummaryPDF for each payee
-// in ID order into one batch, as a run did before it filled several forms
-// at once.
+// What one payee at a time gives: a run of that one payee alone, its form
+// filled on this thread, for each payee in ID order into one batch.
 struct OneByOne {
     QStringList messages;
     QStringList cutValues;
@@ -782,9 +781,7 @@ protected:
         {
             PaymentSummaryBatch batch(files, reference);
             for (const qint32 id : ids) {
-                r.printPayeeId = id;
-                r.payeeMode = 0;
-                GeneratePaymentSummaryPDF(context, id, outputs.namePattern(), &batch);
+                GeneratePaymentSummaryPDFs(context, { id }, outputs.namePattern(), batch);
                 done.lastPayee = id;
                 if (!batch.stopped().ok())
                     break;
