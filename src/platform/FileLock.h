@@ -53,6 +53,7 @@ public:
         Held, // this copy holds the lock until release() or the end of the FileLock
         Busy, // another copy held it for the whole wait
         Unavailable, // the lock file could not be made here (reason()): the disk gives no lock
+        Stuck, // a lock file this copy can neither read nor take over (reason()): nothing may be written
     };
 
     static constexpr std::chrono::milliseconds kStaleAfter { 60000 };
