@@ -90,10 +90,10 @@ bool AddPayerForm::save()
         ui.message(kDuplicatePayer, MessageButtons::Ok, MessageIcon::None);
         return false;
     case PayerListChange::Busy:
+    case PayerListChange::NotWritten:
         // The dialog stays open with the user's entries, to be saved again.
         return false;
     case PayerListChange::Written:
-    case PayerListChange::NotWritten:
         break;
     }
     m_context.report().payerJustAddedKey = key;

@@ -29,8 +29,8 @@ public:
     // Checks the fields, refuses a key the Payer List holds and adds the new
     // entry to the Payer List file as it is now, refusing the key as well when
     // another copy of the program has added it meanwhile. True when the
-    // dialog closes: not while the file is held by another copy, so that the
-    // user's entries can be saved again.
+    // dialog closes: only once the file holds the entry, so that the user's
+    // entries can be saved again after a busy or failed write.
     bool save();
 
 private:

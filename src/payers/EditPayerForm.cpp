@@ -7,8 +7,17 @@
 #include "report/FieldRules.h"
 
 #include <exception>
-#include <utility>
-#include <vector>
+#include <optional>
+
+namespace
+{
+
+// The entry's texts in the order of PayerFieldValues.
+constexpr std::array<QString CPayers::*, 14> kEntryTexts { &CPayers::name, &CPayers::abn, &CPayers::tradingName,
+    &CPayers::branch, &CPayers::address1, &CPayers::address2, &CPayers::suburb, &CPayers::state, &CPayers::postcode,
+    &CPayers::country, &CPayers::contact, &CPayers::phone, &CPayers::fax, &CPayers::ref };
+
+} // namespace
 
 EditPayerForm::EditPayerForm(AppContext& context)
     : m_context(context)
@@ -18,16 +27,34 @@ EditPayerForm::EditPayerForm(AppContext& context)
     if (found == context.payers.end())
         return;
     const CPayers& e = found->second;
+    m_read = e;
     fields = PayerFieldsOf(e);
+    m_opened = fields;
     m_date = e.date;
+}
+
+EditMerge MergePayerEdit(const CPayers& read, const CPayers& theirs, const CPayers& mine,
+    const std::array<bool, 14>& changedHere)
+{
+    EditMerge merge { mine, false };
+    for (size_t i = 0; i < kEntryTexts.size(); ++i) {
+        const auto text = kEntryTexts[i];
+        if (theirs.*text == read.*text || theirs.*text == mine.*text)
+            continue;
+        if (changedHere[i])
+            merge.clash = true;
+        else
+            merge.entry.*text = theirs.*text;
+    }
+    merge.entry.reserved5 = theirs.reserved5;
+    return merge;
 }
 
 bool EditPayerForm::save()
 {
     UserInterface& ui = m_context.ui;
-    const PayerFields typed = fields;
+    PayerFields typed = fields;
     CPayers entry;
-    std::vector<std::pair<QString*, QString>> reportPayer;
     try {
         markers.clear();
         ValidatePayerFields check(fields);
@@ -39,18 +66,7 @@ bool EditPayerForm::save()
             ui.message(kCorrectMarkedFields, MessageButtons::Ok, MessageIcon::Warning);
             return false;
         }
-        PayerFields cleaned = check.cleaned();
-        entry = PayerEntryFrom(cleaned, m_date);
-
-        // Everything is built before anything changes, so a failure above
-        // leaves the Payer List and the report as they were.
-        Report& r = m_context.report();
-        if (m_key == r.payerKey) {
-            const auto targets = ReportPayerValues(r);
-            const auto values = PayerFieldValues(cleaned);
-            for (size_t i = 0; i < targets.size(); ++i)
-                reportPayer.emplace_back(targets[i], *values[i]);
-        }
+        entry = PayerEntryFrom(check.cleaned(), m_date);
     } catch (const std::exception&) {
         fields = typed;
         ui.message(QStringLiteral("An unknown error has occurred  - Ref #1011."));
@@ -60,35 +76,69 @@ bool EditPayerForm::save()
         ui.message(QStringLiteral("An unknown error has occurred - Ref #1012."));
         return false;
     }
+    std::array<bool, 14> changedHere {};
+    const auto typedValues = PayerFieldValues(typed);
+    const auto openedValues = PayerFieldValues(m_opened);
+    for (size_t i = 0; i < changedHere.size(); ++i)
+        changedHere[i] = *typedValues[i] != *openedValues[i];
+
     // The entry as the file holds it now: another copy of the program may
-    // have removed it, or changed it (then this edit, the later, wins).
-    const PayerListChange outcome = ChangeLivePayerList(m_context, [&](PayerMap& entries) {
-        const auto found = entries.find(m_key);
-        if (found == entries.end())
+    // have removed it, or changed it since this dialog read it. Its changes
+    // to fields this dialog left alone are kept; a field both changed is
+    // written over only on the user's word, given for the entry as it then
+    // stood.
+    std::optional<CPayers> overwriteAllowed;
+    for (;;) {
+        bool removed = false;
+        std::optional<CPayers> clashing;
+        CPayers written;
+        const PayerListChange outcome = ChangeLivePayerList(m_context, [&](PayerMap& entries) {
+            const auto found = entries.find(m_key);
+            if (found == entries.end()) {
+                removed = true;
+                return false;
+            }
+            const EditMerge merge = MergePayerEdit(m_read, found->second, entry, changedHere);
+            if (merge.clash && overwriteAllowed != found->second) {
+                clashing = found->second;
+                return false;
+            }
+            found->second = written = merge.entry;
+            return true;
+        });
+        switch (outcome) {
+        case PayerListChange::Refused:
+            if (removed) {
+                ui.message(kPayerRemovedMeanwhile);
+                return true;
+            }
+            if (ui.message(kPayerChangedMeanwhile.arg(clashing->name), MessageButtons::YesNo, MessageIcon::Question)
+                != Answer::Yes)
+                return false; // the dialog stays open with the user's entries
+            overwriteAllowed = clashing;
+            continue;
+        case PayerListChange::Busy:
+        case PayerListChange::NotWritten:
+            // The dialog stays open with the user's entries, to be saved again.
             return false;
-        entry.reserved5 = found->second.reserved5;
-        found->second = std::move(entry);
+        case PayerListChange::Written:
+            break;
+        }
+        updateReportPayer(written);
         return true;
-    });
-    switch (outcome) {
-    case PayerListChange::Refused:
-        ui.message(kPayerRemovedMeanwhile);
-        return true;
-    case PayerListChange::Busy:
-        // The dialog stays open with the user's entries, to be saved again.
-        return false;
-    case PayerListChange::NotWritten:
-        return true;
-    case PayerListChange::Written:
-        break;
     }
+}
+
+void EditPayerForm::updateReportPayer(const CPayers& written)
+{
     // The report's payer is a copy of the entry the file now holds.
-    if (!reportPayer.empty()) {
-        for (auto& [target, value] : reportPayer)
-            std::swap(*target, value);
-        m_context.report().payerDate = m_date;
-        // The report's payer changed: closing the report must offer to save it.
-        m_context.document.SetModifiedFlag();
-    }
-    return true;
+    Report& r = m_context.report();
+    if (m_key != r.payerKey)
+        return;
+    const auto targets = ReportPayerValues(r);
+    for (size_t i = 0; i < targets.size(); ++i)
+        *targets[i] = written.*kEntryTexts[i];
+    r.payerDate = written.date;
+    // The report's payer changed: closing the report must offer to save it.
+    m_context.document.SetModifiedFlag();
 }

@@ -7,6 +7,7 @@
 #include "report/FieldRules.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace
 {
@@ -166,11 +167,37 @@ void PayerListForm::remove()
         != Answer::Yes)
         return;
     // Removed from the file as it is now: another copy of the program may
-    // have removed the entry already.
-    const PayerListChange outcome
-        = ChangeLivePayerList(m_context, [&key](PayerMap& entries) { return entries.erase(key) != 0; });
-    if (outcome == PayerListChange::Refused)
-        ui.message(kPayerRemovedMeanwhile);
+    // have removed the entry already, or changed it since this list showed
+    // it, and then its changes go only on the user's word for the entry as
+    // it then stands.
+    const auto shown = m_context.payers.find(key);
+    std::optional<CPayers> removable;
+    if (shown != m_context.payers.end())
+        removable = shown->second;
+    for (;;) {
+        std::optional<CPayers> changed;
+        const PayerListChange outcome = ChangeLivePayerList(m_context, [&](PayerMap& entries) {
+            const auto found = entries.find(key);
+            if (found == entries.end())
+                return false;
+            if (found->second != removable) {
+                changed = found->second;
+                return false;
+            }
+            entries.erase(found);
+            return true;
+        });
+        if (outcome != PayerListChange::Refused)
+            break;
+        if (!changed) {
+            ui.message(kPayerRemovedMeanwhile);
+            break;
+        }
+        if (ui.message(kRemoveChangedPayer.arg(changed->name), MessageButtons::YesNo, MessageIcon::Question)
+            != Answer::Yes)
+            break;
+        removable = changed;
+    }
     // The report's payer is a copy of the entry: without the entry,
     // generation must refuse as for any payer missing from the list.
     Report& r = m_context.report();

@@ -80,3 +80,6 @@ inline const QString kNoWriteAccessToPayerList = QStringLiteral(
 inline const QString kLoadFromOriginalHint = QStringLiteral(
     "If the Payer in the VESK.A01 File from which the \n\rPayee data was loaded is not currently in the Payer List, "
     "\n\rclick Add, then 'Load from original VESK.A01'.");
+inline const QString kRemoveChangedPayer = QStringLiteral(
+    "Another copy of Quillastrand has changed the Payer \"%1\" in the Payer List since this list showed it.\n\nDo you "
+    "still want to remove this Payer?");

@@ -166,6 +166,12 @@ PayerListChange ChangeLivePayerList(AppContext& context, const std::function<boo
             if (lock.state() == FileLock::State::Busy) {
                 outcome = PayerListChange::Busy;
                 told << kPayerListBusy;
+            } else if (lock.state() == FileLock::State::Stuck) {
+                // A lock left where this copy cannot take it over still
+                // holds the file: only a disk that gives no lock at all is
+                // written without one.
+                outcome = PayerListChange::Busy;
+                told << WithReason(kPayerListHeldBy.arg(path + kLockSuffix), lock.reason());
             } else {
                 CurrentList current = readCurrentList(context, path);
                 PayerMap changed = current.entries;
@@ -178,11 +184,12 @@ PayerListChange ChangeLivePayerList(AppContext& context, const std::function<boo
                         current.entries = std::move(changed);
                     } else {
                         told << writeFailureText(written,
-                            QStringLiteral("you do not seem to have write access to the PayerList Folder as set "
-                                           "under File > Preferences. Open File > Preferences and select a "
-                                           "different location."),
-                            QStringLiteral("the Payer List file could not be written in the PayerList Folder as "
-                                           "set under File > Preferences."));
+                                    QStringLiteral("you do not seem to have write access to the PayerList Folder "
+                                                   "as set under File > Preferences. Open File > Preferences and "
+                                                   "select a different location."),
+                                    QStringLiteral("the Payer List file could not be written in the PayerList "
+                                                   "Folder as set under File > Preferences."))
+                                + QStringLiteral("\n\n") + kPayerListNothingSaved;
                     }
                 }
                 context.payers = std::move(current.entries);

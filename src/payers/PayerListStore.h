@@ -17,8 +17,9 @@ QString LivePayerListPath(const AppContext& context);
 enum class PayerListChange {
     Written, // the file holds the change
     Refused, // the change refused the list as the file holds it: nothing written
-    Busy, // another copy of the program held the file for the whole wait: nothing written
-    NotWritten, // the file could not be written
+    Busy, // another copy of the program held the file for the whole wait, or left a lock this copy cannot take
+          // over: nothing written
+    NotWritten, // the file could not be written: it is as it was
 };
 
 // Applies one change to LivePayerList.mpl as the file is at this moment, so
@@ -63,3 +64,8 @@ inline const QString kPayerListBusy = QStringLiteral(
     "moment.");
 inline const QString kPayerRemovedMeanwhile = QStringLiteral(
     "This Payer has been removed from the Payer List by another copy of Quillastrand. Nothing was changed.");
+inline const QString kPayerListNothingSaved = QStringLiteral("Nothing has been saved: the Payer List file is as it was.");
+inline const QString kPayerListHeldBy = QStringLiteral(
+    "Nothing was changed: the Payer List file is held by the lock file\n\n%1\n\nwhich this copy of Quillastrand can "
+    "neither read nor take over.\n\nIf no copy of Quillastrand is changing the Payer List, have that file deleted, "
+    "then try again.");

@@ -138,7 +138,7 @@ TEST(ChangeLivePayerList, AWriteFailureSaysWhyAndLeavesTheFile)
         w.writeLive(fixture());
         w.files.fail(FaultyFileSystem::Op::Write, w.livePath(), c.failure);
         EXPECT_EQ(replaceAll(w, { { kAcmeKey, acmeEntry() } }), PayerListChange::NotWritten);
-        EXPECT_EQ(w.ui.texts(), QStringList { c.text });
+        EXPECT_EQ(w.ui.texts(), QStringList { c.text + QStringLiteral("\n\n") + kPayerListNothingSaved });
         EXPECT_EQ(w.liveBytes(), fixture());
         // The list shows what the file holds.
         EXPECT_EQ(w.context.payers, twoPayers());

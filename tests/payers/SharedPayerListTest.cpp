@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -59,7 +60,7 @@ public:
     Answer message(const QString& text, MessageButtons buttons, MessageIcon icon) override
     {
         lockHeldWhileShown.push_back(QFile::exists(lockPath));
-        if (buttons == MessageButtons::YesNoCancel && onFirstQuestion)
+        if (buttons != MessageButtons::Ok && onFirstQuestion)
             std::exchange(onFirstQuestion, nullptr)();
         return ScriptedUi::message(text, buttons, icon);
     }
@@ -212,33 +213,210 @@ TEST(SharedPayerList, InterleavedAddsEditsAndRemovalsKeepEveryCopysChanges)
     EXPECT_FALSE(QFile::exists(s.lockPath()));
 }
 
-// The user's word is the last: a payer both copies edit is as the later
-// edit left it, and what the other copy changed elsewhere stays.
-TEST(SharedPayerList, APayerBothCopiesEditIsAsTheLaterEditLeftIt)
-{
-    SharedFolder s;
-    s.writeLive({ { kAcmeKey, acmeEntry() } });
-    s.a.open();
-    s.b.open();
-    s.a.context.report().payerJustAddedKey = kAcmeKey;
-    EditPayerForm aEdit(s.a.context); // A's Edit Payer is open on Acme as A read it
+// ---- a payer both copies edit ----
 
+// A's Edit Payer was opened on Acme before B saved its edit.
+struct BothEdit {
+    SharedFolder s;
+    std::unique_ptr<EditPayerForm> aEdit;
+
+    BothEdit()
+    {
+        s.writeLive({ { kAcmeKey, acmeEntry() } });
+        s.a.open();
+        s.b.open();
+        s.a.context.report().payerJustAddedKey = kAcmeKey;
+        aEdit = std::make_unique<EditPayerForm>(s.a.context);
+        renameAcme(aEdit->fields);
+    }
+};
+
+// What B changed in fields A left alone stays; what A changed is saved.
+TEST(SharedPayerList, AnEditKeepsWhatTheOtherCopyChangedInFieldsItLeftAlone)
+{
+    BothEdit e;
+    SharedFolder& s = e.s;
     s.b.edit(kAcmeKey, [](PayerFields& f) {
         renameAcme(f);
         f.suburb = QStringLiteral("Katherine");
+        f.contact = QStringLiteral("Bea Ng");
     });
     s.b.add(payerFields(QStringLiteral("Beta Pty Ltd"), QStringLiteral("51 824 753 556"), QStringLiteral("002")));
 
-    renameAcme(aEdit.fields);
-    aEdit.fields.phone = QStringLiteral("08 8999 0000");
-    ASSERT_TRUE(aEdit.save());
+    e.aEdit->fields.phone = QStringLiteral("08 8999 0000");
+    e.aEdit->fields.contact = QStringLiteral("Bea Ng"); // the same change as B's is no clash
+    ASSERT_TRUE(e.aEdit->save());
     const PayerMap file = s.fileEntries();
     EXPECT_EQ(file.at(kAcmeKey).phone, QStringLiteral("08 8999 0000"));
-    EXPECT_EQ(file.at(kAcmeKey).suburb, QStringLiteral("Darwin"));
+    EXPECT_EQ(file.at(kAcmeKey).suburb, QStringLiteral("Katherine"));
+    EXPECT_EQ(file.at(kAcmeKey).contact, QStringLiteral("Bea Ng"));
+    EXPECT_EQ(file.at(kAcmeKey).name, QStringLiteral("Acme Pty Ltd"));
     EXPECT_EQ(file.at(kAcmeKey).reserved5, QStringLiteral("legacy"));
     EXPECT_EQ(file.at(kBetaKey).name, QStringLiteral("Beta Pty Ltd"));
     EXPECT_EQ(s.a.context.payers, file);
     EXPECT_TRUE(s.a.ui.messages.empty());
+}
+
+// A field both changed is written over only on the user's word: No keeps
+// the dialog open with what was typed and the file as B left it; Yes saves
+// A's value there and keeps B's other changes, in the report's payer too.
+TEST(SharedPayerList, AFieldBothCopiesChangedIsWrittenOverOnlyOnTheUsersWord)
+{
+    for (const Answer answer : { Answer::No, Answer::Yes }) {
+        BothEdit e;
+        SharedFolder& s = e.s;
+        Report& r = s.a.context.report();
+        r.payerKey = kAcmeKey;
+        r.payerContact = QStringLiteral("as the report has it");
+        s.b.edit(kAcmeKey, [](PayerFields& f) {
+            renameAcme(f);
+            f.contact = QStringLiteral("Bea Ng");
+            f.suburb = QStringLiteral("Katherine");
+        });
+        const QByteArray byB = s.liveBytes();
+
+        e.aEdit->fields.contact = QStringLiteral("Al Jones");
+        e.aEdit->fields.phone = QStringLiteral("08 8999 0000");
+        s.a.ui.answer(answer);
+        const bool closed = e.aEdit->save();
+
+        ASSERT_EQ(s.a.ui.messages.size(), 1u);
+        EXPECT_EQ(s.a.ui.messages[0].text, kPayerChangedMeanwhile.arg(QStringLiteral("Acme Pty Ltd")));
+        EXPECT_EQ(s.a.ui.messages[0].buttons, MessageButtons::YesNo);
+        EXPECT_FALSE(s.a.ui.lockHeldWhileShown.front());
+        if (answer == Answer::No) {
+            EXPECT_FALSE(closed);
+            EXPECT_EQ(s.liveBytes(), byB);
+            EXPECT_EQ(e.aEdit->fields.contact, QStringLiteral("Al Jones"));
+            EXPECT_EQ(e.aEdit->fields.phone, QStringLiteral("08 8999 0000"));
+            EXPECT_EQ(r.payerContact, QStringLiteral("as the report has it"));
+            EXPECT_FALSE(s.a.context.document.IsModified());
+            continue;
+        }
+        EXPECT_TRUE(closed);
+        const CPayers acme = s.fileEntries().at(kAcmeKey);
+        EXPECT_EQ(acme.contact, QStringLiteral("Al Jones"));
+        EXPECT_EQ(acme.phone, QStringLiteral("08 8999 0000"));
+        EXPECT_EQ(acme.suburb, QStringLiteral("Katherine"));
+        EXPECT_EQ(r.payerContact, QStringLiteral("Al Jones"));
+        EXPECT_EQ(r.payerSuburb, QStringLiteral("Katherine"));
+        EXPECT_TRUE(s.a.context.document.IsModified());
+    }
+}
+
+// A Yes covers the entry as it stood when asked: a change B saves while the
+// question is open brings the question again.
+TEST(SharedPayerList, AYesCoversOnlyTheEntryTheUserWasAskedAbout)
+{
+    BothEdit e;
+    SharedFolder& s = e.s;
+    s.b.edit(kAcmeKey, [](PayerFields& f) {
+        renameAcme(f);
+        f.contact = QStringLiteral("Bea Ng");
+    });
+    s.a.ui.onFirstQuestion = [&s] {
+        s.b.edit(kAcmeKey, [](PayerFields& f) { f.fax = QStringLiteral("08 8999 1111"); });
+    };
+    e.aEdit->fields.contact = QStringLiteral("Al Jones");
+    e.aEdit->fields.fax = QStringLiteral("08 8999 2222");
+    s.a.ui.answer(Answer::Yes);
+    s.a.ui.answer(Answer::Yes);
+    EXPECT_TRUE(e.aEdit->save());
+    EXPECT_EQ(s.a.ui.texts(),
+        (QStringList { kPayerChangedMeanwhile.arg(QStringLiteral("Acme Pty Ltd")),
+            kPayerChangedMeanwhile.arg(QStringLiteral("Acme Pty Ltd")) }));
+    const CPayers acme = s.fileEntries().at(kAcmeKey);
+    EXPECT_EQ(acme.contact, QStringLiteral("Al Jones"));
+    EXPECT_EQ(acme.fax, QStringLiteral("08 8999 2222"));
+}
+
+// Removing a payer B changed since A's list showed it asks first.
+TEST(SharedPayerList, RemovingAPayerTheOtherCopyChangedAsksFirst)
+{
+    for (const Answer answer : { Answer::No, Answer::Yes }) {
+        SharedFolder s;
+        s.writeLive({ { kAcmeKey, acmeEntry() }, { kWpnKey, wpnEntry() } });
+        s.a.open();
+        s.b.open();
+        s.b.edit(kAcmeKey, [](PayerFields& f) {
+            renameAcme(f);
+            f.suburb = QStringLiteral("Katherine");
+        });
+        const QByteArray byB = s.liveBytes();
+        s.a.list.tickByKey(kAcmeKey, true);
+        s.a.ui.answer(Answer::Yes);
+        s.a.ui.answer(answer);
+        s.a.list.remove();
+
+        EXPECT_EQ(s.a.ui.texts(),
+            (QStringList { QStringLiteral("Are you sure you want to remove this Payer?"),
+                kRemoveChangedPayer.arg(QStringLiteral("Acme Pty Ltd")) }));
+        if (answer == Answer::No) {
+            EXPECT_EQ(s.liveBytes(), byB);
+            EXPECT_EQ(s.a.rowKeys(), (QStringList { kWpnKey, kAcmeKey }));
+            EXPECT_EQ(s.a.context.payers.at(kAcmeKey).suburb, QStringLiteral("Katherine"));
+        } else {
+            EXPECT_EQ(s.fileKeys(), QStringList { kWpnKey });
+            EXPECT_EQ(s.a.rowKeys(), QStringList { kWpnKey });
+        }
+    }
+}
+
+// ---- a write that fails ----
+
+// Add Payer and Edit Payer stay open with what was typed, the message says
+// nothing was saved and why, and Save goes through once the folder is fixed.
+TEST(SharedPayerList, AFailedWriteKeepsTheDialogOpenWithWhatWasTyped)
+{
+    for (const bool editing : { false, true }) {
+        SharedFolder s;
+        s.writeLive({ { kWpnKey, wpnEntry() } });
+        Report& r = s.a.context.report();
+        r.payerKey = kWpnKey;
+        r.payerSuburb = QStringLiteral("as the report has it");
+        s.a.open();
+        const QByteArray before = s.liveBytes();
+        s.a.files.fail(FaultyFileSystem::Op::Write, s.livePath(), fileFailure(ENOSPC));
+
+        std::optional<AddPayerForm> add;
+        std::optional<EditPayerForm> edit;
+        PayerFields* fields = nullptr;
+        std::function<bool()> save;
+        if (editing) {
+            r.payerJustAddedKey = kWpnKey;
+            edit.emplace(s.a.context);
+            edit->fields.suburb = QStringLiteral("Katherine");
+            fields = &edit->fields;
+            save = [&edit] { return edit->save(); };
+        } else {
+            add.emplace(s.a.context);
+            add->fields = validPayerFields();
+            fields = &add->fields;
+            save = [&add] { return add->save(); };
+        }
+        const PayerFields typed = *fields;
+
+        EXPECT_FALSE(save()) << editing;
+        ASSERT_EQ(s.a.ui.messages.size(), 1u);
+        EXPECT_TRUE(s.a.ui.messages[0].text.endsWith(
+            QStringLiteral("No space left on device.\n\n") + kPayerListNothingSaved))
+            << s.a.ui.messages[0].text.toStdString();
+        EXPECT_EQ(*fields, typed);
+        EXPECT_EQ(s.liveBytes(), before);
+        EXPECT_EQ(s.a.context.payers, s.fileEntries());
+        EXPECT_EQ(r.payerSuburb, QStringLiteral("as the report has it"));
+        EXPECT_FALSE(s.a.context.document.IsModified());
+
+        s.a.files.clear();
+        EXPECT_TRUE(save()) << editing;
+        const PayerMap file = s.fileEntries();
+        if (editing) {
+            EXPECT_EQ(file.at(kWpnKey).suburb, QStringLiteral("Katherine"));
+            EXPECT_EQ(r.payerSuburb, QStringLiteral("Katherine"));
+        } else {
+            EXPECT_TRUE(file.contains(kAcmeKey));
+        }
+    }
 }
 
 // ---- a payer the other copy removed ----

@@ -90,7 +90,7 @@ TEST(FullDisk, EveryWriterKeepsTheOldFileAndSaysWhy)
             },
             QStringLiteral("Sorry3 - the Payer List file could not be written in the PayerList Folder as set under "
                            "File > Preferences.\n\n")
-                + kNoSpace},
+                + kNoSpace + QStringLiteral("\n\n") + kPayerListNothingSaved},
         {"tab export",
             [&] {
                 ui.answerFile(exportPath);
