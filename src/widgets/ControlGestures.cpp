@@ -136,10 +136,7 @@ private:
         m_chosen.insert(control->window(), control);
     }
 
-    bool chosen(QWidget* control) const
-    {
-        return control->hasFocus() && m_chosen.value(control->window()) == control;
-    }
+    bool chosen(QWidget* control) const { return control->hasFocus() && m_chosen.value(control->window()) == control; }
 
     // True when the key was a digit for a list of numbers, now handled.
     bool typedIntoNumberList(QComboBox& list, QAbstractItemView* popup, const QKeyEvent& key)
