@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QStringList>
@@ -32,6 +34,16 @@ void takeNoFocusFromWheel(QObject* object)
         control->setFocusPolicy(Qt::StrongFocus);
 }
 
+// The drop-down list, date edit or spin box that `widget` is or lies in (the
+// edit inside an editable list or a spin box), within its window.
+QWidget* steppingControl(QWidget* widget)
+{
+    for (QWidget* up = widget; up && !up->isWindow(); up = up->parentWidget())
+        if (stepsOnWheel(up))
+            return up;
+    return nullptr;
+}
+
 // The drop-down list whose open popup this view is, if any.
 QComboBox* listOfPopup(QObject* view)
 {
@@ -52,9 +64,20 @@ public:
         case QEvent::Polish:
             takeNoFocusFromWheel(watched);
             break;
+        case QEvent::FocusIn:
+            if (watched->isWidgetType())
+                focusCame(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason());
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            // A click in the control that has the focus already, given by the program.
+            if (watched->isWidgetType())
+                if (QWidget* control = steppingControl(static_cast<QWidget*>(watched)); control && control->hasFocus())
+                    choose(control);
+            break;
         case QEvent::Wheel:
             // Ignored, the turn goes on to the control's parents: the form scrolls.
-            if (stepsOnWheel(watched) && !static_cast<QWidget*>(watched)->hasFocus()) {
+            if (stepsOnWheel(watched) && !chosen(static_cast<QWidget*>(watched))) {
                 event->ignore();
                 return true;
             }
@@ -73,6 +96,48 @@ public:
     }
 
 private:
+    // The user chooses a control by a click in it or by reaching it with the
+    // keyboard; the focus the program gives, a dialog's first field among
+    // it, does not count. The window's return to the front and a list's own
+    // popup leave the choice as it was; any other focus ends it.
+    void focusCame(QWidget* widget, Qt::FocusReason reason)
+    {
+        // A dialog as it shows tells its first field it has the focus with Tab's
+        // reason, before the window has the keyboard: only real focus counts.
+        if (!widget->hasFocus())
+            return;
+        QWidget* window = widget->window();
+        QWidget* control = steppingControl(widget);
+        switch (reason) {
+        case Qt::MouseFocusReason:
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            if (control) {
+                choose(control);
+                return;
+            }
+            break;
+        case Qt::ActiveWindowFocusReason:
+        case Qt::PopupFocusReason:
+            if (control && m_chosen.value(window) == control)
+                return;
+            break;
+        default:
+            break;
+        }
+        m_chosen.remove(window);
+    }
+
+    void choose(QWidget* control)
+    {
+        // Windows closed since leave their entries empty.
+        m_chosen.removeIf([](ChosenControls::iterator entry) { return entry.value().isNull(); });
+        m_chosen.insert(control->window(), control);
+    }
+
+    bool chosen(QWidget* control) const { return control->hasFocus() && m_chosen.value(control->window()) == control; }
+
     // True when the key was a digit for a list of numbers, now handled.
     bool typedIntoNumberList(QComboBox& list, QAbstractItemView* popup, const QKeyEvent& key)
     {
@@ -105,6 +170,9 @@ private:
         return true;
     }
 
+    // By window: the control there the user chose, while it keeps the focus.
+    using ChosenControls = QHash<const QWidget*, QPointer<QWidget>>;
+    ChosenControls m_chosen;
     QPointer<QComboBox> m_typedInto;
     QString m_typed;
     QElapsedTimer m_sinceKey;

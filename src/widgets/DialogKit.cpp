@@ -29,6 +29,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <optional>
 
 MyGroupBox::MyGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
@@ -208,30 +209,88 @@ private:
 
     bool inputMethod(QInputMethodEvent* event)
     {
-        const QString commit = event->commitString();
-        if (m_forwarding || commit.isEmpty() || m_edit->isReadOnly())
+        if (m_forwarding || m_edit->isReadOnly())
             return false;
-        const DigitsEntryEdit replaced
-            = DigitsEntryReplacing(state(), event->replacementStart(), event->replacementLength());
-        const DigitsEntryOutcome out = DigitsEntryTyped(replaced, commit, m_kind, m_maxDigits, m_tipText);
-        // The composition goes on as the input method has it; only what it commits is judged.
+        // A text changed meanwhile by other means is no longer the one the held selection was made in.
+        if (m_heldSelection && m_edit->text() != m_heldSelection->text)
+            m_heldSelection.reset();
+        const QString commit = event->commitString();
+        const bool composing = !event->preeditString().isEmpty();
         QList<QInputMethodEvent::Attribute> attributes = event->attributes();
-        if (out.inserted != commit) {
+        DigitsEntryOutcome out;
+        if (!commit.isEmpty()) {
+            const DigitsEntryEdit replaced
+                = DigitsEntryReplacing(edited(), event->replacementStart(), event->replacementLength());
+            out = DigitsEntryTyped(replaced, commit, m_kind, m_maxDigits, m_tipText);
             // Where the input method puts the cursor after its commit is no place after ours.
-            attributes.removeIf(
-                [](const QInputMethodEvent::Attribute& a) { return a.type == QInputMethodEvent::Selection; });
+            if (out.inserted != commit)
+                attributes.removeIf(
+                    [](const QInputMethodEvent::Attribute& a) { return a.type == QInputMethodEvent::Selection; });
+        }
+        // A commit refused whole replaces nothing, as a refused key; a deletion
+        // by the input method replaces its range.
+        const bool replaces = !out.inserted.isEmpty() || (commit.isEmpty() && event->replacementLength() > 0);
+        if (replaces) {
+            // What goes in takes the selection's place, as in any edit.
+            selectAgain();
+        } else if (composing && !m_composing && m_edit->hasSelectedText()) {
+            // The edit drops its selection as a composition starts over it:
+            // the text stays whole until a commit goes in.
+            holdSelection();
         }
         QInputMethodEvent judged(event->preeditString(), attributes);
-        // A commit refused whole replaces nothing, as a refused key.
-        if (out.inserted.isEmpty())
-            judged.setCommitString({});
-        else
+        if (replaces)
             judged.setCommitString(out.inserted, event->replacementStart(), event->replacementLength());
-        m_forwarding = true;
-        QCoreApplication::sendEvent(m_edit, &judged);
-        m_forwarding = false;
-        finish(out);
+        forward(judged);
+        // A composition refused or given up leaves the selection as it was.
+        if (!composing)
+            selectAgain();
+        if (!commit.isEmpty())
+            finish(out);
         return true;
+    }
+
+    void forward(QInputMethodEvent& event)
+    {
+        m_forwarding = true;
+        QCoreApplication::sendEvent(m_edit, &event);
+        m_forwarding = false;
+        m_composing = !event.preeditString().isEmpty();
+    }
+
+    // The composition shows where the selection it may replace starts.
+    void holdSelection()
+    {
+        const int start = m_edit->selectionStart();
+        const int end = start + int(m_edit->selectedText().size());
+        const int cursor = m_edit->cursorPosition();
+        m_heldSelection = HeldSelection { m_edit->text(), cursor == start ? end : start, cursor };
+        m_edit->setCursorPosition(start);
+    }
+
+    void selectAgain()
+    {
+        if (!m_heldSelection)
+            return;
+        // A selection made while composing would have the input method commit
+        // what it composes: the edit's composition ends first, the input
+        // method's own goes on.
+        if (m_composing) {
+            QInputMethodEvent ended;
+            forward(ended);
+        }
+        if (m_edit->text() == m_heldSelection->text)
+            m_edit->setSelection(m_heldSelection->anchor, m_heldSelection->cursor - m_heldSelection->anchor);
+        m_heldSelection.reset();
+    }
+
+    // The edit as the user left it, with a selection held aside.
+    DigitsEntryEdit edited() const
+    {
+        if (!m_heldSelection)
+            return state();
+        const auto [from, to] = std::minmax(m_heldSelection->anchor, m_heldSelection->cursor);
+        return { m_heldSelection->text, from, to - from, m_cents };
     }
 
     DigitsEntryEdit state() const
@@ -339,6 +398,14 @@ private:
     DigitsEntryKind m_kind;
     bool m_cents = false;
     bool m_forwarding = false;
+    bool m_composing = false; // the edit shows a composition
+    // The selection a composition started over, in the text it was made in.
+    struct HeldSelection {
+        QString text;
+        int anchor = 0;
+        int cursor = 0;
+    };
+    std::optional<HeldSelection> m_heldSelection;
     QLabel* m_tip = nullptr;
     QTimer m_timer;
 };

@@ -227,8 +227,9 @@ TEST(PayeeAmountEntry, APasteOfTwoCellsIsRefusedWholeOnEveryForm)
 }
 
 // An input method that commits "é" in place of what it would replace, the
-// last digit or the selection, leaves the field as it was, with the tip; a
-// digit it commits goes in, even in a full postcode.
+// last digit or the selection, leaves the field as it was, with the tip,
+// also after a composition over the selection; a digit it commits goes in,
+// even in a full postcode.
 TEST(PayeeAmountEntry, ARefusedInputMethodCommitLeavesTheFieldAsItWasOnEveryForm)
 {
     const QString digits = QStringLiteral("1234");
@@ -260,6 +261,15 @@ TEST(PayeeAmountEntry, ARefusedInputMethodCommitLeavesTheFieldAsItWasOnEveryForm
             commitInput(edit, QStringLiteral("é"), -1, 1);
             EXPECT_EQ(edit->text(), digits);
             EXPECT_EQ(edit->cursorPosition(), 4);
+
+            edit->setSelection(2, 2);
+            composeInput(edit, QStringLiteral("´"));
+            EXPECT_EQ(edit->text(), digits);
+            commitInput(edit, QStringLiteral("é"));
+            EXPECT_EQ(edit->text(), digits);
+            EXPECT_EQ(edit->selectedText(), QStringLiteral("34"));
+            EXPECT_EQ(edit->cursorPosition(), 4);
+            sendKey(edit, Qt::Key_End);
 
             commitInput(edit, QStringLiteral("5"), -1, 1);
             EXPECT_EQ(edit->text(), QStringLiteral("1235"));

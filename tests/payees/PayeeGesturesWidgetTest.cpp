@@ -1,5 +1,6 @@
 // On every payee form the mouse wheel changes only the list the user
-// focused, and scrolls the form otherwise; the digits typed into a day or
+// chose, by a click or the keyboard, and scrolls the form otherwise, over
+// the field the form opens in too; the digits typed into a day or
 // month list select the number typed, and Save stores the date typed.
 
 #include "payees/PayeeFeiKit.h"
@@ -38,16 +39,17 @@ struct PayeeForm {
     const char* type;
     std::function<std::unique_ptr<QDialog>(AppContext&)> open;
     bool tall;
+    const char* opensIn; // the field that has the keyboard as the form opens
 };
 
 const PayeeForm kForms[] = {
-    { "INB", [](AppContext& c) { return std::make_unique<CPayeeINB>(c); }, true },
-    { "FEI", [](AppContext& c) { return std::make_unique<CPayeeFEI>(c); }, true },
-    { "PEN", [](AppContext& c) { return std::make_unique<CPayeePEN>(c); }, true },
-    { "BUS", [](AppContext& c) { return std::make_unique<CPayeeBus1>(c); }, false },
-    { "ETP", [](AppContext& c) { return std::make_unique<CPayeeETP>(c); }, false },
-    { "SLS", [](AppContext& c) { return std::make_unique<CPayeeSLS>(c, nullptr); }, false },
-    { "DAS", [](AppContext& c) { return std::make_unique<CPayeeDAS>(c, nullptr); }, false },
+    { "INB", [](AppContext& c) { return std::make_unique<CPayeeINB>(c); }, true, "tfnCombo" },
+    { "FEI", [](AppContext& c) { return std::make_unique<CPayeeFEI>(c); }, true, "tfnCombo" },
+    { "PEN", [](AppContext& c) { return std::make_unique<CPayeePEN>(c); }, true, "tfnCombo" },
+    { "BUS", [](AppContext& c) { return std::make_unique<CPayeeBus1>(c); }, false, "paymentTypeList" },
+    { "ETP", [](AppContext& c) { return std::make_unique<CPayeeETP>(c); }, false, "tfnCombo" },
+    { "SLS", [](AppContext& c) { return std::make_unique<CPayeeSLS>(c, nullptr); }, false, "tfnCombo" },
+    { "DAS", [](AppContext& c) { return std::make_unique<CPayeeDAS>(c, nullptr); }, false, "tfnCombo" },
 };
 
 void PrintTo(const PayeeForm& form, std::ostream* out)
@@ -62,17 +64,24 @@ template <class T> T* child(QWidget& parent, const QString& name)
     return widget;
 }
 
-// The form's stored payee, opened for editing as the edit dispatcher opens it.
+enum class Opened { Edited, New };
+
+// The form's stored payee, opened for editing as the edit dispatcher opens
+// it, or the form of a new payee.
 struct EditedPayee {
     PayeeWorld w;
     std::unique_ptr<QDialog> dialog;
 
-    explicit EditedPayee(const PayeeForm& form)
+    explicit EditedPayee(const PayeeForm& form, Opened opened = Opened::Edited)
     {
-        w.report().payees[kId] = storedPayee(kId, form.type);
-        w.report().payeeMode = 0;
-        w.context.currentPayee = w.report().payees.at(kId);
-        w.context.currentPayeeKey = kId;
+        if (opened == Opened::Edited) {
+            w.report().payees[kId] = storedPayee(kId, form.type);
+            w.report().payeeMode = 0;
+            w.context.currentPayee = w.report().payees.at(kId);
+            w.context.currentPayeeKey = kId;
+        } else {
+            w.report().payeeMode = 4;
+        }
         dialog = form.open(w.context);
     }
     QComboBox* list(const QString& name) { return child<QComboBox>(*dialog, name + QStringLiteral("List")); }
@@ -120,6 +129,29 @@ TEST_P(PayeeGestures, TheWheelChangesOnlyTheFocusedListAndElseScrollsTheForm)
     for (const char* name : { "origAmendedList", "stateList" }) {
         auto* list = p.dialog->findChild<QComboBox*>(QLatin1String(name));
         EXPECT_TRUE(list && wheelControls(*p.dialog).contains(list)) << name;
+    }
+}
+
+// The form opens with the keyboard in its first field, the TFN or BUS's
+// payment type: a wheel turned there to scroll the form changes nothing
+// until the user clicks in the field or tabs to it.
+TEST_P(PayeeGestures, TheFieldTheFormOpensInTakesTheWheelOnlyOnceChosen)
+{
+    const PayeeForm& form = GetParam();
+    for (const Opened opened : { Opened::New, Opened::Edited }) {
+        SCOPED_TRACE(opened == Opened::New ? "a new payee" : "an edited payee");
+        EditedPayee p(form, opened);
+        if (!showActive(*p.dialog))
+            GTEST_SKIP() << "the platform makes no window active";
+        if (auto* area = p.dialog->findChild<QScrollArea*>(QStringLiteral("formScrollArea"))) {
+            // Smaller than the form, as on a small screen: the form scrolls.
+            p.dialog->resize(p.dialog->width(), 420);
+            QApplication::processEvents();
+            ASSERT_GT(area->verticalScrollBar()->maximum(), 0);
+        }
+        QWidget* control = expectTheFocusGivenTakesNoWheel(*p.dialog);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->objectName(), QLatin1String(form.opensIn));
     }
 }
 

@@ -1,5 +1,6 @@
 // In the payment summary dialogs the mouse wheel changes only the control
-// the user focused: the date printed on the summaries and the parts of the
+// the user chose, by a click or the keyboard, and not the one the dialog
+// opens in: the date printed on the summaries and the parts of the
 // file names stay as they were under a wheel turned past them.
 
 #include "pdf/PdfNamePattern.h"
@@ -34,6 +35,16 @@ TEST_F(PdfGestures, TheSinglePaymentSummaryDateStepsOnlyWhenFocused)
     ASSERT_TRUE(wheelControls(dialog).contains(date));
     EXPECT_EQ(expectWheelStepsFocusedControlsOnly(dialog, dialog.findChild<QPushButton*>(QStringLiteral("okButton"))),
         wheelControls(dialog).size());
+}
+
+// The dialog opens with the keyboard in its date: a wheel turned there
+// moves the printed date by no day until the user clicks in it or tabs to it.
+TEST_F(PdfGestures, TheSinglePaymentSummaryDateTakesTheWheelOnlyOnceChosen)
+{
+    CGenSinglePay dialog(context);
+    if (!showActive(dialog))
+        GTEST_SKIP() << "the platform makes no window active";
+    EXPECT_EQ(expectTheFocusGivenTakesNoWheel(dialog), dialog.findChild<QDateEdit*>(QStringLiteral("date")));
 }
 
 TEST_F(PdfGestures, TheSummariesDateAndNamePartsStepOnlyWhenFocused)

@@ -1,5 +1,5 @@
 // The report's year is the one the user chose: the mouse wheel changes the
-// year list only once focused, and a year typed by its four digits is the
+// year list only once the user chose it, and a year typed by its four digits is the
 // year kept.
 
 #include "platform/FileSystem.h"
@@ -33,6 +33,19 @@ TEST_F(YearGestures, TheWheelStepsTheYearOnlyWhenFocused)
     ASSERT_EQ(wheelControls(dialog), QList<QWidget*> { years });
     EXPECT_EQ(
         expectWheelStepsFocusedControlsOnly(dialog, dialog.findChild<QPushButton*>(QStringLiteral("okButton"))), 1);
+}
+
+// The dialog opens with the keyboard in its empty year list: a wheel turned
+// there picks no year until the user clicks in the list or tabs to it.
+TEST_F(YearGestures, TheYearListTheDialogOpensInTakesTheWheelOnlyOnceChosen)
+{
+    CDateSet1 dialog(context);
+    if (!showActive(dialog))
+        GTEST_SKIP() << "the platform makes no window active";
+    auto* years = dialog.findChild<QComboBox*>(QStringLiteral("yearList"));
+    ASSERT_NE(years, nullptr);
+    EXPECT_EQ(years->currentIndex(), -1);
+    EXPECT_EQ(expectTheFocusGivenTakesNoWheel(dialog), years);
 }
 
 TEST_F(YearGestures, AYearTypedByItsDigitsIsTheYearKept)

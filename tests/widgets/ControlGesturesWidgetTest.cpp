@@ -1,6 +1,7 @@
 // The program's rules for the wheel and typing over its controls, as every
-// widget test's application installs them: the wheel steps only the focused
-// drop-down list, date edit or spin box and scrolls the page otherwise;
+// widget test's application installs them: the wheel steps only the
+// drop-down list, date edit or spin box the user chose, by a click or the
+// keyboard, and scrolls the page otherwise;
 // digits typed into a list of numbers select the number typed.
 
 #include "support/ControlWheel.h"
@@ -108,6 +109,60 @@ TEST_F(ControlGestures, TheWheelStepsTheFocusedControlOnlyAndElseScrollsThePage)
         GTEST_SKIP() << "the platform makes no window active";
     ASSERT_GT(w.area->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(expectWheelStepsFocusedControlsOnly(w.dialog, w.name), 6);
+}
+
+// The control a window gives the keyboard as it opens, as a form gives its
+// first field, takes the wheel only once the user chooses it: a list, one
+// the user may type into, a date and a spin box.
+TEST_F(ControlGestures, TheControlAWindowOpensInStepsOnlyOnceTheUserChoosesIt)
+{
+    const struct {
+        const char* name;
+        QWidget* (*control)(TallPage&);
+    } cases[] = {
+        { "list", [](TallPage& w) -> QWidget* { return w.day; } },
+        { "editable list", [](TallPage& w) -> QWidget* { return w.branch; } },
+        { "date", [](TallPage& w) -> QWidget* { return w.date; } },
+        { "spin box", [](TallPage& w) -> QWidget* { return w.count; } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TallPage w;
+        QWidget* control = c.control(w);
+        control->setFocus();
+        if (!showActive(w.dialog))
+            GTEST_SKIP() << "the platform makes no window active";
+        EXPECT_EQ(expectTheFocusGivenTakesNoWheel(w.dialog), control);
+    }
+}
+
+// The window going to the back and coming to the front again leaves each
+// control chosen or not as it was, also when the user chose a control of
+// the other window meanwhile.
+TEST_F(ControlGestures, AChoiceOutlastsTheWindowGoingToTheBack)
+{
+    TallPage w;
+    TallPage other;
+    w.day->setFocus();
+    if (!showActive(w.dialog) || !showActive(other.dialog) || !showActive(w.dialog))
+        GTEST_SKIP() << "the platform makes no window active";
+    ASSERT_TRUE(w.day->hasFocus());
+    expectWheelChangesNothing(w.day);
+
+    clickIn(w.day);
+    ASSERT_TRUE(showActive(other.dialog));
+    clickIn(other.state);
+    expectWheelSteps(other.state);
+    ASSERT_TRUE(showActive(w.dialog));
+    ASSERT_TRUE(w.day->hasFocus());
+    expectWheelSteps(w.day);
+    ASSERT_TRUE(showActive(other.dialog));
+    expectWheelSteps(other.state);
+
+    // A click elsewhere ends the choice; the focus the program gives back does not renew it.
+    clickIn(other.count);
+    other.state->setFocus();
+    expectWheelChangesNothing(other.state);
 }
 
 // A touchpad's turns come as a sequence in phases; none of them focuses or

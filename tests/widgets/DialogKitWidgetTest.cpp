@@ -340,6 +340,13 @@ TEST_F(DigitsOnlyEdit, ARefusedInputMethodCommitChangesNothing)
         {"é over a selection and the digit before it", edit, "1234", 2, 2, "", "é", -1, 1, kWholeDollarsTip},
         {"a composition, then é", edit, "1234", 2, 0, "e", "é", 0, 0, kWholeDollarsTip},
         {"a composition, then é over the last digit", edit, "1234", 4, 0, "´", "é", -1, 1, kWholeDollarsTip},
+        {"a composition over a selection, then é", edit, "1234", 2, 2, "e", "é", 0, 0, kWholeDollarsTip},
+        {"a composition over a selection made leftwards, then é", edit, "1234", 4, -2, "´", "é", 0, 0, kWholeDollarsTip},
+        {"a composition over a selection, then é over the digit before", edit, "1234", 2, 2, "´", "é", -1, 1,
+         kWholeDollarsTip},
+        {"a composition over a selection, given up", edit, "1234", 2, 2, "e", "", 0, 0, {}},
+        {"a composition over a postcode's selection, then é", postcode, "123", 1, 2, "´", "é", 0, 0, kDigitsOnlyTip},
+        {"a composition over a postcode's selection, given up", postcode, "123", 3, -2, "e", "", 0, 0, {}},
         {"a dollar sign over the last digit", edit, "1234", 4, 0, "", "$", -1, 1, {}},
         {"a point over the last digit", edit, "1234", 4, 0, "", ".", -1, 1, kCentsLeftOutTip},
         {"é over a stored text that is no number", edit, "-5", 2, 0, "", "é", -1, 1, kWholeDollarsTip},
@@ -358,8 +365,10 @@ TEST_F(DigitsOnlyEdit, ARefusedInputMethodCommitChangesNothing)
         const int cursor = target->cursorPosition();
         const int selectionStart = target->selectionStart();
         const QString selected = target->selectedText();
-        if (*c.preedit)
+        if (*c.preedit) {
             composeInput(target, QString::fromUtf8(c.preedit));
+            EXPECT_EQ(target->text(), QString::fromUtf8(c.text)) << "while composing";
+        }
 
         commitInput(target, QString::fromUtf8(c.commit), c.start, c.length);
         EXPECT_EQ(target->text(), QString::fromUtf8(c.text));
@@ -403,6 +412,10 @@ TEST_F(DigitsOnlyEdit, AnAcceptedInputMethodCommitGoesInAsInAPlainEdit)
         {"12345678", 8, 0, "", "5", -1, 1, "12345675"}, // the field holds 8 digits
         {"1234", 4, 0, "5", "5", 0, 0, "12345"},
         {"1234", 4, 0, "5", "6", -1, 1, "1236"},
+        {"1234", 2, 2, "5", "5", 0, 0, "125"}, // a composition over a selection
+        {"1234", 4, -2, "5", "56", 0, 0, "1256"},
+        {"1234", 2, 2, "5", "5", -1, 1, "15"},
+        {"12345678", 6, 2, "9", "9", 0, 0, "1234569"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.commit) + " into " + c.text);
@@ -421,6 +434,18 @@ TEST_F(DigitsOnlyEdit, AnAcceptedInputMethodCommitGoesInAsInAPlainEdit)
         EXPECT_EQ(edit->cursorPosition(), plain->cursorPosition());
         EXPECT_EQ(edit->selectedText(), plain->selectedText());
         EXPECT_FALSE(tipShown());
+    }
+
+    // A composition over a selection of a full postcode, and of a full
+    // amount, is judged on what it replaces: its digit goes in.
+    for (QLineEdit* full : {postcode, edit}) {
+        full->setText(full == postcode ? QStringLiteral("1234") : QStringLiteral("12345678"));
+        full->setSelection(full->text().size() - 1, 1);
+        composeInput(full, QStringLiteral("9"));
+        commitInput(full, QStringLiteral("9"));
+        EXPECT_EQ(full->text(), full == postcode ? QStringLiteral("1239") : QStringLiteral("12345679"));
+        EXPECT_EQ(full->cursorPosition(), full->text().size());
+        EXPECT_FALSE(tipShown(full));
     }
 
     // What is refused of a commit is left out, and the rest goes in its place.
