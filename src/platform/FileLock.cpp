@@ -104,7 +104,8 @@ public:
                 sightings().forget(path);
                 return { Attempt::Taken };
             }
-            // Without the file beside it no stale lock may be taken away.
+            // Where the lock's own file cannot be made the disk gives no
+            // lock; where the one beside it cannot, a stale lock stays.
             if (created.error != FileError::AlreadyExists)
                 return { depth == 0 ? Attempt::Unavailable : Attempt::Stuck, created, path };
 

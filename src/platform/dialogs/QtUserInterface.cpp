@@ -159,7 +159,7 @@ void QtUserInterface::endWaitCursor()
 
 void QtUserInterface::keepWindowsDrawn()
 {
-    // Keys and clicks wait for the end of the wait; no timer of the program
-    // starts a change of its files.
+    // Keys and clicks wait for the end of the wait, so the user starts
+    // nothing meanwhile; no timer of the program changes a file.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
