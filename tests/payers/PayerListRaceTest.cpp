@@ -39,7 +39,7 @@ public:
     }
 };
 
-// One copy's part: a payer of its own added through the Payer List file.
+// What one copy does: a payer of its own added through the Payer List file.
 int addOwnPayer(const RacingCopy& copy)
 {
     TestProfile profile;

@@ -35,7 +35,7 @@ QString holderPath(const QString& folder)
     return joinPath(folder, QStringLiteral("holder"));
 }
 
-// One copy's part: under the lock, a mark that only one copy can make at a
+// What one copy does: under the lock, a mark that only one copy can make at a
 // time, and its number added to the list by a read, a change and a write.
 int addToTheList(const RacingCopy& copy)
 {

@@ -11,7 +11,7 @@
 
 // Copies of this test program racing each other over one folder, as copies
 // of the program do on a shared folder: the test that starts them runs again
-// in each copy, which does its own part and ends there.
+// in each copy, which does its own work and ends there.
 
 struct RacingCopy {
     int number = 0; // 0, 1, ... in the order they were started
@@ -24,7 +24,7 @@ std::optional<RacingCopy> ThisRacingCopy();
 // Waits until every copy has been started, so that they set off together.
 void AwaitTheStart(const RacingCopy& copy);
 
-// Ends a copy with code, its part done.
+// Ends a copy with code, its work done.
 [[noreturn]] void EndRacingCopy(int code);
 
 // How a copy ended: its exit code (-1 when it crashed, or was stopped for
