@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 // Who holds a lock file, as the file says: enough to tell a lock that a copy
@@ -29,12 +30,15 @@ struct LockOwner {
 };
 
 // Whether a lock file that holder left may be taken over by here at now
-// (milliseconds since 1970 UTC): at once when holder is a process of this
-// very system that no longer runs (holderRuns false); otherwise once its
-// time of taking is further than staleAfter from now either way, the clocks
-// of two machines being never quite the same.
-bool IsStaleLock(
-    const LockOwner& holder, const LockOwner& here, qint64 now, std::chrono::milliseconds staleAfter, bool holderRuns);
+// (milliseconds since 1970 UTC). A lock of a process of this very system is
+// stale at once when that process no longer runs (holderRuns false), and
+// otherwise once its time of taking is further than staleAfter from now
+// either way, by this system's own clock. Another system's clock says
+// nothing here: its lock is stale only once this copy has itself seen the
+// lock file unchanged for staleAfter (seenUnchanged, on its own monotonic
+// clock).
+bool IsStaleLock(const LockOwner& holder, const LockOwner& here, qint64 now, std::chrono::milliseconds staleAfter,
+    bool holderRuns, std::chrono::milliseconds seenUnchanged);
 
 // Whether a process of this system has the id pid.
 bool ProcessRuns(qint64 pid);
@@ -45,7 +49,10 @@ bool ProcessRuns(qint64 pid);
 // exclusive create, which every local disk and network share gives, so tests
 // can refuse it like any other write. A copy holds it only while it reads,
 // changes and writes; a lock left by a copy that stopped is taken over (see
-// IsStaleLock).
+// IsStaleLock). Copies take a stale lock away one at a time, each under a
+// second lock file beside it (the lock's name and ".rmlock", itself taken
+// over the same way), and only while it is still the lock they judged
+// stale: whatever the timing, one copy alone holds the lock.
 class FileLock
 {
 public:
@@ -59,15 +66,18 @@ public:
     static constexpr std::chrono::milliseconds kStaleAfter { 60000 };
 
     // Takes the lock file at path, waiting up to wait while another copy
-    // holds it.
+    // holds it; whileWaiting, when given, is called between the looks.
     FileLock(FileSystem& files, const QString& path, std::chrono::milliseconds wait,
-        std::chrono::milliseconds staleAfter = kStaleAfter);
+        std::chrono::milliseconds staleAfter = kStaleAfter, const std::function<void()>& whileWaiting = {});
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
     State state() const { return m_state; }
     const FileResult& reason() const { return m_reason; }
+    // The lock file that stops a Stuck lock: the lock's own, or the one
+    // beside it that its takeover needs.
+    const QString& stuckFile() const { return m_stuckFile; }
     bool held() const { return m_held; }
     // Lets go of a held lock: its file goes, unless another copy has taken
     // it over meanwhile.
@@ -79,5 +89,6 @@ private:
     QByteArray m_bytes;
     State m_state = State::Busy;
     FileResult m_reason;
+    QString m_stuckFile;
     bool m_held = false;
 };

@@ -53,6 +53,9 @@ public:
 
     virtual void beginWaitCursor() = 0;
     virtual void endWaitCursor() = 0;
+    // While the core waits (for a lock another copy holds), lets the
+    // windows repaint without taking any input from the user.
+    virtual void keepWindowsDrawn() {}
 };
 
 // Shows the wait cursor for as long as it lives.

@@ -2,6 +2,8 @@
 
 FileResult FaultyFileSystem::faultFor(Op op, const QString& path) const
 {
+    if (const auto exact = m_exactFaults.find({op, path}); exact != m_exactFaults.end())
+        return exact->second;
     for (const auto& [key, failure] : m_faults) {
         if (key.first == op && path.startsWith(key.second))
             return failure;

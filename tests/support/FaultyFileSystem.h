@@ -26,7 +26,16 @@ public:
     }
     // The same with the system's reason, e.g. fileFailure(ENOSPC).
     void fail(Op op, const QString& prefix, const FileResult& failure) { m_faults[{op, prefix}] = failure; }
-    void clear() { m_faults.clear(); }
+    // Only op on path itself fails, not on the paths it starts.
+    void failOnly(Op op, const QString& path, FileError error)
+    {
+        m_exactFaults[{op, path}] = {error, QStringLiteral("injected")};
+    }
+    void clear()
+    {
+        m_faults.clear();
+        m_exactFaults.clear();
+    }
 
     FileResult readAll(const QString& path, QByteArray& contents) override;
     std::unique_ptr<FileWriter> startWrite(const QString& path) override;
@@ -39,4 +48,5 @@ public:
 private:
     FileResult faultFor(Op op, const QString& path) const;
     std::map<std::pair<Op, QString>, FileResult> m_faults;
+    std::map<std::pair<Op, QString>, FileResult> m_exactFaults;
 };

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -153,4 +155,11 @@ void QtUserInterface::beginWaitCursor()
 void QtUserInterface::endWaitCursor()
 {
     QGuiApplication::restoreOverrideCursor();
+}
+
+void QtUserInterface::keepWindowsDrawn()
+{
+    // Keys and clicks wait for the end of the wait, so the user starts
+    // nothing meanwhile; no timer of the program changes a file.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

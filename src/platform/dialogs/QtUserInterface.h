@@ -28,6 +28,7 @@ public:
     int runDialog(const QString& dialogClass) override;
     void beginWaitCursor() override;
     void endWaitCursor() override;
+    void keepWindowsDrawn() override;
 
 private:
     QPointer<QWidget> m_parent;
