@@ -160,7 +160,8 @@ PayerListChange ChangeLivePayerList(AppContext& context, const std::function<boo
         FileResult written;
         {
             WaitCursor wait(context.ui);
-            const FileLock lock(context.files, path + kLockSuffix, context.payerListLockWait);
+            const FileLock lock(context.files, path + kLockSuffix, context.payerListLockWait, FileLock::kStaleAfter,
+                [&context] { context.ui.keepWindowsDrawn(); });
             // A disk that gives no lock (the lock file cannot be made) is
             // written without one, as before there were locks.
             if (lock.state() == FileLock::State::Busy) {
@@ -171,7 +172,7 @@ PayerListChange ChangeLivePayerList(AppContext& context, const std::function<boo
                 // holds the file: only a disk that gives no lock at all is
                 // written without one.
                 outcome = PayerListChange::Busy;
-                told << WithReason(kPayerListHeldBy.arg(path + kLockSuffix), lock.reason());
+                told << WithReason(kPayerListHeldBy.arg(lock.stuckFile()), lock.reason());
             } else {
                 CurrentList current = readCurrentList(context, path);
                 PayerMap changed = current.entries;

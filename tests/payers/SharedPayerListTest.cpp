@@ -7,6 +7,7 @@
 #include "payers/PayerListStore.h"
 #include "payers/PayerTestKit.h"
 #include "platform/FileLock.h"
+#include "support/RacingCopies.h"
 
 #include <gtest/gtest.h>
 
@@ -608,6 +609,35 @@ TEST(SharedPayerList, AChangeWaitsForAnotherCopyThatLetsGoSoon)
     EXPECT_GE(waited, 300ms);
     EXPECT_LT(waited, 20s);
     EXPECT_TRUE(s.a.ui.messages.empty());
+    EXPECT_EQ(s.fileKeys(), (QStringList { kWpnKey, kAcmeKey }));
+}
+
+// A copy that stopped left its lock where this copy may not remove it (a
+// folder with the sticky bit, another user's file): the lock still holds.
+TEST(SharedPayerList, AStaleLockThatCannotBeRemovedWritesNothingAndNamesTheLockFile)
+{
+    SharedFolder s;
+    s.writeLive({ { kWpnKey, wpnEntry() } });
+    LockOwner ended = LockOwner::here();
+    ended.pid = EndedProcessId();
+    PayerWorld::write(s.lockPath(), ended.toBytes());
+    s.a.files.failOnly(FaultyFileSystem::Op::Remove, s.lockPath(), FileError::AccessDenied);
+    s.a.open();
+    const QByteArray before = s.liveBytes();
+
+    AddPayerForm aAdd(s.a.context);
+    aAdd.fields = validPayerFields();
+    EXPECT_FALSE(aAdd.save()); // the dialog stays open with what was typed
+    EXPECT_EQ(aAdd.fields, validPayerFields());
+    EXPECT_EQ(s.a.ui.texts(),
+        QStringList { kPayerListHeldBy.arg(s.lockPath()) + QStringLiteral("\n\ninjected.") });
+    EXPECT_EQ(s.liveBytes(), before);
+    EXPECT_TRUE(s.a.files.lockHeldWhileWriting.empty());
+    EXPECT_EQ(PayerWorld::read(s.lockPath()), ended.toBytes());
+
+    // Once it is gone, the same Save goes through.
+    QFile::remove(s.lockPath());
+    EXPECT_TRUE(aAdd.save());
     EXPECT_EQ(s.fileKeys(), (QStringList { kWpnKey, kAcmeKey }));
 }
 

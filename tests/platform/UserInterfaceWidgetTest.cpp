@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -37,6 +38,25 @@ TEST(KeepWindowsDrawn, AWindowAskedToRepaintIsRepaintedUnderTheWaitCursor)
     EXPECT_GT(window.paints, before);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+}
+
+// A reply or a timer that arrives during the wait runs only after it: it
+// could open a dialog, or change where the shared file is, under the lock.
+TEST(KeepWindowsDrawn, NothingQueuedRunsWhileTheCoreWaits)
+{
+    QtUserInterface ui;
+    PaintCounter window;
+    window.resize(200, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    bool ran = false;
+    QMetaObject::invokeMethod(qApp, [&ran] { ran = true; }, Qt::QueuedConnection);
+    QTimer::singleShot(0, qApp, [&ran] { ran = true; });
+    ui.keepWindowsDrawn();
+    EXPECT_FALSE(ran);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ran);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -159,7 +158,11 @@ void QtUserInterface::endWaitCursor()
 
 void QtUserInterface::keepWindowsDrawn()
 {
-    // Keys and clicks wait for the end of the wait, so the user starts
-    // nothing meanwhile; no timer of the program changes a file.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Painted straight away, with no event handled: a queued reply or a
+    // timer could otherwise open a dialog or change a setting in the middle
+    // of a change to a shared file, under its lock, and keys and clicks wait
+    // for the end of the wait.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            window->repaint();
 }
