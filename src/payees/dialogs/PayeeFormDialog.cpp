@@ -19,9 +19,13 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace
 {
@@ -400,16 +404,84 @@ void PayeeFormDialog::showEvent(QShowEvent* event)
     if (!m_look.tall || m_placed)
         return;
     m_placed = true;
+    // A window manager frames the window only once it is shown; until then
+    // the platform reports no frame, and the form is placed to leave room
+    // for the one it is about to get, then again once that one is known.
+    QMargins frame = reportedFrame();
+    m_awaitingFrame = frame.isNull() && !windowFlags().testFlag(Qt::FramelessWindowHint);
+    if (m_awaitingFrame)
+        frame = expectedFrame();
+    place(frame);
+}
+
+void PayeeFormDialog::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    placeAgainOnceFramed();
+}
+
+void PayeeFormDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    placeAgainOnceFramed();
+}
+
+void PayeeFormDialog::place(const QMargins& frame)
+{
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    // The window's frame, where the platform knows it already, stays on the screen too.
-    const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(0, 0));
-    const QRect place = TallFormPlacement(wholeFormSize(), available.size() - frame, int(screen->logicalDotsPerInchX()),
-        m_scroll->verticalScrollBar()->sizeHint().width());
-    resize(place.size());
-    move(available.topLeft() + place.topLeft());
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QRect place = TallFormPlacement(wholeFormSize(), available.size() - frameSize,
+        int(screen->logicalDotsPerInchX()), m_scroll->verticalScrollBar()->sizeHint().width());
+    m_placedFrame = frame;
+    m_placedAt = available.topLeft() + place.topLeft();
+    m_placedSize = place.size();
+    resize(m_placedSize);
+    // The top left of the frame goes there.
+    move(m_placedAt);
+}
+
+void PayeeFormDialog::placeAgainOnceFramed()
+{
+    if (!m_awaitingFrame)
+        return;
+    const QMargins frame = reportedFrame();
+    if (frame.isNull())
+        return;
+    m_awaitingFrame = false;
+    if (frame == m_placedFrame || windowState() != Qt::WindowNoState || size() != m_placedSize)
+        return;
+    // Where it was put, give or take its frame: the user has not moved it.
+    const QPoint moved = frameGeometry().topLeft() - m_placedAt;
+    if (std::abs(moved.x()) > frame.left() + frame.right() || std::abs(moved.y()) > frame.top() + frame.bottom())
+        return;
+    place(frame);
+}
+
+QMargins PayeeFormDialog::reportedFrame() const
+{
+    const QWindow* window = windowHandle();
+    return window ? window->frameMargins() : QMargins();
+}
+
+QMargins PayeeFormDialog::expectedFrame() const
+{
+    // The frame of the window it opens from, which the same window manager
+    // drew; failing that, a frame as the style draws one.
+    const QWidget* opener = parentWidget() ? parentWidget()->window() : nullptr;
+    if (opener && opener->isVisible() && opener->windowHandle()) {
+        const QMargins frame = opener->windowHandle()->frameMargins();
+        if (!frame.isNull())
+            return frame;
+    }
+    QStyleOptionTitleBar option;
+    option.initFrom(this);
+    option.titleBarFlags = windowFlags();
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, this);
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, &option, this);
+    return { border, title + border, border, border };
 }
 
 QSize PayeeFormDialog::wholeFormSize() const

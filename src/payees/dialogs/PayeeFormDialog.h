@@ -5,6 +5,9 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QMargins>
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -96,6 +99,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // For a type's own buttons that change the form's values ("All Zero").
     void readControls();
     void showValues();
@@ -109,6 +114,14 @@ private:
     void save();
     // A tall form's size with all of its body in view and no scroll bar.
     QSize wholeFormSize() const;
+    // Sizes and moves a tall form so that it lies, with a frame of these
+    // margins, in its screen's free area.
+    void place(const QMargins& frame);
+    // Once the window manager's frame is known, places the form for it,
+    // unless the user has moved or resized it meanwhile; only once.
+    void placeAgainOnceFramed();
+    QMargins reportedFrame() const;
+    QMargins expectedFrame() const;
 
     AppContext& m_context;
     PayeeFormFrame& m_form;
@@ -132,6 +145,10 @@ private:
     QPushButton* m_close = nullptr;
     QPushButton* m_save = nullptr;
     bool m_placed = false;
+    bool m_awaitingFrame = false;
+    QMargins m_placedFrame;
+    QPoint m_placedAt;
+    QSize m_placedSize;
     bool m_focusSettled = false;
 
     struct Markers {
