@@ -134,7 +134,7 @@ void moveAsTheUser(const QWidget& window, const QRect& geometry)
 
 // Waits until the window manager has framed the window and neither it nor
 // the program moves it any more: the same frame, as Qt and the X server
-// both see it, over a quarter of a second.
+// both see it, over half a second.
 bool settled(const QWidget& window)
 {
     QDeadlineTimer deadline(10000);
@@ -146,7 +146,7 @@ bool settled(const QWidget& window)
         const bool framed = !window.windowHandle()->frameMargins().isNull() && shown == window.frameGeometry();
         calm = framed && shown == last ? calm + 1 : 0;
         last = shown;
-        if (calm >= 5)
+        if (calm >= 10)
             return true;
     }
     return false;

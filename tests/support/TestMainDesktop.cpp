@@ -48,6 +48,7 @@ int main(int argc, char** argv)
     std::unique_ptr<QApplication> app;
     if (desktop.running()) {
         qputenv("DISPLAY", desktop.display());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", desktop.sessionBusAddress());
         qputenv("QT_QPA_PLATFORM", "xcb");
         app = std::make_unique<QApplication>(argc, argv);
         installControlGestures(*app);

@@ -151,6 +151,11 @@ void XDesktop::setShared(XDesktop* desktop)
     g_shared = desktop;
 }
 
+QByteArray XDesktop::sessionBusAddress() const
+{
+    return "unix:path=" + QFile::encodeName(m_dir.filePath(QStringLiteral("no-session-bus")));
+}
+
 QString XDesktop::unavailable()
 {
     if (!g_shared)

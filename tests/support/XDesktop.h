@@ -25,6 +25,10 @@ public:
     QString reason() const { return m_reason; }
     // ":<number>", for DISPLAY.
     QByteArray display() const { return m_display; }
+    // For DBUS_SESSION_BUS_ADDRESS: no bus answers there. This display has
+    // no session bus of its own, and with none named the bus library would
+    // try to launch one for it.
+    QByteArray sessionBusAddress() const;
 
     // The desktop the test main made for this run; nullptr in other runs.
     static XDesktop* shared();

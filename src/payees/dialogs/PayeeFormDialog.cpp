@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFont>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -21,6 +22,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -408,22 +410,12 @@ void PayeeFormDialog::showEvent(QShowEvent* event)
     // the platform reports no frame, and the form is placed to leave room
     // for the one it is about to get, then again once that one is known.
     QMargins frame = reportedFrame();
-    m_awaitingFrame = frame.isNull() && !windowFlags().testFlag(Qt::FramelessWindowHint);
-    if (m_awaitingFrame)
+    const bool framedLater = frame.isNull() && !windowFlags().testFlag(Qt::FramelessWindowHint);
+    if (framedLater)
         frame = expectedFrame();
     place(frame);
-}
-
-void PayeeFormDialog::moveEvent(QMoveEvent* event)
-{
-    QDialog::moveEvent(event);
-    placeAgainOnceFramed();
-}
-
-void PayeeFormDialog::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    placeAgainOnceFramed();
+    if (framedLater)
+        watchForFrame();
 }
 
 void PayeeFormDialog::place(const QMargins& frame)
@@ -443,21 +435,42 @@ void PayeeFormDialog::place(const QMargins& frame)
     move(m_placedAt);
 }
 
-void PayeeFormDialog::placeAgainOnceFramed()
+void PayeeFormDialog::watchForFrame()
 {
-    if (!m_awaitingFrame)
-        return;
+    constexpr int kTickMs = 50;
+    constexpr int kWaitMs = 5000;
+    m_frameWatch = new QTimer(this);
+    m_frameWatch->setInterval(kTickMs);
+    m_frameWaitEnds = QDeadlineTimer(kWaitMs);
+    connect(m_frameWatch, &QTimer::timeout, this, &PayeeFormDialog::checkFrame);
+    m_frameWatch->start();
+}
+
+void PayeeFormDialog::checkFrame()
+{
+    // While the window manager frames the window, what the platform reports
+    // of it passes through states that are not yet true (a frame measured
+    // against the window's old size, a position from before its move), so
+    // the frame counts once it and the window have held still a moment.
+    constexpr int kStillTicks = 2;
     const QMargins frame = reportedFrame();
-    if (frame.isNull())
+    const QRect geometry = frameGeometry();
+    m_stillTicks = !frame.isNull() && frame == m_seenFrame && geometry == m_seenGeometry ? m_stillTicks + 1 : 0;
+    m_seenFrame = frame;
+    m_seenGeometry = geometry;
+    // Placed again only where and as large as it was put, give or take its
+    // frame: a move or a resize before then, or after the wait, is the user's.
+    const QPoint moved = geometry.topLeft() - m_placedAt;
+    const bool asPut = size() == m_placedSize && windowState() == Qt::WindowNoState
+        && std::abs(moved.x()) <= frame.left() + frame.right() && std::abs(moved.y()) <= frame.top() + frame.bottom();
+    const bool framed = m_stillTicks >= kStillTicks && asPut;
+    if (!framed && !m_frameWaitEnds.hasExpired() && isVisible())
         return;
-    m_awaitingFrame = false;
-    if (frame == m_placedFrame || windowState() != Qt::WindowNoState || size() != m_placedSize)
-        return;
-    // Where it was put, give or take its frame: the user has not moved it.
-    const QPoint moved = frameGeometry().topLeft() - m_placedAt;
-    if (std::abs(moved.x()) > frame.left() + frame.right() || std::abs(moved.y()) > frame.top() + frame.bottom())
-        return;
-    place(frame);
+    m_frameWatch->stop();
+    m_frameWatch->deleteLater();
+    m_frameWatch = nullptr;
+    if (framed && frame != m_placedFrame)
+        place(frame);
 }
 
 QMargins PayeeFormDialog::reportedFrame() const

@@ -3,10 +3,12 @@
 #include "payees/PayeeField.h"
 #include "payees/PayeeFormFrame.h"
 
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QLabel>
 #include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,7 @@ class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 class QVBoxLayout;
 
 // Zero-padded numbers from `from` to `to`, counting down when `to` is the
@@ -99,8 +102,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     // For a type's own buttons that change the form's values ("All Zero").
     void readControls();
     void showValues();
@@ -117,9 +118,11 @@ private:
     // Sizes and moves a tall form so that it lies, with a frame of these
     // margins, in its screen's free area.
     void place(const QMargins& frame);
-    // Once the window manager's frame is known, places the form for it,
-    // unless the user has moved or resized it meanwhile; only once.
-    void placeAgainOnceFramed();
+    // Waits a few seconds at most for the window manager's frame, then
+    // places the form once more for it, unless the user has moved or resized
+    // it meanwhile.
+    void watchForFrame();
+    void checkFrame();
     QMargins reportedFrame() const;
     QMargins expectedFrame() const;
 
@@ -145,10 +148,14 @@ private:
     QPushButton* m_close = nullptr;
     QPushButton* m_save = nullptr;
     bool m_placed = false;
-    bool m_awaitingFrame = false;
     QMargins m_placedFrame;
     QPoint m_placedAt;
     QSize m_placedSize;
+    QTimer* m_frameWatch = nullptr;
+    QDeadlineTimer m_frameWaitEnds;
+    QMargins m_seenFrame;
+    QRect m_seenGeometry;
+    int m_stillTicks = 0;
     bool m_focusSettled = false;
 
     struct Markers {
