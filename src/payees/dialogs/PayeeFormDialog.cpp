@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFont>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -19,9 +20,14 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace
 {
@@ -400,16 +406,95 @@ void PayeeFormDialog::showEvent(QShowEvent* event)
     if (!m_look.tall || m_placed)
         return;
     m_placed = true;
+    // A window manager frames the window only once it is shown; until then
+    // the platform reports no frame, and the form is placed to leave room
+    // for the one it is about to get, then again once that one is known.
+    QMargins frame = reportedFrame();
+    const bool framedLater = frame.isNull() && !windowFlags().testFlag(Qt::FramelessWindowHint);
+    if (framedLater)
+        frame = expectedFrame();
+    place(frame);
+    if (framedLater)
+        watchForFrame();
+}
+
+void PayeeFormDialog::place(const QMargins& frame)
+{
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    // The window's frame, where the platform knows it already, stays on the screen too.
-    const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(0, 0));
-    const QRect place = TallFormPlacement(wholeFormSize(), available.size() - frame, int(screen->logicalDotsPerInchX()),
-        m_scroll->verticalScrollBar()->sizeHint().width());
-    resize(place.size());
-    move(available.topLeft() + place.topLeft());
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QRect place = TallFormPlacement(wholeFormSize(), available.size() - frameSize,
+        int(screen->logicalDotsPerInchX()), m_scroll->verticalScrollBar()->sizeHint().width());
+    m_placedFrame = frame;
+    m_placedAt = available.topLeft() + place.topLeft();
+    m_placedSize = place.size();
+    resize(m_placedSize);
+    // The top left of the frame goes there.
+    move(m_placedAt);
+}
+
+void PayeeFormDialog::watchForFrame()
+{
+    constexpr int kTickMs = 50;
+    constexpr int kWaitMs = 5000;
+    m_frameWatch = new QTimer(this);
+    m_frameWatch->setInterval(kTickMs);
+    m_frameWaitEnds = QDeadlineTimer(kWaitMs);
+    connect(m_frameWatch, &QTimer::timeout, this, &PayeeFormDialog::checkFrame);
+    m_frameWatch->start();
+}
+
+void PayeeFormDialog::checkFrame()
+{
+    // While the window manager frames the window, what the platform reports
+    // of it passes through states that are not yet true (a frame measured
+    // against the window's old size, a position from before its move), so
+    // the frame counts once it and the window have held still a moment.
+    constexpr int kStillTicks = 2;
+    const QMargins frame = reportedFrame();
+    const QRect geometry = frameGeometry();
+    m_stillTicks = !frame.isNull() && frame == m_seenFrame && geometry == m_seenGeometry ? m_stillTicks + 1 : 0;
+    m_seenFrame = frame;
+    m_seenGeometry = geometry;
+    // Placed again only where and as large as it was put, give or take its
+    // frame: a move or a resize before then, or after the wait, is the user's.
+    const QPoint moved = geometry.topLeft() - m_placedAt;
+    const bool asPut = size() == m_placedSize && windowState() == Qt::WindowNoState
+        && std::abs(moved.x()) <= frame.left() + frame.right() && std::abs(moved.y()) <= frame.top() + frame.bottom();
+    const bool framed = m_stillTicks >= kStillTicks && asPut;
+    if (!framed && !m_frameWaitEnds.hasExpired() && isVisible())
+        return;
+    m_frameWatch->stop();
+    m_frameWatch->deleteLater();
+    m_frameWatch = nullptr;
+    if (framed && frame != m_placedFrame)
+        place(frame);
+}
+
+QMargins PayeeFormDialog::reportedFrame() const
+{
+    const QWindow* window = windowHandle();
+    return window ? window->frameMargins() : QMargins();
+}
+
+QMargins PayeeFormDialog::expectedFrame() const
+{
+    // The frame of the window it opens from, which the same window manager
+    // drew; failing that, a frame as the style draws one.
+    const QWidget* opener = parentWidget() ? parentWidget()->window() : nullptr;
+    if (opener && opener->isVisible() && opener->windowHandle()) {
+        const QMargins frame = opener->windowHandle()->frameMargins();
+        if (!frame.isNull())
+            return frame;
+    }
+    QStyleOptionTitleBar option;
+    option.initFrom(this);
+    option.titleBarFlags = windowFlags();
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, this);
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, &option, this);
+    return { border, title + border, border, border };
 }
 
 QSize PayeeFormDialog::wholeFormSize() const

@@ -3,8 +3,13 @@
 #include "payees/PayeeField.h"
 #include "payees/PayeeFormFrame.h"
 
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QLabel>
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +26,7 @@ class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 class QVBoxLayout;
 
 // Zero-padded numbers from `from` to `to`, counting down when `to` is the
@@ -109,6 +115,16 @@ private:
     void save();
     // A tall form's size with all of its body in view and no scroll bar.
     QSize wholeFormSize() const;
+    // Sizes and moves a tall form so that it lies, with a frame of these
+    // margins, in its screen's free area.
+    void place(const QMargins& frame);
+    // Waits a few seconds at most for the window manager's frame, then
+    // places the form once more for it, unless the user has moved or resized
+    // it meanwhile.
+    void watchForFrame();
+    void checkFrame();
+    QMargins reportedFrame() const;
+    QMargins expectedFrame() const;
 
     AppContext& m_context;
     PayeeFormFrame& m_form;
@@ -132,6 +148,14 @@ private:
     QPushButton* m_close = nullptr;
     QPushButton* m_save = nullptr;
     bool m_placed = false;
+    QMargins m_placedFrame;
+    QPoint m_placedAt;
+    QSize m_placedSize;
+    QTimer* m_frameWatch = nullptr;
+    QDeadlineTimer m_frameWaitEnds;
+    QMargins m_seenFrame;
+    QRect m_seenGeometry;
+    int m_stillTicks = 0;
     bool m_focusSettled = false;
 
     struct Markers {
