@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev
   libbenchmark-dev
   poppler-utils
+  xvfb openbox libxcb1-dev
   clang libclang-rt-dev
   python3
 )
