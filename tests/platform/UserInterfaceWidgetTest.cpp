@@ -22,14 +22,24 @@ protected:
     void paintEvent(QPaintEvent*) override { ++paints; }
 };
 
-TEST(KeepWindowsDrawn, AWindowAskedToRepaintIsRepaintedUnderTheWaitCursor)
+// A window of the program on screen while the core waits.
+class KeepWindowsDrawn : public ::testing::Test
 {
+protected:
+    void SetUp() override
+    {
+        window.resize(200, 100);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+    }
+
     QtUserInterface ui;
     PaintCounter window;
-    window.resize(200, 100);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCoreApplication::processEvents();
+};
+
+TEST_F(KeepWindowsDrawn, AWindowAskedToRepaintIsRepaintedUnderTheWaitCursor)
+{
 
     const WaitCursor wait(ui);
     const int before = window.paints;
@@ -42,14 +52,8 @@ TEST(KeepWindowsDrawn, AWindowAskedToRepaintIsRepaintedUnderTheWaitCursor)
 
 // A reply or a timer that arrives during the wait runs only after it: it
 // could open a dialog, or change where the shared file is, under the lock.
-TEST(KeepWindowsDrawn, NothingQueuedRunsWhileTheCoreWaits)
+TEST_F(KeepWindowsDrawn, NothingQueuedRunsWhileTheCoreWaits)
 {
-    QtUserInterface ui;
-    PaintCounter window;
-    window.resize(200, 100);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-
     bool ran = false;
     QMetaObject::invokeMethod(qApp, [&ran] { ran = true; }, Qt::QueuedConnection);
     QTimer::singleShot(0, qApp, [&ran] { ran = true; });
