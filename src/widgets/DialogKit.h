@@ -57,9 +57,9 @@ inline const QString kDigitsOnlyTip = QStringLiteral("Digits only: type digits, 
 // when maxDigits digits are reached; 0 sets no limit); the characters after
 // it still go in, and an input method's commit refused whole replaces
 // nothing: a composition over a selection leaves the text and the selection
-// as they were until what it commits goes in. A paste or drop that holds a refused character is refused whole,
-// with the same tip, and so is one of several spreadsheet cells, with a tip
-// of its own (DigitsEntryPasted). A validator behind the guard keeps
+// as they were until what it commits goes in. A paste or drop that holds a
+// refused character is refused whole, with the same tip, and so is one of
+// several spreadsheet cells, with a tip of its own (DigitsEntryPasted). A validator behind the guard keeps
 // anything else but digits out. Text the program sets is shown as it is,
 // however long: Save's rules judge it.
 void makeDigitsOnly(QLineEdit* edit, const QString& tip, int maxDigits = 0);
