@@ -9,16 +9,6 @@
 #include <exception>
 #include <optional>
 
-namespace
-{
-
-// The entry's texts in the order of PayerFieldValues.
-constexpr std::array<QString CPayers::*, 14> kEntryTexts { &CPayers::name, &CPayers::abn, &CPayers::tradingName,
-    &CPayers::branch, &CPayers::address1, &CPayers::address2, &CPayers::suburb, &CPayers::state, &CPayers::postcode,
-    &CPayers::country, &CPayers::contact, &CPayers::phone, &CPayers::fax, &CPayers::ref };
-
-} // namespace
-
 EditPayerForm::EditPayerForm(AppContext& context)
     : m_context(context)
     , m_key(context.report().payerJustAddedKey)
@@ -26,19 +16,16 @@ EditPayerForm::EditPayerForm(AppContext& context)
     const auto found = context.payers.find(m_key);
     if (found == context.payers.end())
         return;
-    const CPayers& e = found->second;
-    m_read = e;
-    fields = PayerFieldsOf(e);
-    m_opened = fields;
-    m_date = e.date;
+    m_read = found->second;
+    fields = PayerFieldsOf(m_read);
 }
 
 EditMerge MergePayerEdit(const CPayers& read, const CPayers& theirs, const CPayers& mine,
     const std::array<bool, 14>& changedHere)
 {
     EditMerge merge { mine, false };
-    for (size_t i = 0; i < kEntryTexts.size(); ++i) {
-        const auto text = kEntryTexts[i];
+    for (size_t i = 0; i < kPayerEntryTexts.size(); ++i) {
+        const auto text = kPayerEntryTexts[i];
         if (theirs.*text == read.*text || theirs.*text == mine.*text)
             continue;
         if (changedHere[i])
@@ -66,7 +53,7 @@ bool EditPayerForm::save()
             ui.message(kCorrectMarkedFields, MessageButtons::Ok, MessageIcon::Warning);
             return false;
         }
-        entry = PayerEntryFrom(check.cleaned(), m_date);
+        entry = PayerEntryFrom(check.cleaned(), m_read.date);
     } catch (const std::exception&) {
         fields = typed;
         ui.message(QStringLiteral("An unknown error has occurred  - Ref #1011."));
@@ -77,8 +64,9 @@ bool EditPayerForm::save()
         return false;
     }
     std::array<bool, 14> changedHere {};
+    PayerFields opened = PayerFieldsOf(m_read);
     const auto typedValues = PayerFieldValues(typed);
-    const auto openedValues = PayerFieldValues(m_opened);
+    const auto openedValues = PayerFieldValues(opened);
     for (size_t i = 0; i < changedHere.size(); ++i)
         changedHere[i] = *typedValues[i] != *openedValues[i];
 
@@ -124,21 +112,9 @@ bool EditPayerForm::save()
         case PayerListChange::Written:
             break;
         }
-        updateReportPayer(written);
+        // The report's payer is a copy of the entry the file now holds.
+        if (m_key == m_context.report().payerKey)
+            SetReportPayer(m_context, m_key, written);
         return true;
     }
-}
-
-void EditPayerForm::updateReportPayer(const CPayers& written)
-{
-    // The report's payer is a copy of the entry the file now holds.
-    Report& r = m_context.report();
-    if (m_key != r.payerKey)
-        return;
-    const auto targets = ReportPayerValues(r);
-    for (size_t i = 0; i < targets.size(); ++i)
-        *targets[i] = written.*kEntryTexts[i];
-    r.payerDate = written.date;
-    // The report's payer changed: closing the report must offer to save it.
-    m_context.document.SetModifiedFlag();
 }

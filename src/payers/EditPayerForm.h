@@ -21,7 +21,7 @@ public:
     PayerMarkers markers;
 
     const QString& key() const { return m_key; }
-    qint64 date() const { return m_date; }
+    qint64 date() const { return m_read.date; }
 
     // Checks the fields and writes them into the entry as the Payer List
     // file holds it now, keeping what another copy of the program changed
@@ -35,13 +35,9 @@ public:
     bool save();
 
 private:
-    void updateReportPayer(const CPayers& written);
-
     AppContext& m_context;
     QString m_key;
-    qint64 m_date = 0;
     CPayers m_read; // the entry as this dialog read it
-    PayerFields m_opened; // what the dialog showed as it opened
 };
 
 // An edit merged into the entry another copy of the program may have changed

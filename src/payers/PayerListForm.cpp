@@ -1,6 +1,7 @@
 #include "payers/PayerListForm.h"
 
 #include "payers/PayerListStore.h"
+#include "payers/ReportPayerForm.h"
 #include "platform/FileSystem.h"
 #include "platform/UserInterface.h"
 #include "report/AppContext.h"
@@ -216,26 +217,7 @@ bool PayerListForm::selectForReport()
     const auto found = m_context.payers.find(key);
     if (found == m_context.payers.end())
         return false;
-    const CPayers& e = found->second;
-    Report& r = m_context.report();
-    r.payerKey = key;
-    r.payerName = e.name;
-    r.payerAbn = e.abn;
-    r.payerTradingName = e.tradingName;
-    r.payerBranch = e.branch;
-    r.payerAddress1 = e.address1;
-    r.payerAddress2 = e.address2;
-    r.payerSuburb = e.suburb;
-    r.payerState = e.state;
-    r.payerPostcode = e.postcode;
-    r.payerCountry = e.country;
-    r.payerContact = e.contact;
-    r.payerPhone = e.phone;
-    r.payerFax = e.fax;
-    r.payerRef = e.ref;
-    r.payerDate = e.date;
-    r.payerNotInList = 0;
-    m_context.document.SetModifiedFlag();
+    SetReportPayer(m_context, key, found->second);
     return true;
 }
 

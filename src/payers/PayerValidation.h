@@ -34,6 +34,11 @@ struct PayerFields {
 // The 14 fields in the order above, which is also the order of the report's
 // payer values (ReportPayerValues).
 std::array<QString*, 14> PayerFieldValues(PayerFields& fields);
+// A Payer List entry's texts in the same order.
+inline constexpr std::array<QString CPayers::*, 14> kPayerEntryTexts { &CPayers::name, &CPayers::abn,
+    &CPayers::tradingName, &CPayers::branch, &CPayers::address1, &CPayers::address2, &CPayers::suburb,
+    &CPayers::state, &CPayers::postcode, &CPayers::country, &CPayers::contact, &CPayers::phone, &CPayers::fax,
+    &CPayers::ref };
 
 // The Payer List entry that cleaned fields make, dated date; the spare texts
 // stay empty.

@@ -13,6 +13,18 @@ std::array<QString*, 14> ReportPayerValues(Report& r)
         &r.payerRef };
 }
 
+void SetReportPayer(AppContext& context, const QString& key, const CPayers& entry)
+{
+    Report& r = context.report();
+    r.payerKey = key;
+    const auto values = ReportPayerValues(r);
+    for (size_t i = 0; i < values.size(); ++i)
+        *values[i] = entry.*kPayerEntryTexts[i];
+    r.payerDate = entry.date;
+    r.payerNotInList = 0;
+    context.document.SetModifiedFlag();
+}
+
 ReportPayerForm::ReportPayerForm(AppContext& context, qint64 now)
     : m_context(context)
     , m_now(now)

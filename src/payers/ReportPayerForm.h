@@ -44,6 +44,9 @@ private:
 // The report's payer values in the order of its saved copies and of
 // PayerFieldValues.
 std::array<QString*, 14> ReportPayerValues(Report& r);
+// Makes the report's payer a copy of the Payer List entry of that key, and
+// marks the report modified.
+void SetReportPayer(AppContext& context, const QString& key, const CPayers& entry);
 
 inline const QString kPayerDetailsNotUpdated = QStringLiteral(
     "Change of Payer Details have not been updated for this Report. \r\n\r\nDo you want update the Payer Details in "
