@@ -292,10 +292,6 @@ TEST(ExportPayerList, CancelWritesNothingAndFailuresSayWhy)
     EXPECT_FALSE(QFile::exists(target));
 }
 
-const QString kReplaceQuestionTail = QStringLiteral(
-    "\n\nThis Payer with this ABN/Branch combination already exists in the Payer List.\r\n\r\nDo you want to "
-    "replace with the imported Payer.");
-
 TEST(ImportPayerList, DuplicatesAnsweredNoThenYesKeepTheFirstAndReplaceTheSecond)
 {
     PayerWorld w;

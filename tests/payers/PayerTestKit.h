@@ -124,6 +124,11 @@ inline PayerFields validPayerFields()
     return f;
 }
 
+// What an import asks about a key the Payer List holds, after the key and name.
+inline const QString kReplaceQuestionTail = QStringLiteral(
+    "\n\nThis Payer with this ABN/Branch combination already exists in the Payer List.\r\n\r\nDo you want to "
+    "replace with the imported Payer.");
+
 inline void PrintTo(const QString& s, std::ostream* os)
 {
     *os << '"' << s.toStdString() << '"';

@@ -485,10 +485,6 @@ TEST(SharedPayerList, AnAddOfAKeyTheOtherCopyAddedMeanwhileIsRefusedAsADuplicate
 
 // ---- an import ----
 
-const QString kReplaceQuestionTail = QStringLiteral(
-    "\n\nThis Payer with this ABN/Branch combination already exists in the Payer List.\r\n\r\nDo you want to "
-    "replace with the imported Payer.");
-
 // The imported payers go into the list as the file holds it when they are
 // written; a key the other copy added while the questions were asked brings
 // a question of its own.
